@@ -1,0 +1,46 @@
+#pragma once
+// The driver of a case: what the window's events do to the Fall. Every date is confirmed with Enter,
+// which checks it, recomputes the case and moves the focus on, so a whole case is typed with Enter alone.
+
+#include <string_view>
+
+#include "Fall.h"
+#include "Oberflaeche.h"
+
+class Fallsteuerung {
+   public:
+    Fallsteuerung(Fall& fall, Oberflaeche& oberfläche);
+
+    // Start-up: paragraph 28 and the title, entry grade A 1 to A 12 chosen while the window is still
+    // hidden, the day numbers of all fields. Afterwards the window counts as visible.
+    void laden();
+
+    // A click on Eingangsamt(index): decisive year of life, paragraph, title and the labels Text(3) and
+    // Label10. Once the window is visible, Enter is pressed again in the appointment field, so the case
+    // is evaluated under the new rules. Judges and prosecutors (4) only get the notice "in Vorbereitung".
+    void eingangsamtGeklickt(int index);
+
+    // The official's name, shown at the end of the window title.
+    void nameSetzen(std::string_view name);
+
+    // Enter in Datum(index), the field's text already in the case.
+    void datumEnter(int index);
+
+    // Datum(index) got the focus: the computed span fields 20 to 23 hand it on to the appointment.
+    void datumFokussiert(int index);
+
+    // Enter in Eingabe(index): on to the start of the next period; the last box keeps the focus.
+    void eingabeEnter(int index);
+
+   private:
+    void geburtstagBestätigt();
+    void ernennungBestätigt();
+    void viertelbeginnBestätigt(int feld);
+    void hälftebeginnBestätigt(int feld);
+    void zeitraumendeBestätigt(int feld);
+    void tagnummerAuffrischen(int feld);
+
+    Fall& fall_;
+    Oberflaeche& oberfläche_;
+    bool sichtbar_ = false;
+};
