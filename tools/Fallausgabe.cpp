@@ -1,0 +1,64 @@
+#include "Fallausgabe.h"
+
+#include <cstdio>
+#include <sstream>
+
+namespace {
+
+std::string zeichenkette(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char maskiert[8];
+            std::snprintf(maskiert, sizeof maskiert, "\\u%04x", c);
+            json += maskiert;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+std::string zeitspanne(Zeitspanne z) {
+    return "[" + std::to_string(z.tage) + ", " + std::to_string(z.monate) + ", " + std::to_string(z.jahre) +
+           "]";
+}
+
+template <typename Folge, typename Format>
+std::string liste(const Folge& folge, Format format) {
+    std::string json = "[";
+    for (const auto& element : folge) json += (json.size() > 1 ? ", " : "") + format(element);
+    return json + "]";
+}
+
+}  // namespace
+
+std::string alsJson(const Fallskript& skript) {
+    const Fall& fall = skript.fall();
+    const auto text = [](const std::string& t) { return zeichenkette(t); };
+    const auto zahl = [](int n) { return std::to_string(n); };
+    const auto wahrheit = [](bool b) { return std::string(b ? "true" : "false"); };
+
+    std::ostringstream json;
+    json << "{\n"
+         << "  \"datum\": " << liste(fall.datum, text) << ",\n"
+         << "  \"tagnummer\": " << liste(fall.tagnummer, zahl) << ",\n"
+         << "  \"ueberschritten\": " << zeitspanne(fall.überschritten) << ",\n"
+         << "  \"rahmen1\": " << liste(fall.rahmen1, zeitspanne) << ",\n"
+         << "  \"rahmen2\": " << liste(fall.rahmen2, zeitspanne) << ",\n"
+         << "  \"gesamt\": " << zeitspanne(fall.gesamt) << ",\n"
+         << "  \"rahmen1_sichtbar\": " << wahrheit(fall.rahmen1Sichtbar) << ",\n"
+         << "  \"rahmen2_sichtbar\": " << wahrheit(fall.rahmen2Sichtbar) << ",\n"
+         << "  \"bdadatum\": " << zeichenkette(fall.bdaDatum) << ",\n"
+         << "  \"titel\": " << zeichenkette(fall.titel) << ",\n"
+         << "  \"text3\": " << zeichenkette(fall.text3) << ",\n"
+         << "  \"label10\": " << zeichenkette(fall.label10) << ",\n"
+         << "  \"eingabe\": " << liste(fall.eingabe, text) << ",\n"
+         << "  \"meldungen\": " << liste(skript.meldungen(), text) << ",\n"
+         << "  \"fokus\": " << zeichenkette(skript.fokus()) << "\n"
+         << "}\n";
+    return json.str();
+}

@@ -1,0 +1,44 @@
+#pragma once
+// Case scripts of the bda-fall tool: one action a line, replayed through the same driver as the window.
+//   amt N           click on Eingangsamt(N)
+//   datum I TEXT    Datum(I) holds TEXT ("dd/mm/yyyy", "_" where nothing is typed); Enter is pressed in it
+//   eingabe I TEXT  Eingabe(I) holds TEXT (the rest of the line)
+//   name TEXT       the official's name
+// Blank lines and lines starting with "#" are skipped.
+
+#include <istream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "Fall.h"
+#include "Fallsteuerung.h"
+#include "Protokoll.h"
+
+// A line the tool cannot read; the message names the line number.
+class Skriptfehler : public std::runtime_error {
+   public:
+    using std::runtime_error::runtime_error;
+};
+
+// A case started as the program starts (focus on Datum(0)) and the script's actions played on it.
+class Fallskript {
+   public:
+    Fallskript();
+
+    // Plays every action of `skript`; throws Skriptfehler at the first line it cannot read.
+    void abspielen(std::istream& skript);
+
+    const Fall& fall() const { return fall_; }
+    const std::vector<std::string>& meldungen() const { return protokoll_.meldungen; }
+    // The control the handlers last gave the focus to, or the one the last action acted on.
+    const std::string& fokus() const { return fokus_; }
+
+   private:
+    void aktion(const std::string& zeile);
+
+    Fall fall_;
+    Protokoll protokoll_;
+    Fallsteuerung steuerung_{fall_, protokoll_};
+    std::string fokus_ = "Datum(0)";
+};
