@@ -1,0 +1,31 @@
+#include "Befehlsknopf.h"
+
+#include <QKeyEvent>
+#include <QStyleOptionButton>
+#include <QStylePainter>
+
+Befehlsknopf::Befehlsknopf(const QIcon& bild, QWidget* parent) : QPushButton(parent) { setIcon(bild); }
+
+void Befehlsknopf::paintEvent(QPaintEvent*) {
+    QStylePainter maler(this);
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const QString beschriftung = option.text;
+    option.text.clear();
+    option.icon = QIcon();
+    maler.drawControl(QStyle::CE_PushButton, option);
+
+    // The picture grows and shrinks with the button, as the rest of the layout does.
+    const int seite = height() * 3 / 5;
+    const QRect bildfläche(height() / 5, (height() - seite) / 2, seite, seite);
+    icon().paint(&maler, bildfläche, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    maler.drawItemText(rect(), Qt::AlignCenter, palette(), isEnabled(), beschriftung, QPalette::ButtonText);
+}
+
+void Befehlsknopf::keyPressEvent(QKeyEvent* ereignis) {
+    if (ereignis->key() == Qt::Key_Return || ereignis->key() == Qt::Key_Enter) {
+        click();
+        return;
+    }
+    QPushButton::keyPressEvent(ereignis);
+}

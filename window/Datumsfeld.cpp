@@ -1,0 +1,135 @@
+#include "Datumsfeld.h"
+
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QToolButton>
+#include <algorithm>
+
+#include "Datumstext.h"
+#include "Kalenderblatt.h"
+
+namespace {
+
+const QString eingabemaske = QStringLiteral("99/99/9999;_");
+const QString datumsformat = QStringLiteral("dd/MM/yyyy");
+const QDate erstesDatum(1930, 1, 1);
+const QDate letztesDatum(2040, 12, 31);
+const QString leererText = QString::fromUtf8(leeresDatum.data(), static_cast<qsizetype>(leeresDatum.size()));
+
+}  // namespace
+
+Datumsfeld::Datumsfeld(QWidget* parent) : QLineEdit(parent), knopf_(new QToolButton(this)) {
+    setInputMask(eingabemaske);
+    setToolTip(
+        QStringLiteral("Datum TT/MM/JJJJ, Abschluss mit der Enter-Taste\n"
+                       "F2: heutiges Datum   F3: Feld leeren   F4: Kalender"));
+    knopf_->setArrowType(Qt::DownArrow);
+    knopf_->setAutoRaise(true);
+    knopf_->setFocusPolicy(Qt::NoFocus);
+    knopf_->setCursor(Qt::ArrowCursor);
+    knopf_->setToolTip(QStringLiteral("Kalender (F4)"));
+    connect(knopf_, &QToolButton::clicked, this, &Datumsfeld::kalenderZeigen);
+    connect(this, &QLineEdit::textEdited, this, &Datumsfeld::bearbeitet);
+}
+
+void Datumsfeld::datumstextSetzen(const QString& text) {
+    if (text == displayText()) return;
+    if (text == leererText) {
+        clear();
+    } else {
+        setText(text);
+    }
+}
+
+std::optional<QDate> Datumsfeld::wert() const {
+    const QDate datum = QDate::fromString(displayText(), datumsformat);
+    if (!datum.isValid()) return std::nullopt;
+    return datum;
+}
+
+void Datumsfeld::kalenderZeigen() {
+    if (isReadOnly()) return;
+    if (!kalender_) {
+        kalender_ = new Kalenderblatt(this, erstesDatum, letztesDatum);
+        connect(kalender_, &Kalenderblatt::ausgesucht, this, &Datumsfeld::datumEinsetzen);
+    }
+    const QDate heute = QDate::currentDate();
+    const QDate anfang = wert().value_or(heute < erstesDatum || heute > letztesDatum ? erstesDatum : heute);
+    kalender_->zeigen(anfang, mapToGlobal(QPoint(0, height())));
+}
+
+void Datumsfeld::keyPressEvent(QKeyEvent* ereignis) {
+    switch (ereignis->key()) {
+        case Qt::Key_F2:
+            if (!isReadOnly()) datumEinsetzen(QDate::currentDate());
+            return;
+        case Qt::Key_F3:
+            if (!isReadOnly()) {
+                clear();
+                Q_EMIT bearbeitet();
+            }
+            return;
+        case Qt::Key_F4:
+            kalenderZeigen();
+            return;
+        case Qt::Key_Down:
+            if (ereignis->modifiers() & Qt::AltModifier) {
+                kalenderZeigen();
+                return;
+            }
+            break;
+        case Qt::Key_Return:
+        case Qt::Key_Enter:
+            // Enter belongs to the window's driver; the line edit itself has nothing to do with it.
+            ereignis->accept();
+            Q_EMIT tastendruck(13);
+            return;
+        default:
+            break;
+    }
+    if (!ereignis->text().isEmpty()) Q_EMIT tastendruck(ereignis->text().at(0).unicode());
+    QLineEdit::keyPressEvent(ereignis);
+}
+
+void Datumsfeld::focusInEvent(QFocusEvent* ereignis) {
+    QLineEdit::focusInEvent(ereignis);
+    // Coming by keyboard or by a move of the program, the clerk types over what the field holds.
+    if (ereignis->reason() != Qt::MouseFocusReason) {
+        if (displayText() == leererText) {
+            setCursorPosition(0);
+        } else {
+            selectAll();
+        }
+    }
+    Q_EMIT fokussiert();
+}
+
+void Datumsfeld::mousePressEvent(QMouseEvent* ereignis) {
+    QLineEdit::mousePressEvent(ereignis);
+    // Typing into an empty field starts with the day, wherever the click landed.
+    if (displayText() == leererText) setCursorPosition(0);
+}
+
+void Datumsfeld::resizeEvent(QResizeEvent* ereignis) {
+    QLineEdit::resizeEvent(ereignis);
+    knopfAnordnen();
+}
+
+void Datumsfeld::changeEvent(QEvent* ereignis) {
+    QLineEdit::changeEvent(ereignis);
+    if (ereignis->type() == QEvent::ReadOnlyChange) knopfAnordnen();
+}
+
+void Datumsfeld::datumEinsetzen(QDate datum) {
+    setText(datum.toString(datumsformat));
+    setFocus(Qt::PopupFocusReason);
+    Q_EMIT bearbeitet();
+}
+
+void Datumsfeld::knopfAnordnen() {
+    const int höhe = std::max(1, height() - 4);
+    const int breite = isReadOnly() ? 0 : std::max(8, height() * 2 / 3);
+    knopf_->setVisible(!isReadOnly());
+    knopf_->setGeometry(width() - breite - 2, 2, breite, höhe);
+    setTextMargins(0, 0, breite, 0);
+}

@@ -1,0 +1,92 @@
+#pragma once
+// The main window. It owns the case (`Fall`) and its driver (`Fallsteuerung`) and is the driver's screen
+// (`Oberflaeche`: message boxes and focus moves). Every event writes what the clerk typed into the case,
+// lets the driver act and then renders the whole case into the controls again, so the controls always
+// show the case as it stands. The controls come from the tables of Bauplan.
+
+#include <QWidget>
+#include <array>
+#include <map>
+#include <string>
+
+#include "Eingangsamt.h"
+#include "Fall.h"
+#include "Fallsteuerung.h"
+#include "Oberflaeche.h"
+#include "Skalierer.h"
+
+struct Bauteil;
+class Datumsfeld;
+class Hilfefenster;
+class QLabel;
+class QLineEdit;
+class QRadioButton;
+
+class Hauptform : public QWidget, private Oberflaeche {
+   public:
+    explicit Hauptform(QWidget* eltern = nullptr);
+    ~Hauptform() override;
+
+    const Fall& fall() const { return fall_; }
+    // The help topic of the chosen entry grade: 6 for professors C 3 and C 4, 3 for every other.
+    int hilfethema() const;
+    // The help viewer once it has been opened.
+    Hilfefenster* hilfefenster() const { return hilfe_; }
+
+   protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+   private:
+    struct Wertzeile {
+        QLabel* tag = nullptr;
+        QLabel* monat = nullptr;
+        QLabel* jahr = nullptr;
+    };
+
+    void meldung(std::string_view text) override;
+    void fokus(Steuerelement ziel) override;
+
+    // HauptformAufbau.cpp
+    void aufbauen();
+    QWidget* erzeugen(const Bauteil& teil, QWidget* behälter);
+    void zuordnen();
+    void tabfolgeSetzen();
+    template <class T>
+    T* bauteil(const std::string& name) const;
+    Wertzeile wertzeile(const std::string& endung) const;
+
+    // HauptformEreignisse.cpp
+    void verbinden();
+    void datumTaste(int index, int zeichen);
+    void eingabeBearbeitet(int index);
+    void hilfeGeklickt();
+    void hilfeZeigen();
+
+    // HauptformDarstellung.cpp
+    void darstellen();
+
+    Fall fall_;
+    Fallsteuerung steuerung_;
+    Skalierer skalierer_;
+    std::map<std::string, QWidget*> bauteile_;
+    std::array<Datumsfeld*, Feld::anzahl> datum_{};
+    std::array<QLineEdit*, anzahlEingaben> eingabe_{};
+    std::array<QLabel*, anzahlEingaben> zähler_{};
+    std::array<QRadioButton*, Eingangsamt::anzahl> eingangsamt_{};
+    std::array<Wertzeile, anzahlZeitraumzeilen> rahmen1_{};
+    std::array<Wertzeile, anzahlZeitraumzeilen> rahmen2_{};
+    Wertzeile überschritten_;
+    Wertzeile gesamt_;
+    QWidget* ssFrame1_ = nullptr;
+    QWidget* ssFrame2_ = nullptr;
+    QLabel* text3_ = nullptr;
+    QLabel* label10_ = nullptr;
+    QLabel* bdaDatum_ = nullptr;
+    Hilfefenster* hilfe_ = nullptr;
+};
+
+template <class T>
+T* Hauptform::bauteil(const std::string& name) const {
+    return qobject_cast<T*>(bauteile_.at(name));
+}

@@ -1,0 +1,176 @@
+#include <QApplication>
+#include <QFrame>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "Bauplan.h"
+#include "Befehlsknopf.h"
+#include "Datumsfeld.h"
+#include "Hauptform.h"
+#include "Zeichengrenze.h"
+
+namespace {
+
+const QColor hellgrün(192, 255, 192);
+
+QColor farbwert(Farbe farbe) {
+    switch (farbe) {
+        case Farbe::fenster:
+            return QApplication::palette().color(QPalette::Base);
+        case Farbe::weiß:
+            return Qt::white;
+        case Farbe::hellgelb:
+            return {255, 255, 192};
+        case Farbe::gelb:
+            return {255, 255, 0};
+        case Farbe::hellgrün:
+            return hellgrün;
+        case Farbe::keine:
+            break;
+    }
+    return {};
+}
+
+QFont schriftart(Schrift schrift) {
+    QFont font(schrift == Schrift::msSansSerif825 ? QStringLiteral("MS Sans Serif")
+                                                  : QStringLiteral("Arial"));
+    font.setBold(schrift == Schrift::arial975fett || schrift == Schrift::arial1125fett ||
+                 schrift == Schrift::arial12fett);
+    return font;
+}
+
+void färben(QWidget* bauteil, Farbe farbe) {
+    if (farbe == Farbe::keine) return;
+    QPalette palette = bauteil->palette();
+    palette.setColor(QPalette::Window, farbwert(farbe));
+    bauteil->setPalette(palette);
+    bauteil->setAutoFillBackground(true);
+}
+
+QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
+    auto* label = new QLabel(QString::fromStdString(teil.text), behälter);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(teil.umbrechen);
+    const Qt::Alignment senkrecht = teil.umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
+    label->setAlignment((teil.ausrichtung == Ausrichtung::mitte ? Qt::AlignHCenter : Qt::AlignLeft) |
+                        senkrecht);
+    if (teil.rand) label->setFrameStyle(QFrame::Box | QFrame::Plain);
+    return label;
+}
+
+}  // namespace
+
+void Hauptform::aufbauen() {
+    QPalette grund = palette();
+    grund.setColor(QPalette::Window, hellgrün);
+    setPalette(grund);
+    setAutoFillBackground(true);
+
+    for (const Bauteil& teil : bauplan()) {
+        QWidget* behälter = teil.behälter.empty() ? this : bauteile_.at(teil.behälter);
+        QWidget* neu = erzeugen(teil, behälter);
+        neu->setObjectName(QString::fromStdString(teil.name));
+        if (!teil.hinweis.empty()) neu->setToolTip(QString::fromStdString(teil.hinweis));
+        färben(neu, teil.farbe);
+        skalierer_.aufnehmen(neu, QRect(teil.links, teil.oben, teil.breite, teil.höhe),
+                             schriftart(teil.schrift), punkte(teil.schrift));
+        bauteile_[teil.name] = neu;
+    }
+    zuordnen();
+    tabfolgeSetzen();
+}
+
+QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {
+    const QString text = QString::fromStdString(teil.text);
+    switch (teil.art) {
+        case Art::Beschriftung:
+            return beschriftung(teil, behälter);
+        case Art::Datumsfeld:
+            return new Datumsfeld(behälter);
+        case Art::Textfeld: {
+            auto* feld = new QLineEdit(behälter);
+            feld->setValidator(new Zeichengrenze(feld));
+            return feld;
+        }
+        case Art::Option: {
+            // Exclusive by the rendering of `amtswahl`: Qt's own exclusivity would let Tab stop only at
+            // the chosen option, the tab order visits all five.
+            auto* option = new QRadioButton(text, behälter);
+            option->setAutoExclusive(false);
+            return option;
+        }
+        case Art::Befehlsknopf: {
+            auto* knopf = new Befehlsknopf(QIcon(QString::fromStdString(teil.bild)), behälter);
+            knopf->setText(text);
+            return knopf;
+        }
+        case Art::Tafel: {
+            auto* tafel = beschriftung(teil, behälter);
+            tafel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            tafel->setLineWidth(2);
+            return tafel;
+        }
+        case Art::Bildfeld: {
+            auto* feld = new QFrame(behälter);
+            if (teil.rand) feld->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+            return feld;
+        }
+        case Art::Linie: {
+            auto* linie = new QFrame(behälter);
+            linie->setFrameStyle((teil.breite >= teil.höhe ? QFrame::HLine : QFrame::VLine) | QFrame::Plain);
+            return linie;
+        }
+        case Art::Bild: {
+            auto* bild = new QLabel(behälter);
+            bild->setPixmap(QIcon(QString::fromStdString(teil.bild)).pixmap(64, 64));
+            bild->setScaledContents(true);
+            return bild;
+        }
+    }
+    return new QWidget(behälter);
+}
+
+Hauptform::Wertzeile Hauptform::wertzeile(const std::string& endung) const {
+    return {bauteil<QLabel>("Tag" + endung), bauteil<QLabel>("Monat" + endung),
+            bauteil<QLabel>("Jahr" + endung)};
+}
+
+void Hauptform::zuordnen() {
+    for (int i = 0; i < Feld::anzahl; ++i) datum_[i] = bauteil<Datumsfeld>("Datum_" + std::to_string(i));
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        eingabe_[i] = bauteil<QLineEdit>("Eingabe_" + std::to_string(i));
+        zähler_[i] = bauteil<QLabel>("Zähler_" + std::to_string(i));
+    }
+    for (int i = 0; i < Eingangsamt::anzahl; ++i) {
+        eingangsamt_[i] = bauteil<QRadioButton>("Eingangsamt_" + std::to_string(i));
+    }
+    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
+        rahmen1_[zeile] = wertzeile("1_" + std::to_string(zeile));
+        rahmen2_[zeile] = wertzeile("2_" + std::to_string(zeile));
+    }
+    überschritten_ = wertzeile("0");
+    gesamt_ = wertzeile("3");
+    ssFrame1_ = bauteile_.at("SSFrame1");
+    ssFrame2_ = bauteile_.at("SSFrame2");
+    text3_ = bauteil<QLabel>("Text_3");
+    label10_ = bauteil<QLabel>("Label10");
+    bdaDatum_ = bauteil<QLabel>("BDADatum");
+
+    // The resulting BDA is kept for the print commands, never shown.
+    datum_[Feld::bda]->hide();
+    // The computed span fields show their dates but are neither typed into nor reached by Tab.
+    for (int i = Feld::viertelBeginn; i <= Feld::hälfteEnde; ++i) datum_[i]->setReadOnly(true);
+    // Text(5) is wide enough for its whole caption, which ends in "am" itself.
+    bauteile_.at("Text_7")->hide();
+}
+
+void Hauptform::tabfolgeSetzen() {
+    // The resulting BDA and the span fields are out of the tab order.
+    for (int i = Feld::bda; i <= Feld::hälfteEnde; ++i) datum_[i]->setFocusPolicy(Qt::ClickFocus);
+    const std::vector<std::string>& folge = tabfolge();
+    for (std::size_t i = 1; i < folge.size(); ++i) {
+        QWidget::setTabOrder(bauteile_.at(folge[i - 1]), bauteile_.at(folge[i]));
+    }
+}

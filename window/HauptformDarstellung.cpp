@@ -1,0 +1,52 @@
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "Beschreibung.h"
+#include "Datumsfeld.h"
+#include "Hauptform.h"
+
+namespace {
+
+QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
+
+// Only a changed text is set, so nothing the clerk is typing is disturbed.
+void setzen(QLabel* label, const QString& neu) {
+    if (label->text() != neu) label->setText(neu);
+}
+
+void setzen(QLineEdit* feld, const QString& neu) {
+    if (feld->text() != neu) feld->setText(neu);
+}
+
+}  // namespace
+
+void Hauptform::darstellen() {
+    const auto zeigen = [](const Wertzeile& zeile, const Zeitspanne& spanne) {
+        setzen(zeile.tag, QString::number(spanne.tage));
+        setzen(zeile.monat, QString::number(spanne.monate));
+        setzen(zeile.jahr, QString::number(spanne.jahre));
+    };
+
+    setWindowTitle(text(fall_.titel));
+    setzen(text3_, text(fall_.text3));
+    setzen(label10_, text(fall_.label10));
+    for (int i = 0; i < Eingangsamt::anzahl; ++i) eingangsamt_[i]->setChecked(i == fall_.amtswahl);
+
+    for (int i = 0; i < Feld::anzahl; ++i) datum_[i]->datumstextSetzen(text(fall_.datum[i]));
+    zeigen(überschritten_, fall_.überschritten);
+    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
+        zeigen(rahmen1_[zeile], fall_.rahmen1[zeile]);
+        zeigen(rahmen2_[zeile], fall_.rahmen2[zeile]);
+    }
+    zeigen(gesamt_, fall_.gesamt);
+    ssFrame1_->setVisible(fall_.rahmen1Sichtbar);
+    ssFrame2_->setVisible(fall_.rahmen2Sichtbar);
+
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        setzen(eingabe_[i], text(fall_.eingabe[i]));
+        setzen(zähler_[i], QString::number(freieZeichen(fall_.eingabe[i])));
+    }
+    // A cleared case has no result, even where the reset leaves the last caption of the panel behind.
+    setzen(bdaDatum_, istLeer(fall_.datum[Feld::bda]) ? QString() : text(fall_.bdaDatum));
+}
