@@ -1,0 +1,218 @@
+#include "Berechnung.h"
+
+#include <string>
+#include <string_view>
+
+#include "Beschriftungen.h"
+#include "Zeichen.h"
+
+namespace {
+
+// The number columns of the sheet: days, months and years.
+constexpr double spalteTage = 12100;
+constexpr double spalteMonate = 13100;
+constexpr double spalteJahre = 14100;
+constexpr double linkerRand = 1500;
+constexpr double zeitenspalte = 5000;
+
+std::string reihe(int anzahl, char zeichen) { return std::string(static_cast<std::size_t>(anzahl), zeichen); }
+
+std::string schnitt(std::string_view text, std::size_t zeichen) {
+    return std::string(ersteZeichen(text, zeichen));
+}
+
+class Blatt {
+   public:
+    explicit Blatt(Druckauftrag& auftrag) : a_(auftrag) {}
+
+    void schrift(double größe, bool fett) {
+        a_.größeSetzen(größe);
+        a_.fettSetzen(fett);
+    }
+    void bei(double x, std::string_view text) {
+        a_.xSetzen(x);
+        a_.drucke(text);
+    }
+    void zahlen(const Zeitspanne& spanne) {
+        bei(spalteTage, std::to_string(spanne.tage));
+        bei(spalteMonate, std::to_string(spanne.monate));
+        bei(spalteJahre, std::to_string(spanne.jahre));
+    }
+    // Both end the line: `ende` after a line's last item, `leerzeile` for a line with nothing on it.
+    void leerzeile() { a_.zeilenende(); }
+    void ende() { a_.zeilenende(); }
+    Druckauftrag& auftrag() { return a_; }
+
+   private:
+    Druckauftrag& a_;
+};
+
+// What tells the quarter-rule block from the half-rule block.
+struct Regelblock {
+    bool eigeneTrennlinie;  // the half block opens with a rule line and an empty line of its own
+    std::string_view anteil;
+    std::size_t anteilZeichen;
+    int spannenBeginn;
+    int spannenEnde;
+    int ersterZeitraum;  // start field of period 1; period i runs from ersterZeitraum + 2(i-1)
+    int ersteEingabe;
+    const Rahmenzeilen& zeilen;
+    std::string_view summe;
+    std::string_view rest;
+    std::string_view regelwort;
+};
+
+// Page header: the page number and whose BDA is set out, with birth date and day of appointment.
+void blockA(Blatt& b, const Fall& fall) {
+    Druckauftrag& a = b.auftrag();
+    b.leerzeile();
+    b.leerzeile();
+    a.zuSpalte(90);
+    a.drucke("Seite 2");
+    b.ende();
+    a.zuSpalte(40);
+    a.drucke("zur Festsetzung des BDA für " + fall.name + " (Geb.tag = " + fall.datum[Feld::geburtstag] +
+             ", Ernennungstag " + fall.datum[Feld::ernennung] + ")");
+    b.ende();
+    b.leerzeile();
+}
+
+// Heading, number column captions and the time by which the decisive year of life was exceeded.
+void blockB(Blatt& b, const Fall& fall) {
+    b.schrift(12, true);
+    b.auftrag().unterstrichenSetzen(true);
+    b.bei(linkerRand,
+          "Berechnung des Hinausschiebens, wenn das maßgebende Lebensjahr bei der Ernennung überschritten "
+          "war:");
+    b.ende();
+    b.auftrag().unterstrichenSetzen(false);
+    b.leerzeile();
+    b.bei(12000, "Tage");
+    b.bei(12800, "Monate");
+    b.bei(14000, "Jahre");
+    b.ende();
+    b.leerzeile();
+    b.bei(linkerRand, schnitt(fall.text3, 94));
+    b.zahlen(fall.überschritten);
+    b.ende();
+    b.leerzeile();
+    b.bei(linkerRand, reihe(99, '_'));
+    b.ende();
+    b.leerzeile();
+}
+
+// One rule block: share, span, creditable periods (rows of 0/0/0 left out), sum, remainder, postponement.
+void regelblock(Blatt& b, const Fall& fall, const Regelblock& r) {
+    Druckauftrag& a = b.auftrag();
+    b.schrift(12, true);
+    if (r.eigeneTrennlinie) {
+        b.bei(linkerRand, reihe(99, '_'));
+        b.ende();
+        b.leerzeile();
+    }
+    b.bei(linkerRand, schnitt(r.anteil, r.anteilZeichen));
+    b.zahlen(r.zeilen[0]);
+    b.ende();
+    b.leerzeile();
+
+    a.yVerschieben(-200);
+    b.bei(linkerRand, fall.datum[r.spannenBeginn] + "  bis  " + fall.datum[r.spannenEnde]);
+    b.bei(zeitenspalte, "Anrechenbare Zeiten");
+    b.ende();
+    b.schrift(8, false);
+    b.bei(zeitenspalte,
+          "(1. Zeiten mit Dienstbezügen, 2. Kinderbetreuung, 3. Beurlaubung, die öffentl. Interessen dient)");
+    b.ende();
+    b.schrift(12, false);
+    a.yVerschieben(-50);
+    b.bei(linkerRand, reihe(99, '_'));
+    b.ende();
+    a.yVerschieben(-200);
+    b.leerzeile();
+
+    for (int i = 1; i <= 4; ++i) {
+        const Zeitspanne& länge = r.zeilen[i];
+        if (länge.tage == 0 && länge.monate == 0 && länge.jahre == 0) continue;
+        const int beginn = r.ersterZeitraum + 2 * (i - 1);
+        b.bei(linkerRand, fall.datum[beginn] + "   bis   " + fall.datum[beginn + 1]);
+        b.bei(zeitenspalte, fall.eingabe[r.ersteEingabe + i - 1]);
+        b.zahlen(länge);
+        b.ende();
+    }
+
+    a.yVerschieben(-200);
+    b.leerzeile();
+    b.schrift(12, true);
+    b.bei(zeitenspalte, reihe(73, '_'));
+    b.ende();
+    b.schrift(12, false);
+    a.yVerschieben(100);
+    b.bei(zeitenspalte, schnitt(r.summe, 76));
+    b.zahlen(r.zeilen[5]);
+    b.ende();
+    b.bei(zeitenspalte, schnitt(r.rest, 72));
+    b.zahlen(r.zeilen[6]);
+    b.ende();
+    b.bei(zeitenspalte, "Das BDA wird um     ");
+    a.fettSetzen(true);
+    a.drucke(r.regelwort);
+    a.fettSetzen(false);
+    a.drucke("     davon hinausgeschoben . . .");
+    a.fettSetzen(true);
+    b.zahlen(r.zeilen[7]);
+    b.ende();
+    b.bei(spalteTage, reihe(20, '='));
+    b.ende();
+}
+
+// Result: the total postponement (its days struck through, as only months and years count) and the
+// regular BDA moved to the resulting one.
+void blockE(Blatt& b, const Fall& fall) {
+    Druckauftrag& a = b.auftrag();
+    b.schrift(12, true);
+    b.bei(linkerRand, reihe(99, '_'));
+    b.ende();
+    b.leerzeile();
+    b.bei(linkerRand, std::string(Beschriftung::text4) + "  B D A  " + schnitt(Beschriftung::text6, 66));
+    b.bei(spalteTage, "(");
+    a.durchgestrichenSetzen(true);
+    a.drucke(std::to_string(fall.gesamt.tage));
+    a.durchgestrichenSetzen(false);
+    a.drucke(")");
+    b.bei(spalteMonate, std::to_string(fall.gesamt.monate));
+    b.bei(spalteJahre, std::to_string(fall.gesamt.jahre));
+    b.ende();
+    b.bei(linkerRand, "Das Regel-BDA  " + fall.datum[Feld::regelBDA] + "  wird somit auf  " +
+                          fall.datum[Feld::bda] + "  hinausgeschoben.");
+    b.bei(spalteTage, reihe(20, '='));
+    b.ende();
+    b.bei(6450, reihe(9, '='));
+    b.ende();
+}
+
+}  // namespace
+
+bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag) {
+    Blatt b(auftrag);
+    auftrag.ausrichtungSetzen(Ausrichtung::querformat);
+    auftrag.fettSetzen(false);
+    auftrag.schriftartSetzen("arial");
+    auftrag.größeSetzen(10);
+
+    blockA(b, fall);
+    blockB(b, fall);
+    if (fall.rahmen1Sichtbar) {
+        regelblock(b, fall,
+                   {false, Beschriftung::label9, 104, Feld::viertelBeginn, Feld::viertelEnde, 3, 0,
+                    fall.rahmen1, Beschriftung::label5, Beschriftung::label2_0, "ein Viertel"});
+    }
+    b.schrift(12, true);
+    b.leerzeile();
+    if (fall.rahmen2Sichtbar) {
+        regelblock(b, fall,
+                   {true, fall.label10, 106, Feld::hälfteBeginn, Feld::hälfteEnde, 11, 4, fall.rahmen2,
+                    Beschriftung::label4, Beschriftung::label2_1, "die Hälfte "});
+    }
+    blockE(b, fall);
+    return auftrag.dokumentBeenden();
+}

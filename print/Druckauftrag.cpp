@@ -1,0 +1,182 @@
+#include "Druckauftrag.h"
+
+#include <QMarginsF>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPagedPaintDevice>
+#include <QPdfWriter>
+#include <QPrinter>
+
+namespace {
+
+constexpr double twipsJeZoll = 1440;
+
+// Share of each lower-case letter and the blank in running text, in thousandths: the classic
+// definition of a font's average character width, by which Arial's is 904/2048 of an em. Fonts with a
+// newer OS/2 table report an average over all glyphs instead (Liberation Sans: 1187/2048), which
+// would put every print column a third further right than on Arial.
+constexpr struct {
+    char zeichen;
+    int anteil;
+} zeichenanteile[] = {
+    {'a', 64}, {'b', 14}, {'c', 27}, {'d', 35}, {'e', 100}, {'f', 20}, {'g', 14}, {'h', 42}, {'i', 63},
+    {'j', 3},  {'k', 6},  {'l', 35}, {'m', 20}, {'n', 56},  {'o', 56}, {'p', 17}, {'q', 4},  {'r', 49},
+    {'s', 56}, {'t', 71}, {'u', 31}, {'v', 10}, {'w', 18},  {'x', 3},  {'y', 18}, {'z', 2},  {' ', 166},
+};
+
+QFont anfangsschrift() {
+    QFont schrift(QStringLiteral("arial"));
+    schrift.setPointSizeF(12);
+    schrift.setBold(false);
+    schrift.setUnderline(false);
+    schrift.setStrikeOut(false);
+    // Design widths at every resolution and no pair kerning: a text is as wide as the font's metrics say.
+    schrift.setHintingPreference(QFont::PreferNoHinting);
+    schrift.setKerning(false);
+    return schrift;
+}
+
+}  // namespace
+
+Druckauftrag::Druckauftrag(QPagedPaintDevice& gerät)
+    : gerät_(gerät), schrift_(anfangsschrift()), metrik_(schrift_, &gerät) {}
+
+Druckauftrag::~Druckauftrag() {
+    if (painter_.isActive()) painter_.end();
+}
+
+void Druckauftrag::ausrichtungSetzen(Ausrichtung ausrichtung) {
+    if (begonnen_) return;
+    gerät_.setPageOrientation(ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape
+                                                                     : QPageLayout::Portrait);
+    maßeGültig_ = false;
+}
+
+void Druckauftrag::schriftartSetzen(std::string_view name) {
+    schrift_.setFamily(QString::fromUtf8(name.data(), static_cast<qsizetype>(name.size())));
+    maßeGültig_ = false;
+    schriftGesetzt_ = false;
+}
+
+void Druckauftrag::größeSetzen(double punkte) {
+    schrift_.setPointSizeF(punkte);
+    maßeGültig_ = false;
+    schriftGesetzt_ = false;
+}
+
+void Druckauftrag::fettSetzen(bool an) {
+    schrift_.setBold(an);
+    maßeGültig_ = false;
+    schriftGesetzt_ = false;
+}
+
+void Druckauftrag::unterstrichenSetzen(bool an) {
+    schrift_.setUnderline(an);
+    schriftGesetzt_ = false;
+}
+
+void Druckauftrag::durchgestrichenSetzen(bool an) {
+    schrift_.setStrikeOut(an);
+    schriftGesetzt_ = false;
+}
+
+void Druckauftrag::xSetzen(double twips) { x_ = twips; }
+
+void Druckauftrag::yVerschieben(double twips) { y_ += twips; }
+
+void Druckauftrag::zuSpalte(int spalte) {
+    const double anfang = (spalte - 1) * zeichenbreite();
+    if (x_ > anfang) zeilenende();
+    x_ = anfang;
+}
+
+void Druckauftrag::drucke(std::string_view text) {
+    if (text.empty() || !beginnen()) return;
+    const Maße& m = maße();
+    if (y_ > 0 && y_ + m.zeilenhöhe > seitenhöhe_) {
+        if (!gerät_.newPage()) {
+            scheitern(QStringLiteral("Eine weitere Seite konnte nicht begonnen werden."));
+            return;
+        }
+        ++seite_;
+        y_ = 0;
+    }
+    if (!schriftGesetzt_) {
+        painter_.setFont(schrift_);
+        schriftGesetzt_ = true;
+    }
+    const QString inhalt = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    painter_.drawText(QPointF(inGerät(x_, true), inGerät(y_ + m.oberlänge, false)), inhalt);
+    protokoll_.push_back({std::string(text), x_, y_, seite_, schrift_.family().toStdString(),
+                          schrift_.pointSizeF(), schrift_.bold(), schrift_.underline(),
+                          schrift_.strikeOut()});
+    x_ += inTwips(metrik_.horizontalAdvance(inhalt), true);
+}
+
+void Druckauftrag::zeilenende() {
+    x_ = 0;
+    y_ += zeilenhöhe();
+}
+
+bool Druckauftrag::dokumentBeenden() {
+    if (beendet_) return fehler_.isEmpty();
+    if (beginnen() && !painter_.end()) {
+        scheitern(QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
+    }
+    beendet_ = true;
+    if (const auto* drucker = dynamic_cast<const QPrinter*>(&gerät_);
+        drucker && drucker->printerState() == QPrinter::Error) {
+        scheitern(QStringLiteral("Der Drucker „%1“ meldet einen Fehler.").arg(drucker->printerName()));
+    }
+    return fehler_.isEmpty();
+}
+
+double Druckauftrag::zeichenbreite() const { return maße().zeichenbreite; }
+
+double Druckauftrag::zeilenhöhe() const { return maße().zeilenhöhe; }
+
+const Druckauftrag::Maße& Druckauftrag::maße() const {
+    if (!maßeGültig_) {
+        metrik_ = QFontMetricsF(schrift_, &gerät_);
+        double summe = 0;
+        for (const auto& [zeichen, anteil] : zeichenanteile) {
+            summe += anteil * metrik_.horizontalAdvance(QChar(zeichen));
+        }
+        maße_ = {inTwips(summe / 1000, true), inTwips(metrik_.height(), false),
+                 inTwips(metrik_.ascent(), false)};
+        maßeGültig_ = true;
+    }
+    return maße_;
+}
+
+bool Druckauftrag::beginnen() {
+    if (begonnen_) return fehler_.isEmpty();
+    begonnen_ = true;
+    if (!painter_.begin(&gerät_)) {
+        scheitern(
+            QStringLiteral("Der Druckauftrag konnte nicht begonnen werden: Der Drucker oder die "
+                           "Zieldatei ist nicht verfügbar."));
+        return false;
+    }
+    seitenhöhe_ = inTwips(gerät_.height(), false);
+    return true;
+}
+
+void Druckauftrag::scheitern(const QString& grund) {
+    if (fehler_.isEmpty()) fehler_ = grund;
+    if (painter_.isActive()) painter_.end();
+}
+
+double Druckauftrag::inGerät(double twips, bool waagerecht) const {
+    return twips * (waagerecht ? gerät_.logicalDpiX() : gerät_.logicalDpiY()) / twipsJeZoll;
+}
+
+double Druckauftrag::inTwips(double punkte, bool waagerecht) const {
+    return punkte * twipsJeZoll / (waagerecht ? gerät_.logicalDpiX() : gerät_.logicalDpiY());
+}
+
+void pdfEinrichten(QPdfWriter& pdf) {
+    pdf.setResolution(1200);
+    pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
+                                  QPageLayout::Millimeter));
+}

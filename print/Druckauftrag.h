@@ -1,0 +1,105 @@
+#pragma once
+// The print job both documents write into: a print position in twips from the top-left corner of the
+// printable area, print columns and a font state, drawn with a QPainter on a paged device (a QPrinter
+// or a QPdfWriter). Every printed text is also recorded, so a layout can be checked without pixels.
+
+#include <QFont>
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QString>
+#include <string>
+#include <string_view>
+#include <vector>
+
+class QPagedPaintDevice;
+class QPdfWriter;
+
+enum class Ausrichtung { hochformat = 1, querformat = 2 };
+
+// One printed text as it stands on the page.
+struct Druckposten {
+    std::string text;  // UTF-8
+    double x = 0;      // twips from the left edge of the printable area
+    double y = 0;      // twips from the top of the printable area to the top of the text
+    int seite = 1;     // counted from 1
+    std::string schriftart;
+    double größe = 0;  // points
+    bool fett = false;
+    bool unterstrichen = false;
+    bool durchgestrichen = false;
+};
+
+class Druckauftrag {
+   public:
+    // The device must outlive the job. Nothing is drawn before the first text.
+    explicit Druckauftrag(QPagedPaintDevice& gerät);
+    ~Druckauftrag();
+    Druckauftrag(const Druckauftrag&) = delete;
+    Druckauftrag& operator=(const Druckauftrag&) = delete;
+
+    // Only before the first text; later calls have no effect.
+    void ausrichtungSetzen(Ausrichtung ausrichtung);
+
+    void schriftartSetzen(std::string_view name);
+    void größeSetzen(double punkte);
+    void fettSetzen(bool an);
+    void unterstrichenSetzen(bool an);
+    void durchgestrichenSetzen(bool an);
+
+    void xSetzen(double twips);
+    // A negative amount moves up.
+    void yVerschieben(double twips);
+    // x := start of column n (column 1 at x = 0); when x already lies beyond it, the line ends first.
+    void zuSpalte(int spalte);
+    // Draws the text with its top at y from x on; x grows by its width. A text whose line would reach
+    // below the printable area goes to the top of a new page (y = 0), the font state kept.
+    void drucke(std::string_view text);
+    // x := 0; y grows by the height of the current font.
+    void zeilenende();
+    // Finishes the page and hands the job over. False when the job failed at any point; fehler() says why.
+    bool dokumentBeenden();
+
+    double x() const { return x_; }
+    double y() const { return y_; }
+    int seite() const { return seite_; }
+    // Width of a print column: the average character width of the current font, in twips.
+    double zeichenbreite() const;
+    // Height of a line of the current font, in twips.
+    double zeilenhöhe() const;
+
+    const std::vector<Druckposten>& protokoll() const { return protokoll_; }
+    // German text of the first failure, empty while the job is sound.
+    const QString& fehler() const { return fehler_; }
+
+   private:
+    struct Maße {
+        double zeichenbreite = 0;
+        double zeilenhöhe = 0;
+        double oberlänge = 0;
+    };
+
+    const Maße& maße() const;
+    bool beginnen();
+    void scheitern(const QString& grund);
+    double inGerät(double twips, bool waagerecht) const;
+    double inTwips(double punkte, bool waagerecht) const;
+
+    QPagedPaintDevice& gerät_;
+    QPainter painter_;
+    QFont schrift_;
+    mutable QFontMetricsF metrik_;
+    mutable Maße maße_;
+    mutable bool maßeGültig_ = false;
+    bool schriftGesetzt_ = false;
+    bool begonnen_ = false;
+    bool beendet_ = false;
+    double seitenhöhe_ = 0;
+    double x_ = 0;
+    double y_ = 0;
+    int seite_ = 1;
+    std::vector<Druckposten> protokoll_;
+    QString fehler_;
+};
+
+// A4 at 1200 dpi with 5 mm margins on every side, close to the printable area of an office printer.
+void pdfEinrichten(QPdfWriter& pdf);
