@@ -16,4 +16,6 @@ void alleslöschen(Fall& fall) {
     for (auto& eingabe : fall.eingabe) eingabe.clear();
     fall.überschritten = {};
     fall.gesamt = {};
+    // Field 19 is empty now: the panel must not go on showing the previous case's BDA.
+    fall.bdaDatum.clear();
 }

@@ -73,7 +73,7 @@ struct Fall {
     static std::array<std::string, Feld::anzahl> leereDatumsfelder();
 };
 
-// Empties fields 1 to 24 with their day numbers, sets every row of both frames, the exceedance and
-// the total to 0/0/0 and empties the descriptions. The birth date, the frames' visibility and the
-// result panel are left as they are.
+// Empties fields 1 to 24 with their day numbers, the descriptions and the result panel, and sets every
+// row of both frames, the exceedance and the total to 0/0/0. The birth date and the frames' visibility
+// are left as they are.
 void alleslöschen(Fall& fall);

@@ -47,6 +47,5 @@ void Hauptform::darstellen() {
         setzen(eingabe_[i], text(fall_.eingabe[i]));
         setzen(zähler_[i], QString::number(freieZeichen(fall_.eingabe[i])));
     }
-    // A cleared case has no result, even where the reset leaves the last caption of the panel behind.
-    setzen(bdaDatum_, istLeer(fall_.datum[Feld::bda]) ? QString() : text(fall_.bdaDatum));
+    setzen(bdaDatum_, text(fall_.bdaDatum));
 }

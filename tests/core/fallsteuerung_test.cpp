@@ -49,7 +49,7 @@ TEST_F(Fallsteuerung_, UnvollständigerGeburtstagLöschtNurDenFall) {
     EXPECT_EQ(fall.gesamt, Z{});
     EXPECT_EQ(fall.eingabe[0], "");
     EXPECT_EQ(fall.datum[0], "15/06/____");
-    EXPECT_EQ(fall.bdaDatum, "01/09/1993.") << "the result panel is left as it was";
+    EXPECT_EQ(fall.bdaDatum, "") << "no result of the previous case stays in the panel";
     EXPECT_EQ(fokus(), "none");
     EXPECT_TRUE(protokoll.meldungen.empty());
 }
