@@ -3,17 +3,20 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 
 #include "Bauplan.h"
 #include "Datumsfeld.h"
 #include "Fensterplatz.h"
 #include "Hilfefenster.h"
+#include "Rechtsmitteleditor.h"
 
 Hauptform::Hauptform(QWidget* eltern)
     : QWidget(eltern), steuerung_(fall_, *this), skalierer_(QSize(fensterbreite, fensterhöhe)) {
     setObjectName(QStringLiteral("Hauptform"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/bda.svg")));
     aufbauen();
+    rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard());
     // Below half the design size the captions would no longer be readable.
     setMinimumSize(skalierer_.entwurfsgröße() / 2);
     verbinden();
@@ -33,6 +36,7 @@ int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::profes
 void Hauptform::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     skalierer_.anpassen(size());
+    if (rechtsmittel_->istOffen()) rechtsmittel_->editor()->setGeometry(rechtsmittelbereich());
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {
@@ -42,9 +46,12 @@ void Hauptform::closeEvent(QCloseEvent* ereignis) {
 }
 
 void Hauptform::meldung(std::string_view text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())), QMessageBox::Ok,
-                    this);
+    meldungsfenster(QCoreApplication::applicationName(),
+                    QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+}
+
+void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
     // The clerk goes on in this window, whatever the window manager activates after the box.

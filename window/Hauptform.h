@@ -6,6 +6,7 @@
 
 #include <QWidget>
 #include <array>
+#include <functional>
 #include <map>
 #include <string>
 
@@ -17,10 +18,12 @@
 
 struct Bauteil;
 class Datumsfeld;
+class Druckauftrag;
 class Hilfefenster;
 class QLabel;
 class QLineEdit;
 class QRadioButton;
+class Rechtsmitteleditor;
 
 class Hauptform : public QWidget, private Oberflaeche {
    public:
@@ -32,6 +35,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     int hilfethema() const;
     // The help viewer once it has been opened.
     Hilfefenster* hilfefenster() const { return hilfe_; }
+    // The legal-remedy editor laid over the window by RB_Text.
+    Rechtsmitteleditor* rechtsmittel() const { return rechtsmittel_; }
 
    protected:
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -46,6 +51,8 @@ class Hauptform : public QWidget, private Oberflaeche {
 
     void meldung(std::string_view text) override;
     void fokus(Steuerelement ziel) override;
+    // A message box with an OK button only and no icon.
+    void meldungsfenster(const QString& titel, const QString& text);
 
     // HauptformAufbau.cpp
     void aufbauen();
@@ -66,6 +73,14 @@ class Hauptform : public QWidget, private Oberflaeche {
     // HauptformDarstellung.cpp
     void darstellen();
 
+    // HauptformDruck.cpp
+    void bescheidGeklickt();
+    void berechnungGeklickt();
+    bool druckVorbereiten();
+    void aufStandarddrucker(const QString& dokumentname, const std::function<bool(Druckauftrag&)>& dokument);
+    void rechtsmittelUmschalten();
+    QRect rechtsmittelbereich() const;
+
     Fall fall_;
     Fallsteuerung steuerung_;
     Skalierer skalierer_;
@@ -84,6 +99,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     QLabel* label10_ = nullptr;
     QLabel* bdaDatum_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    Rechtsmitteleditor* rechtsmittel_ = nullptr;
 };
 
 template <class T>

@@ -7,6 +7,7 @@
 #include "Datumsfeld.h"
 #include "Hauptform.h"
 #include "Hilfefenster.h"
+#include "Rechtsmitteleditor.h"
 
 void Hauptform::verbinden() {
     for (int i = 0; i < Feld::anzahl; ++i) {
@@ -32,6 +33,9 @@ void Hauptform::verbinden() {
             darstellen();
         });
     }
+    connect(bauteil<QPushButton>("Bescheid"), &QPushButton::clicked, this, &Hauptform::bescheidGeklickt);
+    connect(bauteil<QPushButton>("Berechnung"), &QPushButton::clicked, this, &Hauptform::berechnungGeklickt);
+    connect(bauteil<QPushButton>("RB_Text"), &QPushButton::clicked, this, &Hauptform::rechtsmittelUmschalten);
     connect(bauteil<QPushButton>("Hilfe"), &QPushButton::clicked, this, &Hauptform::hilfeGeklickt);
     connect(bauteil<QPushButton>("Schließen"), &QPushButton::clicked, this, &QWidget::close);
     // F1 anywhere in the window opens the help of the chosen entry grade.
@@ -51,8 +55,9 @@ void Hauptform::eingabeBearbeitet(int index) {
     darstellen();
 }
 
+// The legal-remedy editor is hidden without saving its text.
 void Hauptform::hilfeGeklickt() {
-    // The legal-remedy editor is hidden here as well, without saving its text, once it is part of the window.
+    rechtsmittel_->verbergen();
     hilfeZeigen();
 }
 

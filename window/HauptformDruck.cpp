@@ -1,0 +1,75 @@
+#include <QDate>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QPushButton>
+#include <chrono>
+
+#include "Berechnung.h"
+#include "Bescheid.h"
+#include "Datumsfeld.h"
+#include "Druckfreigabe.h"
+#include "Hauptform.h"
+#include "Rechtsmitteleditor.h"
+
+namespace {
+
+std::chrono::year_month_day heute() {
+    const QDate datum = QDate::currentDate();
+    return std::chrono::year_month_day{std::chrono::year{datum.year()},
+                                       std::chrono::month{static_cast<unsigned>(datum.month())},
+                                       std::chrono::day{static_cast<unsigned>(datum.day())}};
+}
+
+QString text(std::string_view utf8) {
+    return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
+}
+
+}  // namespace
+
+void Hauptform::bescheidGeklickt() {
+    if (!druckVorbereiten()) return;
+    const Belehrungslesung belehrung = rechtsmittel_->datei().lesen();
+    if (!belehrung.fehler.isEmpty()) {
+        meldung(belehrung.fehler.toStdString());
+        return;
+    }
+    aufStandarddrucker(QStringLiteral("BDA-Bescheid"), [&](Druckauftrag& auftrag) {
+        return bescheidDrucken(fall_, belehrung.inhalt.text(), heute(), auftrag);
+    });
+}
+
+void Hauptform::berechnungGeklickt() {
+    if (!druckVorbereiten()) return;
+    aufStandarddrucker(QStringLiteral("BDA-Berechnung"),
+                       [this](Druckauftrag& auftrag) { return berechnungDrucken(fall_, auftrag); });
+}
+
+// Both print commands hide the legal-remedy editor and refuse while no BDA has been computed.
+bool Hauptform::druckVorbereiten() {
+    rechtsmittel_->verbergen();
+    if (druckbereit(fall_)) return true;
+    meldungsfenster(text(druckverweigerungTitel), text(druckverweigerungText));
+    datum_[Feld::geburtstag]->setFocus();
+    return false;
+}
+
+void Hauptform::aufStandarddrucker(const QString& dokumentname,
+                                   const std::function<bool(Druckauftrag&)>& dokument) {
+    const QPrinterInfo standarddrucker = QPrinterInfo::defaultPrinter();
+    if (standarddrucker.isNull()) {
+        meldung("Es ist kein Drucker eingerichtet.");
+        return;
+    }
+    QPrinter drucker(standarddrucker, QPrinter::HighResolution);
+    drucker.setDocName(dokumentname);
+    Druckauftrag auftrag(drucker);
+    if (!dokument(auftrag)) meldung("Der Druck ist fehlgeschlagen.");
+}
+
+void Hauptform::rechtsmittelUmschalten() { rechtsmittel_->umschalten(rechtsmittelbereich()); }
+
+// The editor covers the window below the row of command buttons.
+QRect Hauptform::rechtsmittelbereich() const {
+    const int oben = bauteil<QPushButton>("Schließen")->height();
+    return QRect(0, oben, width(), height() - oben);
+}
