@@ -1,0 +1,18 @@
+#!/bin/sh
+# Installs what is missing, checks the format, builds the program twice (plain, and with
+# AddressSanitizer and UndefinedBehaviorSanitizer) and runs every test in both builds. The print test
+# goes through a cups-pdf queue that is made the default printer.
+set -eu
+cd "$(dirname "$0")/.."
+scripts/install-deps.sh
+scripts/cups-pdf-drucker.sh
+
+find app bench core print tests tools window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+
+cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
+cmake --build build
+ctest --test-dir build --output-on-failure
+
+cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DBDA_SANITIZE=ON
+cmake --build build-sanitize
+ctest --test-dir build-sanitize --output-on-failure

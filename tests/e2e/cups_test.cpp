@@ -1,0 +1,114 @@
+// Both documents printed from the real window on the default printer. The test command makes a cups-pdf
+// queue the default printer (scripts/cups-pdf-drucker.sh); cups-pdf writes every job as a PDF file into
+// ~/PDF, whose pages are counted with pdfinfo and looked at with pdftoppm.
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QImage>
+#include <QPrinterInfo>
+#include <QProcess>
+#include <QPushButton>
+#include <QRegularExpression>
+
+#include "Fenstertest.h"
+
+namespace {
+
+int pdfseiten(const QString& datei) {
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdfinfo"), {datei});
+    prozess.waitForFinished();
+    const QString ausgabe = QString::fromUtf8(prozess.readAllStandardOutput());
+    return QRegularExpression(QStringLiteral("Pages:\\s+(\\d+)")).match(ausgabe).captured(1).toInt();
+}
+
+// Bands of rows (or columns) with ink in them: the lines of text when they run across that direction.
+int tintenbänder(const QImage& bild, bool zeilen) {
+    int bänder = 0;
+    bool vorher = false;
+    for (int i = 0; i < (zeilen ? bild.height() : bild.width()); ++i) {
+        bool tinte = false;
+        for (int j = 0; j < (zeilen ? bild.width() : bild.height()) && !tinte; ++j) {
+            tinte = qGray(zeilen ? bild.pixel(j, i) : bild.pixel(i, j)) < 128;
+        }
+        if (tinte && !vorher) ++bänder;
+        vorher = tinte;
+    }
+    return bänder;
+}
+
+// Whether page 1 reads as a landscape page: its lines run along the longer side of the sheet. cups-pdf,
+// like a real printer, puts a landscape page turned onto portrait paper.
+bool querformat(const QString& datei) {
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdftoppm"), {"-r", "30", "-gray", "-f", "1", "-l", "1", datei});
+    prozess.waitForFinished();
+    const QImage bild = QImage::fromData(prozess.readAllStandardOutput(), "PGM");
+    const bool zeilenWaagerecht = tintenbänder(bild, true) > tintenbänder(bild, false);
+    return (bild.width() > bild.height()) == zeilenWaagerecht;
+}
+
+// The PDF file of the job named `name` once cups-pdf has written it completely, or an empty text.
+QString warteAufPdf(const QDir& ordner, const QString& name) {
+    QElapsedTimer uhr;
+    uhr.start();
+    while (uhr.elapsed() < 60000) {
+        const QStringList dateien = ordner.entryList({name + QStringLiteral("*.pdf")}, QDir::Files);
+        if (!dateien.isEmpty() && pdfseiten(ordner.filePath(dateien.first())) > 0) {
+            return ordner.filePath(dateien.first());
+        }
+        QTest::qWait(200);
+    }
+    return {};
+}
+
+using CupsTest = Fenstertest;
+
+TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
+    ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull())
+        << "no default printer: run scripts/cups-pdf-drucker.sh";
+    QDir ordner(QDir::home().filePath(QStringLiteral("PDF")));
+    for (const QString& alt : ordner.entryList({QStringLiteral("BDA-*.pdf")}, QDir::Files))
+        ordner.remove(alt);
+
+    for (const char* getippt : {"15061970", "15062008"}) {
+        tippen(getippt);
+        enter();
+    }
+    eingeben(QStringLiteral("Datum_3"), QStringLiteral("01012002"));
+    tippen(QStringLiteral("31122002"));
+    enter();
+    ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
+
+    QTest::mouseClick(bauteil<QPushButton>(QStringLiteral("Bescheid")), Qt::LeftButton);
+    QTest::mouseClick(bauteil<QPushButton>(QStringLiteral("Berechnung")), Qt::LeftButton);
+    EXPECT_TRUE(meldungen.texte.isEmpty()) << meldungen.texte.join(QStringLiteral(" | ")).toStdString();
+
+    const QString bescheid = warteAufPdf(ordner, QStringLiteral("BDA-Bescheid"));
+    const QString berechnung = warteAufPdf(ordner, QStringLiteral("BDA-Berechnung"));
+    ASSERT_FALSE(bescheid.isEmpty()) << "page 1 did not arrive in " << ordner.path().toStdString();
+    ASSERT_FALSE(berechnung.isEmpty()) << "page 2 did not arrive in " << ordner.path().toStdString();
+
+    EXPECT_EQ(pdfseiten(bescheid), 1);
+    EXPECT_FALSE(querformat(bescheid));
+    EXPECT_GE(pdfseiten(berechnung), 1);
+    EXPECT_LE(pdfseiten(berechnung), 2);
+    EXPECT_TRUE(querformat(berechnung));
+    ordner.remove(bescheid);
+    ordner.remove(berechnung);
+}
+
+// Run with CUPS_SERVER pointing nowhere: there is no printer at all.
+TEST_F(CupsTest, OhneDruckerEineMeldung) {
+    ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull()) << "this test needs a machine without a printer";
+    tippen(QStringLiteral("15061970"));
+    enter();
+    for (const char* befehl : {"Bescheid", "Berechnung"}) {
+        QTest::mouseClick(bauteil<QPushButton>(QString::fromUtf8(befehl)), Qt::LeftButton);
+    }
+    EXPECT_EQ(meldungen.texte,
+              (QStringList{"Es ist kein Drucker eingerichtet.", "Es ist kein Drucker eingerichtet."}));
+    EXPECT_EQ(meldungen.titel, (QStringList{"BDA-Rechner", "BDA-Rechner"}));
+}
+
+}  // namespace
