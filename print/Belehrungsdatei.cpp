@@ -63,6 +63,12 @@ Belehrungslesung Belehrungsdatei::lesen() const { return satzLesen(benutzerdatei
 
 Belehrungslesung Belehrungsdatei::vorgabeLesen() const { return satzLesen(vorgabedatei_); }
 
+Belehrungslesung Belehrungsdatei::zumDrucken() const {
+    Belehrungslesung benutzer = lesen();
+    if (!benutzer.fehler.isEmpty() || istBelehrung(benutzer.inhalt.text())) return benutzer;
+    return vorgabeLesen();
+}
+
 bool Belehrungsdatei::schreiben(std::string_view inhalt, QString& fehler) const {
     std::string satz = nachWindows1252(Belehrungssatz(inhalt).text());
     satz.resize(belehrungssatzlänge, ' ');

@@ -46,6 +46,10 @@ class Belehrungsdatei {
     Belehrungslesung lesen() const;
     // Record 1 of the default file, read the same way.
     Belehrungslesung vorgabeLesen() const;
+    // The instruction the notice prints: the user's text, or the default text while the user's file holds
+    // no instruction (it was never saved, or its text does not begin with "Gegen"). A notice never goes
+    // out without its legal remedy because the editor was not opened first.
+    Belehrungslesung zumDrucken() const;
 
     // Writes `inhalt` (UTF-8, cut at 1000 characters, padded) as record 1 of the user's file: a new file
     // takes the old one's place only when completely written, and its folder is created when missing.

@@ -28,7 +28,7 @@ QString text(std::string_view utf8) {
 
 void Hauptform::bescheidGeklickt() {
     if (!druckVorbereiten()) return;
-    const Belehrungslesung belehrung = rechtsmittel_->datei().lesen();
+    const Belehrungslesung belehrung = rechtsmittel_->datei().zumDrucken();
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;

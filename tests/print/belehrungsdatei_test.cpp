@@ -72,6 +72,34 @@ TEST(Belehrungsdatei, ReadsShortLongAndMissingFiles) {
     EXPECT_EQ(datei.lesen().inhalt.text(), std::string(1000, 'a'));
 }
 
+TEST(Belehrungsdatei, TheNoticePrintsTheDefaultWhileTheUserHasNoInstruction) {
+    QTemporaryDir ordner;
+    const Belehrungsdatei datei(ordner.filePath("Belehrung.txt"), ordner.filePath("Texte/Belehrung.txt"));
+    schreibeBytes(datei.vorgabedatei(), satz("Gegen den Vorgabetext"));
+    // clang-format off
+    const struct {
+        const char* name;
+        const char* benutzer;  // nullptr: no user's file
+        const char* gedruckt;
+    } fälle[] = {
+        {"no user's file yet",            nullptr,                 "Gegen den Vorgabetext"},
+        {"the user's instruction",        "  Gegen meinen Text",   "  Gegen meinen Text"},
+        {"a text that is no instruction", "Widerspruch ist ...",   "Gegen den Vorgabetext"},
+        {"a blank file",                  "",                      "Gegen den Vorgabetext"},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        QFile::remove(datei.benutzerdatei());
+        if (f.benutzer) schreibeBytes(datei.benutzerdatei(), satz(f.benutzer));
+        const Belehrungslesung lesung = datei.zumDrucken();
+        EXPECT_TRUE(lesung.fehler.isEmpty());
+        EXPECT_EQ(lesung.inhalt.text(), Belehrungssatz(f.gedruckt).text());
+    }
+    EXPECT_EQ(bytesVon(datei.vorgabedatei()), satz("Gegen den Vorgabetext"))
+        << "the default file is only read";
+}
+
 TEST(Belehrungsdatei, AFailedSaveKeepsWhatIsOnDiskAndSaysWhy) {
     QTemporaryDir ordner;
     // clang-format off
