@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
+#include <string>
+#include <vector>
+
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 
@@ -14,6 +18,28 @@ class Falltest : public ::testing::Test {
     void datum(int feld, const char* text) {
         fall.datum[feld] = text;
         steuerung.datumEnter(feld);
+    }
+
+    struct Schritt {
+        int feld;  // Datum(feld) gets `text`, then Enter
+        const char* text;
+        const char* fokus;    // the control the driver last gave the focus to
+        const char* meldung;  // the one message shown, or "" for none
+    };
+
+    // Types the steps one after the other and checks the focus and the message after each.
+    void abspielen(std::initializer_list<Schritt> schritte) {
+        for (const Schritt& s : schritte) {
+            SCOPED_TRACE("Datum(" + std::to_string(s.feld) + ") " + s.text);
+            protokoll.meldungen.clear();
+            datum(s.feld, s.text);
+            EXPECT_EQ(fokus(), s.fokus);
+            if (*s.meldung) {
+                EXPECT_EQ(protokoll.meldungen, std::vector<std::string>{s.meldung});
+            } else {
+                EXPECT_TRUE(protokoll.meldungen.empty()) << protokoll.meldungen.front();
+            }
+        }
     }
 
     // Birth date and appointment as a clerk types them, messages cleared.

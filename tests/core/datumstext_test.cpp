@@ -49,15 +49,6 @@ TEST(Datumstext, ZulässigeDaten) {
     }
 }
 
-TEST(Datumstext, ZiffernwertLiestFührendeZiffern) {
-    EXPECT_EQ(ziffernwert("15/06/1970", 1, 2), 15);
-    EXPECT_EQ(ziffernwert("15/06/1970", 4, 2), 6);
-    EXPECT_EQ(ziffernwert("15/06/1970", 7, 4), 1970);
-    EXPECT_EQ(ziffernwert("15.06.1970", 4, 2), 6);  // the separators are never read
-    EXPECT_EQ(ziffernwert("__/__/____", 1, 2), 0);
-    EXPECT_EQ(ziffernwert("7_/__/____", 1, 2), 7);
-}
-
 struct Geburtstag {
     const char* name;
     const char* geburtsdatum;

@@ -94,34 +94,6 @@ TEST(Ernennung, AnteileRahmenUndSpannen) {
     }
 }
 
-TEST(Ernennung, TagnummernDerSpannen) {
-    Fall fall;
-    fall.datum[Feld::geburtstag] = "15/06/1975";
-    fall.datum[Feld::ernennung] = "15/06/2007";
-    ernennungauswerten(fall);
-    // Calendar days from 15/06/1975 to 15/06/2006, 14/06/2007, 15/06/2010 and 14/06/2007.
-    EXPECT_EQ(fall.tagnummer[20], 11323);
-    EXPECT_EQ(fall.tagnummer[21], 11687);
-    EXPECT_EQ(fall.tagnummer[22], 12784);
-    EXPECT_EQ(fall.tagnummer[23], 11687);
-}
-
-TEST(Ernennung, OhneViertelregelWerdenRahmenEinsUndSeineTagnummernGenullt) {
-    Fall fall;
-    fall.amtswahl = 1;
-    fall.datum[Feld::geburtstag] = "15/06/1970";
-    fall.datum[Feld::ernennung] = "15/06/2008";
-    fall.rahmen1 = {Z{1, 1, 1}, Z{2, 2, 2}, Z{3, 3, 3}, Z{}, Z{}, Z{4, 4, 4}, Z{5, 5, 5}, Z{6, 6, 6}};
-    fall.tagnummer.fill(99);
-
-    ernennungauswerten(fall);
-
-    for (const auto& zeile : fall.rahmen1) EXPECT_EQ(zeile, Z{});
-    for (int i = 0; i < 8; ++i) EXPECT_EQ(fall.tagnummer[i], 0) << i;
-    EXPECT_EQ(fall.tagnummer[22], 12784);
-    EXPECT_EQ(fall.tagnummer[23], 13879);
-}
-
 TEST(Ernennung, VerborgenerHälfterahmenBehältKeinenAltenAnteil) {
     Fall fall;
     fall.datum[Feld::geburtstag] = "15/06/1970";
