@@ -7,7 +7,6 @@
 #include <QImage>
 #include <QPrinterInfo>
 #include <QProcess>
-#include <QPushButton>
 #include <QRegularExpression>
 
 #include "Fenstertest.h"
@@ -80,8 +79,8 @@ TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
     enter();
     ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
 
-    QTest::mouseClick(bauteil<QPushButton>(QStringLiteral("Bescheid")), Qt::LeftButton);
-    QTest::mouseClick(bauteil<QPushButton>(QStringLiteral("Berechnung")), Qt::LeftButton);
+    klicken(QStringLiteral("Bescheid"));
+    klicken(QStringLiteral("Berechnung"));
     EXPECT_TRUE(meldungen.texte.isEmpty()) << meldungen.texte.join(QStringLiteral(" | ")).toStdString();
 
     const QString bescheid = warteAufPdf(ordner, QStringLiteral("BDA-Bescheid"));
@@ -103,9 +102,7 @@ TEST_F(CupsTest, OhneDruckerEineMeldung) {
     ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull()) << "this test needs a machine without a printer";
     tippen(QStringLiteral("15061970"));
     enter();
-    for (const char* befehl : {"Bescheid", "Berechnung"}) {
-        QTest::mouseClick(bauteil<QPushButton>(QString::fromUtf8(befehl)), Qt::LeftButton);
-    }
+    for (const char* befehl : {"Bescheid", "Berechnung"}) klicken(QString::fromUtf8(befehl));
     EXPECT_EQ(meldungen.texte,
               (QStringList{"Es ist kein Drucker eingerichtet.", "Es ist kein Drucker eingerichtet."}));
     EXPECT_EQ(meldungen.titel, (QStringList{"BDA-Rechner", "BDA-Rechner"}));

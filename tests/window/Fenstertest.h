@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMessageBox>
 #include <QSettings>
@@ -19,22 +18,8 @@
 // QString in readable form in the failure messages.
 inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
-// The window title with paragraph 28 or 36 and no official's name.
-inline QString titel(const char* paragraph) {
-    return QStringLiteral("Berechnung des Besoldungsdienstalters nach § ") + paragraph +
-           QStringLiteral(" BBesG für ");
-}
-// Text(3) and Label10 as the entry-grade rules build them around the year of life.
-inline QString text3(const char* lebensjahr) {
-    return QStringLiteral("Am Tag der Ernennung war die Vollendung des    ") + lebensjahr +
-           QStringLiteral(".    Lebensj. überschritten um . . . . . . . . . . . . . . . . . . . . . . .");
-}
-inline QString label10(const char* lebensjahr) {
-    return QStringLiteral("Davon entfallen auf die Zeit ab Vollendung des    ") + lebensjahr +
-           QStringLiteral(".    Lebensjahres . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .");
-}
-
-// Closes every message box that comes up and records its text, so tests need no hand on the keyboard.
+// Closes every message box that comes up and records its text and title, so tests need no hand on the
+// keyboard. `nurOk` and `ohneSymbol` stay true while every box had an OK button only and no icon.
 class Meldungsfaenger {
    public:
     Meldungsfaenger() {
@@ -88,17 +73,20 @@ class Fenstertest : public ::testing::Test {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClicks(QApplication::focusWidget(), text);
     }
-    // Enter in the control that has the focus; the events it leaves (a window activated again after a
-    // message box) are handled before the test goes on.
+    // Enter in the control that has the focus; the events it leaves are handled before the test goes on.
     static void enter() {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents();
     }
+    // A mouse click near the left edge: on the circle of an option, at the start of a field.
+    void klicken(const QString& name) {
+        QWidget* ziel = bauteil(name);
+        QTest::mouseClick(ziel, Qt::LeftButton, {}, QPoint(6, ziel->height() / 2));
+    }
     // Gives the focus to `name` by a mouse click, types `text` and presses Enter.
     void eingeben(const QString& name, const QString& text) {
-        QWidget* ziel = bauteil(name);
-        QTest::mouseClick(ziel, Qt::LeftButton, {}, QPoint(3, ziel->height() / 2));
+        klicken(name);
         tippen(text);
         enter();
     }
