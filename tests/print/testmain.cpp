@@ -1,5 +1,5 @@
-// Runs the print tests inside a QApplication: documents need fonts, the editor needs widgets. CTest
-// sets the offscreen platform; the fallback lets the test list be read during the build, too.
+// Runs the print tests inside a QApplication on the offscreen platform (also when the build lists the
+// tests), with the per-user data folder of the tests apart from the real user's files.
 
 #include <gtest/gtest.h>
 
@@ -11,7 +11,6 @@ int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BDA-Rechner"));
-    // Keeps the per-user data folder of the tests apart from the real user's files.
     QStandardPaths::setTestModeEnabled(true);
     return RUN_ALL_TESTS();
 }

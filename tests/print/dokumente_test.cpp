@@ -1,0 +1,234 @@
+// The calculation sheet and the notice printed into the recording job, checked line by line and as the
+// PDF that the job wrote.
+
+#include <gtest/gtest.h>
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryFile>
+#include <algorithm>
+
+#include "Berechnung.h"
+#include "Bescheid.h"
+#include "Druckhilfe.h"
+#include "Eingangsamt.h"
+
+namespace {
+
+using namespace std::chrono;
+using namespace std::literals;
+
+const double h8 = arialZeilenhöhe(8), h10 = arialZeilenhöhe(10), h12 = arialZeilenhöhe(12);
+const std::string linie = std::string(99, '_');
+constexpr year_month_day heute{year{2004}, February, day{3}};
+
+// Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12: postponed by 2 years and 3 months from 01/06/1991
+// to 01/09/1993. Quarter-rule periods: 0/0/0 with its dates, 0/3/0; half rule: 5/0/0 without dates. The
+// notice goes to Frau Erika Mustermann with a service address; pay settlement of 2004.
+Fall beispielfall() {
+    Fall fall;
+    const std::pair<int, const char*> daten[] = {
+        {0, "15/06/1970"},  {1, "01/06/1991"},  {2, "15/06/2008"},  {3, "01/01/2002"},  {4, "31/12/2002"},
+        {5, "01/02/2003"},  {6, "30/04/2003"},  {19, "01/09/1993"}, {20, "15/06/2001"}, {21, "14/06/2005"},
+        {22, "15/06/2005"}, {23, "14/06/2008"}, {24, "14/06/1991"},
+    };
+    for (const auto& [feld, text] : daten) fall.datum[feld] = text;
+    fall.überschritten = {0, 0, 7};
+    fall.rahmen1 = {{{0, 0, 4}, {}, {0, 3, 0}, {}, {}, {0, 3, 0}, {0, 0, 3}, {0, 9, 0}}};
+    fall.rahmen2 = {{{0, 0, 3}, {}, {}, {}, {5, 0, 0}, {}, {0, 0, 3}, {0, 6, 1}}};
+    fall.gesamt = {0, 3, 2};
+    fall.eingabe = {"Grundwehrdienst", "Beurlaubung", "", "", "", "", "", "ohne Daten"};
+    fall.text3 = überschreitungstext("31");
+    fall.label10 = hälftetext("35");
+    fall.name = "Erika Mustermann";
+    // clang-format off
+    fall.bescheid = {"Landesamt für Besoldung"sv, "und Versorgung"sv, {}, "c"sv, "Lindenstraße 5"sv,
+                     "12345 Musterstadt"sv, "  Finanzamt Musterstadt"sv, 2004};
+    // clang-format on
+    return fall;
+}
+
+std::string zahlen(const std::string& schrift, int tage, int monate, int jahre) {
+    return " | " + schrift + " 12100 " + std::to_string(tage) + " | " + schrift + " 13100 " +
+           std::to_string(monate) + " | " + schrift + " 14100 " + std::to_string(jahre);
+}
+
+// Pages and the size of the first page in points, as poppler's pdfinfo reads the PDF from a file.
+std::string pdfinfo(const QByteArray& pdf) {
+    QTemporaryFile datei;
+    if (!datei.open() || datei.write(pdf) != pdf.size() || !datei.flush()) return "not written";
+    QProcess prozess;
+    prozess.start(QStringLiteral("pdfinfo"), {datei.fileName()});
+    prozess.waitForFinished();
+    const auto m = QRegularExpression(QStringLiteral(R"(Pages:\s+(\d+)[\s\S]*Page size:\s+(\d+)\S* x (\d+))"))
+                       .match(QString::fromUtf8(prozess.readAllStandardOutput()));
+    return QStringLiteral("%1 pages, %2 x %3").arg(m.captured(1), m.captured(2), m.captured(3)).toStdString();
+}
+
+TEST(Berechnung, PrintsTheBlocksOfTheVisibleFrames) {
+    const std::string doppellinie = "12B 12100 " + std::string(20, '=');
+    // clang-format off
+    const std::string erläuterung = "8 5000 (1. Zeiten mit Dienstbezügen, 2. Kinderbetreuung, 3. Beurlaubung, die öffentl. Interessen dient)";
+    const std::vector<Sollzeile> kopf = {
+        {2 * h10, "10 c90 Seite 2"},
+        {h10, "10 c40 zur Festsetzung des BDA für Erika Mustermann (Geb.tag = 15/06/1970, Ernennungstag 15/06/2008)"},
+        {2 * h10, "12BU 1500 Berechnung des Hinausschiebens, wenn das maßgebende Lebensjahr bei der Ernennung überschritten war:"},
+        {2 * h12, "12B 12000 Tage | 12B 12800 Monate | 12B 14000 Jahre"},
+        {2 * h12, "12B 1500 Am Tag der Ernennung war die Vollendung des    31.    Lebensj. überschritten um . . . . . . .~1" + zahlen("12B", 0, 0, 7)},
+        {2 * h12, "12B 1500 " + linie},
+    };
+    const std::vector<Sollzeile> viertel = {
+        {0, "12B 1500 Davon entfallen auf die Zeit bis zur Vollendung des     35.      Lebensjahres . . . . . . . . . . . . .~1" + zahlen("12B", 0, 0, 4)},
+        {2 * h12 - 200, "12B 1500 15/06/2001  bis  14/06/2005 | 12B 5000 Anrechenbare Zeiten"},
+        {h12, erläuterung},
+        {h8 - 50, "12 1500 " + linie},
+        {2 * h12 - 200, "12 1500 01/02/2003   bis   30/04/2003 | 12 5000 Beurlaubung" + zahlen("12", 0, 3, 0)},
+        {2 * h12 - 200, "12B 5000 " + std::string(73, '_')},
+        {h12 + 100, "12 5000 Summe der anrechenbaren Zeiten . . . . . . . . . . . . . . . . . . . . . . ." + zahlen("12", 0, 3, 0)},
+        {h12, "12 5000 Es verbleiben Zeiten, die nicht  anrechenbar sind  . . . . . . . . . . ." + zahlen("12", 0, 0, 3)},
+        {h12, "12 5000 Das BDA wird um~5 | 12B > ein Viertel | 12 >      davon hinausgeschoben . . ." + zahlen("12B", 0, 9, 0)},
+        {h12, doppellinie},
+    };
+    const std::vector<Sollzeile> hälfte = {
+        {0, "12B 1500 " + linie},
+        {2 * h12, "12B 1500 Davon entfallen auf die Zeit ab Vollendung des    35.    Lebensjahres . . . . . . . . . . . . . . . . . .~1" + zahlen("12B", 0, 0, 3)},
+        {2 * h12 - 200, "12B 1500 15/06/2005  bis  14/06/2008 | 12B 5000 Anrechenbare Zeiten"},
+        {h12, erläuterung},
+        {h8 - 50, "12 1500 " + linie},
+        {2 * h12 - 200, "12 1500 __/__/____   bis   __/__/____ | 12 5000 ohne Daten" + zahlen("12", 5, 0, 0)},
+        {2 * h12 - 200, "12B 5000 " + std::string(73, '_')},
+        {h12 + 100, "12 5000 Summe der anrechenbaren Zeiten  . . . . . . . . . . . . . . . . . . . . . .~1" + zahlen("12", 0, 0, 0)},
+        {h12, "12 5000 Es verbleiben Zeiten, die nicht  anrechenbar sind  . . . . . . . . . . ." + zahlen("12", 0, 0, 3)},
+        {h12, "12 5000 Das BDA wird um~5 | 12B > die Hälfte~1 | 12 >      davon hinausgeschoben . . ." + zahlen("12B", 0, 6, 1)},
+        {h12, doppellinie},
+    };
+    const std::vector<Sollzeile> ergebnis = {
+        {0, "12B 1500 " + linie},
+        {2 * h12, "12B 1500 Insgesamt ist  das  B D A  hinauszuschieben um (auf volle Monate abgerundet)  . . . . . . . . | 12B 12100 ( | 12BS > 0 | 12B > ) | 12B 13100 3 | 12B 14100 2"},
+        {h12, "12B 1500 Das Regel-BDA  01/06/1991  wird somit auf  01/09/1993  hinausgeschoben. | " + doppellinie},
+        {h12, "12B 6450 ========="},
+    };
+    const struct {
+        const char* name;
+        bool viertel, hälfte;
+    } fälle[] = {{"both frames", true, true}, {"only the quarter-rule frame", true, false},
+                 {"only the half-rule frame", false, true}, {"no frame", false, false}};
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        Fall fall = beispielfall();
+        fall.rahmen1Sichtbar = f.viertel;
+        fall.rahmen2Sichtbar = f.hälfte;
+        std::vector<Sollzeile> soll = kopf;
+        double abstand = 2 * h12;  // the line end of the rule line and the empty line behind it
+        const auto anhängen = [&](std::vector<Sollzeile> block) {
+            block[0].abstand = abstand;
+            soll.insert(soll.end(), block.begin(), block.end());
+            abstand = h12;
+        };
+        if (f.viertel) anhängen(viertel);
+        abstand += h12;  // the empty line between the blocks
+        if (f.hälfte) anhängen(hälfte);
+        anhängen(ergebnis);
+
+        Aufzeichnung a;
+        EXPECT_TRUE(berechnungDrucken(fall, a.auftrag)) << a.auftrag.fehler().toStdString();
+        const auto z = zeilen(a.auftrag.protokoll());
+        EXPECT_EQ(z.size(), soll.size());
+        vergleiche(z, 0, soll);
+        EXPECT_EQ(pdfinfo(a.puffer.data()), "1 pages, 842 x 595");
+    }
+}
+
+const std::string belehrung =
+    "Gegen diesen Bescheid ist der Widerspruch zulässig.$Er ist binnen eines Monats einzulegen.";
+const std::string unterschrift = "12 c9 Sachlich und rechnerisch richtig:~1 | 12 > ~23 | 12 > Festgestellt:";
+
+TEST(Bescheid, PrintsEveryLineOfATypicalNotice) {
+    // clang-format off
+    const std::vector<Sollzeile> soll = {
+        {2 * h12, "12B c8 Landesamt für Besoldung~16 | 12B 7000 03.02.2004"},
+        {h12, "12B c8 und Versorgung~26"},
+        {5 * h12, "12 c12 Frau"},
+        {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"},
+        {h12, "12 c12 Lindenstraße 5~16 | 12 7000 Finanzamt Musterstadt~19"},
+        {2 * h12, "12 c12 12345 Musterstadt~13"},
+        {3 * h12, "12B c8 Festsetzung Ihres Besoldungsdienstalters"},
+        {2 * h12, "12 c12 Ihr Besoldungsdienstalter (BDA) wird mit Wirkung ab~1 | 12 7000 15/06/2008"},
+        {h12, "12 c12 festgesetzt auf | 12B 7000 01/09/1993 | 12 > ."},
+        {3 * h12, "12B c8 Begründung"},
+        {2 * h12, "12 c12 Das BDA wurde gemäß~1 | 12 > § 28 BBesG~1 | 12 > wie folgt berechnet:"},
+        {2 * h12, "12 c12 1. Geburtstag | 12 7000 15/06/1970"},
+        {2 * h12, "12 c12 2. Vollendung des 21. Lebensjahres | 12 7000 14/06/1991"},
+        {2 * h12, "12 c12 3. Regel-Besoldungsdienstalter | 12 7000 01/06/1991"},
+        {2 * h12, "12 c12 4. Tag der Ernennung bzw. Dienstaufnahme | 12 7000 15/06/2008"},
+        {2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 | 12 >  Monate und~1 | 12 > 2 | 12 >  Jahre"},
+        {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
+        {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
+        {h12, "12 c12 für die Dauer von 2 Jahren ist hier nicht berücksichtigt."},
+        {3 * h12, "12B c8 Rechtsbehelfsbelehrung"},
+        {h12 + h8, "8 c17 Gegen diesen Bescheid ist der Widerspruch zulässig."},
+        {h8, "8 c17 Er ist binnen eines Monats einzulegen.~962"},
+        {h8 + 2 * h12, unterschrift},
+        {3 * h12, "12 c9 " + std::string(25, '_') + " | 12 > ~26 | 12 > " + std::string(25, '_')},
+    };
+    // clang-format on
+    Aufzeichnung a;
+    EXPECT_TRUE(bescheidDrucken(beispielfall(), belehrung, heute, a.auftrag));
+    const auto z = zeilen(a.auftrag.protokoll());
+    EXPECT_EQ(z.size(), soll.size());
+    vergleiche(z, 0, soll);
+    EXPECT_EQ(pdfinfo(a.puffer.data()), "1 pages, 595 x 842");
+}
+
+TEST(Bescheid, VariantsOfTheTypicalNotice) {
+    const std::string heading = "12B c8 Rechtsbehelfsbelehrung";
+    // clang-format off
+    const struct {
+        const char* name;
+        void (*ändern)(Fall&, std::string& belehrung);
+        const char* nach;  // the lines compared follow the first line that begins with this text
+        std::vector<Sollzeile> soll;
+    } fälle[] = {
+        {"Anrede b", [](Fall& f, std::string&) { f.bescheid.anrede = "b"; }, "und Versorgung",
+         {{5 * h12, "12 c12 Herrn"}, {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede d, blank service address", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, "und Versorgung",
+         {{5 * h12, "12 c12 Fräulein"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 Lindenstraße 5~16"}, {2 * h12, "12 c12 12345 Musterstadt~13"}}},
+        {"Anrede B", [](Fall& f, std::string&) { f.bescheid.anrede = "B"; }, "und Versorgung",
+         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede x", [](Fall& f, std::string&) { f.bescheid.anrede = "x"; }, "und Versorgung",
+         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"15 days, 2002", [](Fall& f, std::string&) { f.gesamt = {15, 0, 0}; f.bescheid.bezugsjahr = 2002; }, "4. Tag",
+         {{2 * h12, "12 c12 5. Das Regel-BDA lt. Ziffer 3 ist nicht hinauszuschieben."}, {4 * h12, heading}}},
+        {"3 months, 2003", [](Fall& f, std::string&) { f.gesamt = {0, 3, 0}; f.bescheid.bezugsjahr = 2003; }, "4. Tag",
+         {{2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 | 12 >  Monate und~1 | 12 > 0 | 12 >  Jahre"},
+          {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
+          {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
+          {h12, "12 c12 für die Dauer von 2 Jahren ist hier nicht berücksichtigt."}, {3 * h12, heading}}},
+        {"2006", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 2006; }, "hinauszuschieben",
+         {{4 * h12, heading}}},
+        {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
+         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite~994"}, {h8 + 2 * h12, unterschrift}}},
+        {"$ and a blank", [](Fall&, std::string& t) { t = "Erste$ Zweite"; }, "Rechtsbehelfsbelehrung",
+         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17  Zweite~993"}, {h8 + 2 * h12, unterschrift}}},
+        {"a trailing $", [](Fall&, std::string& t) { t = "$Erste$Zweite$"; }, "Rechtsbehelfsbelehrung",
+         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {2 * h12, unterschrift}}},
+        {"a blank text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
+         {{h12 + h8 + 2 * h12, unterschrift}}},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        Fall fall = beispielfall();
+        std::string text = belehrung;
+        f.ändern(fall, text);
+        Aufzeichnung a;
+        EXPECT_TRUE(bescheidDrucken(fall, text, heute, a.auftrag));
+        const auto z = zeilen(a.auftrag.protokoll());
+        const auto nach =
+            std::find_if(z.begin(), z.end(), [&](const Zeile& l) { return l[0].text.starts_with(f.nach); });
+        vergleiche(z, static_cast<std::size_t>(nach - z.begin()) + 1, f.soll);
+    }
+}
+
+}  // namespace
