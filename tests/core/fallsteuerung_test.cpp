@@ -117,6 +117,13 @@ TEST_F(Fallsteuerung_, FokusDerBeschreibungenUndSpannenfelder) {
     }
 }
 
+TEST_F(Fallsteuerung_, NameAmEndeDesTitels) {
+    steuerung.nameSetzen("Erika Mustermann");
+    EXPECT_EQ(fall.titel, "Berechnung des Besoldungsdienstalters nach § 28 BBesG für Erika Mustermann");
+    steuerung.eingangsamtGeklickt(3);
+    EXPECT_EQ(fall.titel, "Berechnung des Besoldungsdienstalters nach § 36 BBesG für Erika Mustermann");
+}
+
 // A change of entry grade presses Enter in the appointment field again.
 TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
     datum(0, "15/06/1970");
