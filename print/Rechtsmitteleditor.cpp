@@ -61,11 +61,7 @@ void Rechtsmitteleditor::umschalten(const QRect& bereich) {
     }
 }
 
-void Rechtsmitteleditor::verbergen() {
-    if (!istOffen()) return;
-    editor_->hide();
-    Q_EMIT geschlossen();
-}
+void Rechtsmitteleditor::verbergen() { editor_->hide(); }
 
 bool Rechtsmitteleditor::speichern() {
     QString fehler;

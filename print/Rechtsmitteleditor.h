@@ -14,8 +14,6 @@ class QPlainTextEdit;
 class QWidget;
 
 class Rechtsmitteleditor : public QObject {
-    Q_OBJECT
-
    public:
     // Shows a message to the user and returns when it is closed.
     using Meldung = std::function<void(const QString& text)>;
@@ -37,10 +35,6 @@ class Rechtsmitteleditor : public QObject {
     // Enter in the editor: writes the text (line breaks become "$") and closes. On failure the reason is
     // shown and the editor stays open with the typed text.
     bool speichern();
-
-   Q_SIGNALS:
-    // The editor has been hidden, by whichever operation.
-    void geschlossen();
 
    protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
