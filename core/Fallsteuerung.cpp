@@ -116,12 +116,19 @@ void Fallsteuerung::geburtstagBestätigt() {
     bdaberechnen(fall_);
 }
 
+// The case goes on with the first period of the frame the evaluation shows, so that a whole case is
+// typed with Enter alone; with no frame shown the focus stays.
 void Fallsteuerung::ernennungBestätigt() {
     if (istLeer(fall_.datum[Feld::geburtstag])) {
         alleslöschen(fall_);
         return;
     }
     ernennungauswerten(fall_);
+    if (fall_.rahmen1Sichtbar) {
+        oberfläche_.fokus(Steuerelement::datum(3));
+    } else if (fall_.rahmen2Sichtbar) {
+        oberfläche_.fokus(Steuerelement::datum(11));
+    }
 }
 
 void Fallsteuerung::viertelbeginnBestätigt(int feld) {

@@ -23,7 +23,8 @@ class Fallsteuerung {
     // The official's name, shown at the end of the window title.
     void nameSetzen(std::string_view name);
 
-    // Enter in Datum(index), the field's text already in the case.
+    // Enter in Datum(index), the field's text already in the case. A confirmed date moves the focus on:
+    // birth date to appointment, appointment to the first period shown, start to end, end to description.
     void datumEnter(int index);
 
     // Datum(index) got the focus: the computed span fields 20 to 23 hand it on to the appointment.

@@ -35,7 +35,7 @@ TEST_F(Fallsteuerung_, GanzerFallMitEnter) {
     const char* const bda[] = {"01/06/1991.", "01/12/1993.", "01/12/1993.", "01/09/1993."};
     abspielen({{0, "15/06/1970", "Datum(2)", ""}});
     EXPECT_EQ(fall.bdaDatum, bda[0]);
-    abspielen({{2, "15/06/2008", "Datum(2)", ""}});
+    abspielen({{2, "15/06/2008", "Datum(3)", ""}});
     EXPECT_EQ(fall.bdaDatum, bda[1]);
     abspielen({{3, "01/01/2002", "Datum(4)", ""}});
     EXPECT_EQ(fall.bdaDatum, bda[2]);
@@ -136,11 +136,12 @@ TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
         int option;
         bool rahmen1, rahmen2;
         const char* bda;
+        const char* fokus;  // the first period of the frame shown, else the appointment
     } wechsel[] = {
-        {1, false, true, "01/12/1992."},
-        {3, false, false, "01/06/1991."},
-        {2, false, true, "01/12/1992."},
-        {0, true, true, "01/12/1993."},
+        {1, false, true, "01/12/1992.", "Datum(11)"},
+        {3, false, false, "01/06/1991.", "Datum(2)"},
+        {2, false, true, "01/12/1992.", "Datum(11)"},
+        {0, true, true, "01/12/1993.", "Datum(3)"},
     };
     for (const auto& w : wechsel) {
         SCOPED_TRACE(w.option);
@@ -149,7 +150,7 @@ TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
         EXPECT_EQ(fall.rahmen1Sichtbar, w.rahmen1);
         EXPECT_EQ(fall.rahmen2Sichtbar, w.rahmen2);
         EXPECT_EQ(fall.bdaDatum, w.bda);
-        EXPECT_EQ(fokus(), "Datum(2)");
+        EXPECT_EQ(fokus(), w.fokus);
     }
     EXPECT_TRUE(protokoll.meldungen.empty());
 }

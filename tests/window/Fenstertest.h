@@ -84,12 +84,6 @@ class Fenstertest : public ::testing::Test {
         QWidget* ziel = bauteil(name);
         QTest::mouseClick(ziel, Qt::LeftButton, {}, QPoint(6, ziel->height() / 2));
     }
-    // Gives the focus to `name` by a mouse click, types `text` and presses Enter.
-    void eingeben(const QString& name, const QString& text) {
-        klicken(name);
-        tippen(text);
-        enter();
-    }
 
     Meldungsfaenger meldungen;
     std::unique_ptr<Hauptform> fenster;
