@@ -9,7 +9,7 @@ cups_laeuft() { [ "$(lpstat -r 2>/dev/null)" = "scheduler is running" ]; }
 
 if ! cups_laeuft; then
     $as_root /usr/sbin/cupsd
-    for _ in 1 2 3 4 5 6 7 8 9 10; do
+    for _ in $(seq 30); do
         cups_laeuft && break
         sleep 1
     done

@@ -2,6 +2,9 @@
 // queue the default printer (scripts/cups-pdf-drucker.sh); cups-pdf writes every job as a PDF file into
 // ~/PDF, whose pages are counted with pdfinfo and looked at with pdftoppm.
 
+#include <pwd.h>
+#include <unistd.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QImage>
@@ -66,7 +69,8 @@ using CupsTest = Fenstertest;
 TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
     ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull())
         << "no default printer: run scripts/cups-pdf-drucker.sh";
-    QDir ordner(QDir::home().filePath(QStringLiteral("PDF")));
+    // cups-pdf writes into the home folder of the user's account, whatever HOME says.
+    QDir ordner(QString::fromLocal8Bit(getpwuid(getuid())->pw_dir) + QStringLiteral("/PDF"));
     for (const QString& alt : ordner.entryList({QStringLiteral("BDA-*.pdf")}, QDir::Files))
         ordner.remove(alt);
 
