@@ -57,11 +57,9 @@ void Fallsteuerung::nameSetzen(std::string_view name) {
 }
 
 void Fallsteuerung::datumEnter(int feld) {
-    std::string& text = fall_.datum[feld];
+    const std::string& text = fall_.datum[feld];
     if (const auto fehler = datumsfehler(text)) {
-        oberfläche_.meldung(*fehler);
-        text = leeresDatum;
-        oberfläche_.fokus(Steuerelement::datum(feld));
+        abweisen(feld, *fehler);
         return;
     }
     // A new birth date starts a new case, even before it is typed completely.
@@ -72,10 +70,7 @@ void Fallsteuerung::datumEnter(int feld) {
     if (feld > 0 && datumAusText(geburtstag) && datumAusText(fall_.datum[Feld::ernennung])) {
         tagnummerAuffrischen(feld);
         if (fall_.tagnummer[feld] < 0) {
-            oberfläche_.meldung("Das Datum " + text + " liegt vor dem Geburtstag " + geburtstag + ".");
-            text = leeresDatum;
-            fall_.tagnummer[feld] = 0;
-            oberfläche_.fokus(Steuerelement::datum(feld));
+            abweisen(feld, "Das Datum " + text + " liegt vor dem Geburtstag " + geburtstag + ".");
             return;
         }
     }
@@ -175,6 +170,14 @@ void Fallsteuerung::zeitraumendeBestätigt(int ende) {
         oberfläche_.fokus(Steuerelement::eingabe(zeile - 1));
     }
     bdaberechnen(fall_);
+}
+
+// The message first, then the field is emptied and gets the focus back to be typed again.
+void Fallsteuerung::abweisen(int feld, const std::string& meldung) {
+    oberfläche_.meldung(meldung);
+    fall_.datum[feld] = leeresDatum;
+    fall_.tagnummer[feld] = 0;
+    oberfläche_.fokus(Steuerelement::datum(feld));
 }
 
 void Fallsteuerung::tagnummerAuffrischen(int feld) {

@@ -2,6 +2,7 @@
 // The driver of a case: what the window's events do to the Fall. Every date is confirmed with Enter,
 // which checks it, recomputes the case and moves the focus on, so a whole case is typed with Enter alone.
 
+#include <string>
 #include <string_view>
 
 #include "Fall.h"
@@ -40,6 +41,7 @@ class Fallsteuerung {
     void hälftebeginnBestätigt(int feld);
     void zeitraumendeBestätigt(int feld);
     void tagnummerAuffrischen(int feld);
+    void abweisen(int feld, const std::string& meldung);
 
     Fall& fall_;
     Oberflaeche& oberfläche_;
