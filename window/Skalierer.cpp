@@ -28,7 +28,6 @@ void Skalierer::anpassen(QSize größe) {
     if (größe.isEmpty() || entwurf.isEmpty()) return;
     const double x = static_cast<double>(größe.width()) / entwurf.width();
     const double y = static_cast<double>(größe.height()) / entwurf.height();
-    schriftmaßstab_ = std::min(x, y);
     for (const Eintrag& eintrag : einträge_) setzen(eintrag, x, y);
 }
 

@@ -24,8 +24,6 @@ class Skalierer {
     // width and the height separately; fonts with the smaller of the two factors, so texts keep fitting.
     void anpassen(QSize größe);
 
-    double schriftmaßstab() const { return schriftmaßstab_; }
-
    private:
     struct Eintrag {
         QPointer<QWidget> bauteil;
@@ -37,6 +35,5 @@ class Skalierer {
     void setzen(const Eintrag& eintrag, double x, double y) const;
 
     QSize entwurf_;
-    double schriftmaßstab_ = 1.0;
     std::vector<Eintrag> einträge_;
 };
