@@ -1,8 +1,6 @@
 #include "Rechtsmitteleditor.h"
 
-#include <QCoreApplication>
 #include <QKeyEvent>
-#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QWidget>
 #include <string>
@@ -42,13 +40,6 @@ Rechtsmitteleditor::Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, 
     editor_->setObjectName(QStringLiteral("Rechtsmittel"));
     editor_->hide();
     editor_->installEventFilter(this);
-    if (!meldung_) {
-        meldung_ = [fenster](const QString& text) {
-            QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok,
-                            fenster);
-            box.exec();
-        };
-    }
 }
 
 bool Rechtsmitteleditor::istOffen() const { return !editor_->isHidden(); }

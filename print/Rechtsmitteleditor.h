@@ -18,9 +18,9 @@ class Rechtsmitteleditor : public QObject {
     // Shows a message to the user and returns when it is closed.
     using Meldung = std::function<void(const QString& text)>;
 
-    // Creates the hidden editor as a child of `fenster`. Without `meldung`, messages appear in a message
-    // box with an OK button only, no icon and the application's name as title.
-    Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, Meldung meldung = {});
+    // Creates the hidden editor as a child of `fenster`; `meldung` shows its messages (the window's
+    // message box).
+    Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, Meldung meldung);
 
     QPlainTextEdit* editor() const { return editor_; }
     const Belehrungsdatei& datei() const { return datei_; }

@@ -16,7 +16,9 @@ Hauptform::Hauptform(QWidget* eltern)
     setObjectName(QStringLiteral("Hauptform"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/bda.svg")));
     aufbauen();
-    rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard());
+    rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard(), [this](const QString& text) {
+        meldungsfenster(QCoreApplication::applicationName(), text);
+    });
     // Below half the design size the captions would no longer be readable.
     setMinimumSize(skalierer_.entwurfsgröße() / 2);
     verbinden();
