@@ -40,7 +40,9 @@ TEST_F(DruckTest, RBTextEditorÜberDemFenster) {
     klicken("RB_Text");
     ASSERT_TRUE(editor()->isVisible());
     const int knopfhöhe = bauteil("Schließen")->height();
-    EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, fenster->width(), fenster->height() - knopfhöhe));
+    const QWidget* entwurf = fenster->entwurf();
+    EXPECT_EQ(editor()->parentWidget(), entwurf) << "the editor lies on the design area, under the menu bar";
+    EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, entwurf->width(), entwurf->height() - knopfhöhe));
     EXPECT_TRUE(editor()->toPlainText().startsWith("Gegen")) << "the shipped default text";
     EXPECT_EQ(QFile(datei()).size(), 1000) << "the default text is written into the user's file at once";
     fenster->resize(fenster->size() * 3 / 2);
