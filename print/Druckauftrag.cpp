@@ -49,7 +49,11 @@ void Druckauftrag::ausrichtungSetzen(Ausrichtung ausrichtung) {
     if (begonnen_ && !dokumentWechsel_) return;
     const auto seitenlage =
         ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape : QPageLayout::Portrait;
-    gedreht_ = !gerät_.setPageOrientation(seitenlage) && gerät_.pageLayout().orientation() != seitenlage;
+    if (einheitlich_ && begonnen_) {
+        gedreht_ = gerät_.pageLayout().orientation() != seitenlage;
+    } else {
+        gedreht_ = !gerät_.setPageOrientation(seitenlage) && gerät_.pageLayout().orientation() != seitenlage;
+    }
     maßeGültig_ = false;
 }
 

@@ -42,10 +42,12 @@ class Druckauftrag {
     Druckauftrag(const Druckauftrag&) = delete;
     Druckauftrag& operator=(const Druckauftrag&) = delete;
 
-    // Only before the first text of a document; later calls have no effect. A device that cannot turn
-    // its pages once the job runs (the print preview keeps one format for all pages) gets the document
-    // drawn turned by a quarter onto its page, as a printer puts a landscape page on portrait paper.
+    // Only before the first text of a document; later calls have no effect.
     void ausrichtungSetzen(Ausrichtung ausrichtung);
+    // For a device that shows all pages in one format (the print preview): the first document sets it,
+    // a later one in the other orientation is drawn turned by a quarter onto it, as a printer puts a
+    // landscape page on portrait paper.
+    void einheitlichesSeitenformat() { einheitlich_ = true; }
 
     void schriftartSetzen(std::string_view name);
     void größeSetzen(double punkte);
@@ -108,6 +110,7 @@ class Druckauftrag {
     bool beendet_ = false;
     bool dokumentWechsel_ = false;  // a document has ended; the next text begins a new page
     bool gedreht_ = false;          // the current page is drawn turned by a quarter
+    bool einheitlich_ = false;
     double seitenhöhe_ = 0;
     double x_ = 0;
     double y_ = 0;

@@ -42,6 +42,13 @@ QWidget* zeile(QWidget* feld, QLabel* rechts) {
     return zeile;
 }
 
+// A form row whose caption's mnemonic lands in the field, not in the row around it.
+void zeileAnfügen(QFormLayout* form, const QString& beschriftung, QWidget* feld, QLabel* rechts) {
+    QWidget* reihe = zeile(feld, rechts);
+    form->addRow(beschriftung, reihe);
+    if (auto* titel = qobject_cast<QLabel*>(form->labelForField(reihe))) titel->setBuddy(feld);
+}
+
 QFormLayout* gruppe(QVBoxLayout* dialog, const QString& titel) {
     auto* kasten = new QGroupBox(titel);
     auto* form = new QFormLayout(kasten);
@@ -94,16 +101,15 @@ Bescheiddialog::Bescheiddialog(const Bescheiddaten& daten, const QString& name, 
     connect(bescheiddatum_, &Datumsfeld::tastendruck, this, [this](int zeichen) {
         if (zeichen == 13) accept();
     });
-    bescheid->addRow(QStringLiteral("&Bescheiddatum:"),
-                     zeile(bescheiddatum_, new QLabel(QStringLiteral("leer: heutiges Datum"))));
+    zeileAnfügen(bescheid, QStringLiteral("&Bescheiddatum:"), bescheiddatum_,
+                 new QLabel(QStringLiteral("leer: heutiges Datum")));
     bezugsjahr_ = new QLineEdit(daten.bezugsjahr ? QString::number(daten.bezugsjahr) : QString());
     bezugsjahr_->setObjectName(QStringLiteral("Bezugsjahr"));
     bezugsjahr_->setMaxLength(4);
     bezugsjahr_->setValidator(
         new QRegularExpressionValidator(QRegularExpression(QStringLiteral("\\d{0,4}")), this));
-    bescheid->addRow(
-        QStringLiteral("Bezugs&jahr:"),
-        zeile(bezugsjahr_, new QLabel(QStringLiteral("2003 bis 2005: Hinweis Tarifrunde 2003"))));
+    zeileAnfügen(bescheid, QStringLiteral("Bezugs&jahr:"), bezugsjahr_,
+                 new QLabel(QStringLiteral("2003 bis 2005: Hinweis Tarifrunde 2003")));
     geschäftszeichen_ =
         textfeld(bescheid, QStringLiteral("&Geschäftszeichen:"), QStringLiteral("Geschäftszeichen"),
                  decltype(daten.geschäftszeichen)::länge, daten.geschäftszeichen.text());
@@ -146,7 +152,7 @@ QLineEdit* Bescheiddialog::textfeld(QFormLayout* form, const QString& beschriftu
     };
     zählen();
     connect(feld, &QLineEdit::textChanged, rest, zählen);
-    form->addRow(beschriftung, zeile(feld, rest));
+    zeileAnfügen(form, beschriftung, feld, rest);
     return feld;
 }
 
@@ -193,4 +199,6 @@ void Bescheiddialog::melden(const std::string& text) {
                     QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
     box.exec();
+    // The clerk corrects the field in this dialog, whatever the window manager activates after the box.
+    activateWindow();
 }

@@ -90,6 +90,7 @@ void Druckziel::vorschau() {
             return;
         }
         Druckauftrag auftrag(*ziel, Druckauftrag::Umfang::mehrereDokumente);
+        auftrag.einheitlichesSeitenformat();
         auftrag_.drucken(auftrag, wahl);
     });
     dialog.exec();
@@ -135,22 +136,35 @@ QString Druckziel::druckerhindernis(const QString& drucker) {
         return QStringLiteral("Den Drucker „%1“ gibt es nicht (mehr). Bitte einen anderen Drucker wählen.")
             .arg(drucker);
     }
-    const auto option = [ziel](const char* name) {
-        return QString::fromUtf8(cupsGetOption(name, ziel->num_options, ziel->options));
-    };
-    const QString nachricht = option("printer-state-message");
-    const QString grund = nachricht.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(nachricht);
+    const QByteArray adresse = cupsGetOption("printer-uri-supported", ziel->num_options, ziel->options);
+    cupsFreeDests(1, ziel);
+
+    // The queue's own state, as the scheduler has it now, with the message its administrator left.
+    ipp_t* anfrage = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, adresse.constData());
+    static const char* const merkmale[] = {"printer-state", "printer-state-message",
+                                           "printer-is-accepting-jobs"};
+    ippAddStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(merkmale),
+                  nullptr, merkmale);
+    ipp_t* antwort = cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
+    if (!antwort) return {};
+    ipp_attribute_t* zustand = ippFindAttribute(antwort, "printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t* nachricht = ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT);
+    ipp_attribute_t* annahme = ippFindAttribute(antwort, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    const QString text =
+        nachricht ? QString::fromUtf8(ippGetString(nachricht, 0, nullptr)).trimmed() : QString();
+    const QString grund = text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
     QString hindernis;
-    if (option("printer-is-accepting-jobs") == QLatin1String("false")) {
+    if (annahme && !ippGetBoolean(annahme, 0)) {
         hindernis =
             QStringLiteral("Der Drucker „%1“ nimmt keine Aufträge an%2. Bitte einen anderen Drucker wählen.")
                 .arg(drucker, grund);
-    } else if (option("printer-state").toInt() == IPP_PSTATE_STOPPED) {
+    } else if (zustand && ippGetInteger(zustand, 0) == IPP_PSTATE_STOPPED) {
         hindernis = QStringLiteral(
                         "Die Warteschlange des Druckers „%1“ ist angehalten%2. Bitte sie freigeben lassen "
                         "oder einen anderen Drucker wählen.")
                         .arg(drucker, grund);
     }
-    cupsFreeDests(1, ziel);
+    ippDelete(antwort);
     return hindernis;
 }

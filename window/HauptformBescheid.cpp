@@ -6,7 +6,9 @@
 // next case and the next start have them.
 void Hauptform::bescheiddatenBearbeiten() {
     Bescheiddialog dialog(fall_.bescheid, QString::fromStdString(fall_.name), this);
-    if (dialog.exec() != QDialog::Accepted) return;
+    const bool angenommen = dialog.exec() == QDialog::Accepted;
+    activateWindow();
+    if (!angenommen) return;
     Bescheiddaten& d = fall_.bescheid;
     d.kopfzeile1 = dialog.kopfzeile1().toStdString();
     d.kopfzeile2 = dialog.kopfzeile2().toStdString();

@@ -2,6 +2,7 @@
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
@@ -78,6 +79,7 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
          },
          [this](const QString& meldung) { meldungsfenster(QCoreApplication::applicationName(), meldung); }});
     ziel(druckziel);
+    activateWindow();
 }
 
 // Both print commands hide the legal-remedy editor and refuse while no BDA has been computed.
@@ -115,7 +117,8 @@ QString Hauptform::pdfVorschlag() const {
         name.replace(verboten, '-');
     QString stamm = QStringLiteral("BDA-Bescheid ");
     if (!name.isEmpty()) stamm += name + QLatin1Char(' ');
-    return QDir(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation))
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath())
         .filePath(stamm + datum.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf"));
 }
 
