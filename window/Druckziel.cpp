@@ -2,6 +2,7 @@
 
 #include <cups/cups.h>
 
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QPaintEngine>
@@ -72,13 +73,16 @@ void Druckziel::vorschau() {
     seiten->addItem(QStringLiteral("Bescheid und Berechnung"), static_cast<int>(Seitenwahl::beide));
     seiten->addItem(QStringLiteral("Bescheid (Seite 1)"), static_cast<int>(Seitenwahl::bescheid));
     seiten->addItem(QStringLiteral("Berechnung (Seite 2)"), static_cast<int>(Seitenwahl::berechnung));
-    if (auto* leiste = dialog.findChild<QToolBar*>()) {
+    // First in the tool bar, so a narrow window does not push it out of sight.
+    if (auto* leiste = dialog.findChild<QToolBar*>(); leiste && !leiste->actions().isEmpty()) {
+        QAction* erste = leiste->actions().first();
         auto* beschriftung = new QLabel(QStringLiteral(" &Seiten: "));
         beschriftung->setBuddy(seiten);
-        leiste->addSeparator();
-        leiste->addWidget(beschriftung);
-        leiste->addWidget(seiten);
+        leiste->insertWidget(erste, beschriftung);
+        leiste->insertWidget(erste, seiten);
+        leiste->insertSeparator(erste);
     }
+    if (fenster_) dialog.resize(fenster_->size().expandedTo(QSize(900, 700)));
     if (auto* ansicht = dialog.findChild<QPrintPreviewWidget*>()) {
         QObject::connect(seiten, &QComboBox::currentIndexChanged, ansicht,
                          &QPrintPreviewWidget::updatePreview);
