@@ -1,7 +1,16 @@
 #include "Druckmappe.h"
 
+#include <QDate>
+
 #include "Berechnung.h"
 #include "Bescheid.h"
+
+std::chrono::year_month_day heute() {
+    const QDate datum = QDate::currentDate();
+    return std::chrono::year_month_day{std::chrono::year{datum.year()},
+                                       std::chrono::month{static_cast<unsigned>(datum.month())},
+                                       std::chrono::day{static_cast<unsigned>(datum.day())}};
+}
 
 bool mappeDrucken(const Fall& fall, std::string_view belehrung, std::chrono::year_month_day heute,
                   Seitenwahl wahl, Druckauftrag& auftrag) {

@@ -15,6 +15,9 @@ inline bool enthält(Seitenwahl wahl, Seitenwahl seite) {
     return (static_cast<int>(wahl) & static_cast<int>(seite)) != 0;
 }
 
+// Today's date by the system clock, for a notice that carries no date of its own.
+std::chrono::year_month_day heute();
+
 // The chosen documents into `auftrag` (made with Umfang::mehrereDokumente), each from a new page, and
 // the job handed over. `belehrung` and `heute` as bescheidDrucken() takes them. False when it failed
 // (auftrag.fehler() says why). The caller checks druckbereit() first.

@@ -6,7 +6,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
-#include <chrono>
 
 #include "Datumsfeld.h"
 #include "Druckfreigabe.h"
@@ -15,13 +14,6 @@
 #include "Rechtsmitteleditor.h"
 
 namespace {
-
-std::chrono::year_month_day heute() {
-    const QDate datum = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year{datum.year()},
-                                       std::chrono::month{static_cast<unsigned>(datum.month())},
-                                       std::chrono::day{static_cast<unsigned>(datum.day())}};
-}
 
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
