@@ -1,17 +1,21 @@
 // Figures of the printing layer: the notice and the calculation sheet of a full case (both frames, eight
-// periods) written to a PDF in memory, each alone and both together.
+// periods) written to a PDF in memory, each alone and both together, and both pages as one PDF/A file on
+// disk, written atomically as "Als PDF speichern …" does.
 
 #include <benchmark/benchmark.h>
 
 #include <QBuffer>
 #include <QGuiApplication>
 #include <QPdfWriter>
+#include <QTemporaryDir>
 #include <chrono>
 #include <string>
 
 #include "Berechnung.h"
 #include "Bescheid.h"
+#include "Druckmappe.h"
 #include "Eingangsamt.h"
+#include "Pdfdatei.h"
 
 namespace {
 
@@ -79,6 +83,29 @@ BENCHMARK(drucken)
     ->Arg(berechnung)
     ->Arg(bescheid | berechnung)
     ->Unit(benchmark::kMillisecond);
+
+// Both pages to a PDF/A file: the goal is at most 50 ms.
+void pdfDatei(benchmark::State& state) {
+    anwendungAnlegen();
+    Fall fall = vollerFall();
+    fall.bescheid.kopfzeile1 = "Landesamt für Besoldung und Versorgung";
+    fall.bescheid.anrede = "c";
+    fall.bescheid.anschrift1 = "Lindenstraße 5";
+    const auto heute =
+        std::chrono::year_month_day{std::chrono::year{2024}, std::chrono::March, std::chrono::day{1}};
+    QTemporaryDir ordner;
+    const QString datei = ordner.filePath(QStringLiteral("BDA-Bescheid.pdf"));
+    for (auto _ : state) {
+        QString fehler;
+        if (!pdfSchreiben(
+                datei, QStringLiteral("BDA-Bescheid"),
+                [&](Druckauftrag& a) { return mappeDrucken(fall, belehrung, heute, Seitenwahl::beide, a); },
+                fehler)) {
+            state.SkipWithError(fehler.toStdString().c_str());
+        }
+    }
+}
+BENCHMARK(pdfDatei)->Name("beide Seiten als PDF/A-Datei")->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

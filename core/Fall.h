@@ -45,6 +45,9 @@ inline constexpr int anzahlEingaben = 8;  // description boxes Eingabe(0..7), on
 
 using Rahmenzeilen = std::array<Zeitspanne, anzahlZeitraumzeilen>;
 
+// Characters of the official's name that the notice dialog takes (title, notice and sheet print it whole).
+inline constexpr std::size_t namenslänge = 40;
+
 struct Fall {
     // Texts of Datum(0..24); "__/__/____" when empty.
     std::array<std::string, Feld::anzahl> datum = leereDatumsfelder();
@@ -68,7 +71,7 @@ struct Fall {
     std::string label10;     // caption of Label10: the half-rule share
 
     std::string name;        // the official's name
-    Bescheiddaten bescheid;  // addressee data of the notice
+    Bescheiddaten bescheid;  // letterhead, addressee and signers of the notice
 
     static std::array<std::string, Feld::anzahl> leereDatumsfelder();
 };

@@ -11,6 +11,8 @@
 template <std::size_t N>
 class FesterText {
    public:
+    static constexpr std::size_t länge = N;
+
     FesterText() : text_(N, ' ') {}
     FesterText(std::string_view text) { *this = text; }
 

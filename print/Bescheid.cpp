@@ -117,6 +117,10 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     links(a, kopfspalte, d.kopfzeile2.text());
     a.zeilenende();
     a.fettSetzen(false);
+    // The file reference takes the first of the four empty lines under the letterhead.
+    if (!d.geschäftszeichen.istLeer()) {
+        links(a, kopfspalte, "Geschäftszeichen: " + std::string(getrimmt(d.geschäftszeichen.text())));
+    }
     zeilen(a, 4);
 
     if (const auto text = anrede(d.anrede); !text.empty()) {
@@ -186,7 +190,18 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     zeilen(a, 3);
     links(a, 9, std::string(25, '_'));
     a.drucke(std::string(26, ' '));
+    const double zweiteLinie = a.x();
     a.drucke(std::string(25, '_'));
-    zeilen(a, 2);
+    a.zeilenende();
+    // The signers' names stand under their lines, each where its line begins.
+    if (!d.unterschrift1.istLeer() || !d.unterschrift2.istLeer()) {
+        links(a, 9, getrimmt(d.unterschrift1.text()));
+        if (!d.unterschrift2.istLeer()) {
+            a.xSetzen(zweiteLinie);
+            a.drucke(getrimmt(d.unterschrift2.text()));
+        }
+        a.zeilenende();
+    }
+    a.zeilenende();
     return a.dokumentBeenden();
 }

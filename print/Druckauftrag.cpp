@@ -38,17 +38,22 @@ QFont anfangsschrift() {
 
 }  // namespace
 
-Druckauftrag::Druckauftrag(QPagedPaintDevice& gerät)
-    : gerät_(gerät), schrift_(anfangsschrift()), metrik_(schrift_, &gerät) {}
+Druckauftrag::Druckauftrag(QPagedPaintDevice& gerät, Umfang umfang)
+    : gerät_(gerät), umfang_(umfang), schrift_(anfangsschrift()), metrik_(schrift_, &gerät) {}
 
 Druckauftrag::~Druckauftrag() {
     if (painter_.isActive()) painter_.end();
 }
 
 void Druckauftrag::ausrichtungSetzen(Ausrichtung ausrichtung) {
-    if (begonnen_) return;
-    gerät_.setPageOrientation(ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape
-                                                                     : QPageLayout::Portrait);
+    if (begonnen_ && !dokumentWechsel_) return;
+    const auto seitenlage =
+        ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape : QPageLayout::Portrait;
+    if (einheitlich_ && begonnen_) {
+        gedreht_ = gerät_.pageLayout().orientation() != seitenlage;
+    } else {
+        gedreht_ = !gerät_.setPageOrientation(seitenlage) && gerät_.pageLayout().orientation() != seitenlage;
+    }
     maßeGültig_ = false;
 }
 
@@ -92,13 +97,14 @@ void Druckauftrag::zuSpalte(int spalte) {
 
 void Druckauftrag::drucke(std::string_view text) {
     if (text.empty() || !beginnen()) return;
+    if (dokumentWechsel_) {
+        // The empty lines the new document began with stay above its first text.
+        dokumentWechsel_ = false;
+        if (!neueSeite()) return;
+    }
     const Maße& m = maße();
     if (y_ > 0 && y_ + m.zeilenhöhe > seitenhöhe_) {
-        if (!gerät_.newPage()) {
-            scheitern(QStringLiteral("Eine weitere Seite konnte nicht begonnen werden."));
-            return;
-        }
-        ++seite_;
+        if (!neueSeite()) return;
         y_ = 0;
     }
     if (!schriftGesetzt_) {
@@ -119,6 +125,18 @@ void Druckauftrag::zeilenende() {
 }
 
 bool Druckauftrag::dokumentBeenden() {
+    if (umfang_ == Umfang::einDokument) return abschließen();
+    // The next document starts as a job of its own would: at the top, in the initial font.
+    dokumentWechsel_ = begonnen_;
+    x_ = 0;
+    y_ = 0;
+    schrift_ = anfangsschrift();
+    schriftGesetzt_ = false;
+    maßeGültig_ = false;
+    return fehler_.isEmpty();
+}
+
+bool Druckauftrag::abschließen() {
     if (beendet_) return fehler_.isEmpty();
     if (beginnen() && !painter_.end()) {
         scheitern(QStringLiteral("Der Druckauftrag konnte nicht abgeschlossen werden."));
@@ -158,8 +176,30 @@ bool Druckauftrag::beginnen() {
                            "Zieldatei ist nicht verfügbar."));
         return false;
     }
-    seitenhöhe_ = inTwips(gerät_.height(), false);
+    seiteEinrichten();
     return true;
+}
+
+bool Druckauftrag::neueSeite() {
+    if (!gerät_.newPage()) {
+        scheitern(QStringLiteral("Eine weitere Seite konnte nicht begonnen werden."));
+        return false;
+    }
+    ++seite_;
+    seiteEinrichten();
+    return true;
+}
+
+// A turned page has its top at the left edge of the device's page and runs upward from its bottom.
+void Druckauftrag::seiteEinrichten() {
+    painter_.resetTransform();
+    if (gedreht_) {
+        painter_.translate(0, gerät_.height());
+        painter_.rotate(-90);
+        seitenhöhe_ = inTwips(gerät_.width(), true);
+    } else {
+        seitenhöhe_ = inTwips(gerät_.height(), false);
+    }
 }
 
 void Druckauftrag::scheitern(const QString& grund) {

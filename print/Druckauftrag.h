@@ -31,14 +31,23 @@ struct Druckposten {
 
 class Druckauftrag {
    public:
+    // One document, which dokumentBeenden() hands over; or several in one job (the notice and the sheet
+    // in one PDF file or print job): each begins on a new page in its own orientation and font state,
+    // and abschließen() hands the job over after the last.
+    enum class Umfang { einDokument, mehrereDokumente };
+
     // The device must outlive the job. Nothing is drawn before the first text.
-    explicit Druckauftrag(QPagedPaintDevice& gerät);
+    explicit Druckauftrag(QPagedPaintDevice& gerät, Umfang umfang = Umfang::einDokument);
     ~Druckauftrag();
     Druckauftrag(const Druckauftrag&) = delete;
     Druckauftrag& operator=(const Druckauftrag&) = delete;
 
-    // Only before the first text; later calls have no effect.
+    // Only before the first text of a document; later calls have no effect.
     void ausrichtungSetzen(Ausrichtung ausrichtung);
+    // For a device that shows all pages in one format (the print preview): the first document sets it,
+    // a later one in the other orientation is drawn turned by a quarter onto it, as a printer puts a
+    // landscape page on portrait paper.
+    void einheitlichesSeitenformat() { einheitlich_ = true; }
 
     void schriftartSetzen(std::string_view name);
     void größeSetzen(double punkte);
@@ -56,8 +65,11 @@ class Druckauftrag {
     void drucke(std::string_view text);
     // x := 0; y grows by the height of the current font.
     void zeilenende();
-    // Finishes the page and hands the job over. False when the job failed at any point; fehler() says why.
+    // Finishes the document; a job of one document is handed over with it. False when the job failed at
+    // any point; fehler() says why.
     bool dokumentBeenden();
+    // Hands the job over; for a job of several documents after the last one. False as dokumentBeenden().
+    bool abschließen();
 
     double x() const { return x_; }
     double y() const { return y_; }
@@ -80,11 +92,14 @@ class Druckauftrag {
 
     const Maße& maße() const;
     bool beginnen();
+    bool neueSeite();
+    void seiteEinrichten();
     void scheitern(const QString& grund);
     double inGerät(double twips, bool waagerecht) const;
     double inTwips(double punkte, bool waagerecht) const;
 
     QPagedPaintDevice& gerät_;
+    Umfang umfang_;
     QPainter painter_;
     QFont schrift_;
     mutable QFontMetricsF metrik_;
@@ -93,6 +108,9 @@ class Druckauftrag {
     bool schriftGesetzt_ = false;
     bool begonnen_ = false;
     bool beendet_ = false;
+    bool dokumentWechsel_ = false;  // a document has ended; the next text begins a new page
+    bool gedreht_ = false;          // the current page is drawn turned by a quarter
+    bool einheitlich_ = false;
     double seitenhöhe_ = 0;
     double x_ = 0;
     double y_ = 0;

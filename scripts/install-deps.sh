@@ -8,7 +8,7 @@ packages="
   qt6-base-dev qt6-translations-l10n libqt6svg6 libgl-dev
   fonts-liberation2
   libgtest-dev libbenchmark-dev
-  cups cups-client printer-driver-cups-pdf poppler-utils
+  cups cups-client libcups2-dev printer-driver-cups-pdf poppler-utils
   desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 "
 

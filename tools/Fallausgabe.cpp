@@ -34,6 +34,32 @@ std::string liste(const Folge& folge, Format format) {
     return json + "]";
 }
 
+// A fixed-length text without the blanks that pad it to its length.
+template <std::size_t N>
+std::string ohneFüllung(const FesterText<N>& text) {
+    const std::string& t = text.text();
+    return zeichenkette(t.substr(0, t.find_last_not_of(' ') + 1));
+}
+
+// The notice data as a nested object, one key a line; a missing reference year is null.
+std::string bescheid(const Bescheiddaten& d) {
+    std::ostringstream json;
+    json << "{\n"
+         << "    \"kopf1\": " << ohneFüllung(d.kopfzeile1) << ",\n"
+         << "    \"kopf2\": " << ohneFüllung(d.kopfzeile2) << ",\n"
+         << "    \"anrede\": " << ohneFüllung(d.anrede) << ",\n"
+         << "    \"anschrift1\": " << ohneFüllung(d.anschrift1) << ",\n"
+         << "    \"anschrift2\": " << ohneFüllung(d.anschrift2) << ",\n"
+         << "    \"dienstanschrift\": " << ohneFüllung(d.dienstanschrift) << ",\n"
+         << "    \"bescheiddatum\": " << ohneFüllung(d.bescheiddatum) << ",\n"
+         << "    \"bezugsjahr\": " << (d.bezugsjahr ? std::to_string(d.bezugsjahr) : "null") << ",\n"
+         << "    \"geschaeftszeichen\": " << ohneFüllung(d.geschäftszeichen) << ",\n"
+         << "    \"unterschrift1\": " << ohneFüllung(d.unterschrift1) << ",\n"
+         << "    \"unterschrift2\": " << ohneFüllung(d.unterschrift2) << "\n"
+         << "  }";
+    return json.str();
+}
+
 }  // namespace
 
 std::string alsJson(const Fallskript& skript) {
@@ -58,7 +84,8 @@ std::string alsJson(const Fallskript& skript) {
          << "  \"label10\": " << zeichenkette(fall.label10) << ",\n"
          << "  \"eingabe\": " << liste(fall.eingabe, text) << ",\n"
          << "  \"meldungen\": " << liste(skript.meldungen(), text) << ",\n"
-         << "  \"fokus\": " << zeichenkette(skript.fokus()) << "\n"
+         << "  \"fokus\": " << zeichenkette(skript.fokus()) << ",\n"
+         << "  \"bescheid\": " << bescheid(fall.bescheid) << "\n"
          << "}\n";
     return json.str();
 }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "Bescheiddaten.h"
 #include "Beschreibung.h"
 #include "Eingangsamt.h"
 #include "Zeichen.h"
@@ -62,6 +63,40 @@ int index(std::string_view& rest, int anzahl, const char* was) {
     return wert;
 }
 
+// The text of a notice field: the rest of the line behind the blank after the action, refused when it
+// is longer than the field.
+template <std::size_t N>
+void textSetzen(FesterText<N>& feld, std::string_view text, const std::string& aktion) {
+    if (zeichenzahl(text) > N) {
+        throw Skriptfehler(aktion + ": der Text hat " + std::to_string(zeichenzahl(text)) +
+                           " Zeichen, erlaubt sind " + std::to_string(N));
+    }
+    feld = text;
+}
+
+// The actions that set a text of the notice data.
+const struct {
+    const char* aktion;
+    void (*setzen)(Bescheiddaten&, std::string_view, const std::string&);
+} bescheidtexte[] = {
+    {"kopf1",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.kopfzeile1, t, a); }},
+    {"kopf2",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.kopfzeile2, t, a); }},
+    {"anschrift1",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.anschrift1, t, a); }},
+    {"anschrift2",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.anschrift2, t, a); }},
+    {"dienstanschrift",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.dienstanschrift, t, a); }},
+    {"geschaeftszeichen", [](Bescheiddaten& d, std::string_view t,
+                             const std::string& a) { textSetzen(d.geschäftszeichen, t, a); }},
+    {"unterschrift1",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.unterschrift1, t, a); }},
+    {"unterschrift2",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.unterschrift2, t, a); }},
+};
+
 }  // namespace
 
 Fallskript::Fallskript() { steuerung_.laden(); }
@@ -110,8 +145,53 @@ void Fallskript::aktion(const std::string& zeile) {
     } else if (befehl == "name") {
         if (!rest.empty()) rest.remove_prefix(1);
         steuerung_.nameSetzen(rest);
-    } else {
-        throw Skriptfehler("unbekannte Aktion " + zitiert(befehl) + " (amt, datum, eingabe oder name)");
+    } else if (!bescheidaktion(befehl, rest)) {
+        throw Skriptfehler(
+            "unbekannte Aktion " + zitiert(befehl) +
+            " (amt, datum, eingabe, name, kopf1, kopf2, anrede, anschrift1, anschrift2, "
+            "dienstanschrift, bescheiddatum, bezugsjahr, geschaeftszeichen, unterschrift1 oder "
+            "unterschrift2)");
     }
     if (protokoll_.letzterFokus) fokus_ = steuerelementname(*protokoll_.letzterFokus);
+}
+
+bool Fallskript::bescheidaktion(const std::string& befehl, std::string_view rest) {
+    Bescheiddaten& d = fall_.bescheid;
+    for (const auto& eintrag : bescheidtexte) {
+        if (befehl != eintrag.aktion) continue;
+        if (!rest.empty()) rest.remove_prefix(1);
+        eintrag.setzen(d, rest, befehl);
+        return true;
+    }
+    if (befehl == "anrede") {
+        const std::string code = nächstesWort(rest);
+        if (code.empty()) throw Skriptfehler("es fehlt die Anrede (b, c, d oder -)");
+        if (code != "-" && !istAnredecode(code)) {
+            throw Skriptfehler("Anrede " + zitiert(code) + " gibt es nicht (b, c, d oder -)");
+        }
+        zeileZuEnde(rest);
+        d.anrede = code == "-" ? "" : code;
+    } else if (befehl == "bescheiddatum") {
+        const std::string text = nächstesWort(rest);
+        if (!text.empty() && text.size() != leeresDatum.size()) {
+            throw Skriptfehler("bescheiddatum braucht zehn Zeichen wie 15/06/2024, nicht " + zitiert(text));
+        }
+        zeileZuEnde(rest);
+        std::string fehler;
+        const auto datum = briefdatumAusText(text, fehler);
+        if (!datum) throw Skriptfehler(fehler);
+        d.bescheiddatum = *datum;
+    } else if (befehl == "bezugsjahr") {
+        const std::string text = nächstesWort(rest);
+        if (zeichenzahl(text) > 4)
+            throw Skriptfehler("bezugsjahr braucht vier Ziffern wie 2004, nicht " + zitiert(text));
+        zeileZuEnde(rest);
+        std::string fehler;
+        const auto jahr = bezugsjahrAusText(text, fehler);
+        if (!jahr) throw Skriptfehler(fehler);
+        d.bezugsjahr = *jahr;
+    } else {
+        return false;
+    }
+    return true;
 }

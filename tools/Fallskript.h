@@ -4,6 +4,12 @@
 //   datum I TEXT    Datum(I) holds TEXT ("dd/mm/yyyy", "_" where nothing is typed); Enter is pressed in it
 //   eingabe I TEXT  Eingabe(I) holds TEXT (the rest of the line)
 //   name TEXT       the official's name
+// The notice data, each text up to the end of the line and no longer than the notice prints it:
+//   kopf1 TEXT, kopf2 TEXT                       the letterhead (for this run only, never stored)
+//   anrede b|c|d|-                                Herrn, Frau, Fräulein, none
+//   anschrift1 TEXT, anschrift2 TEXT, dienstanschrift TEXT
+//   bescheiddatum TT/MM/JJJJ, bezugsjahr JJJJ    nothing behind them: today, no year
+//   geschaeftszeichen TEXT, unterschrift1 TEXT, unterschrift2 TEXT
 // Blank lines and lines starting with "#" are skipped.
 
 #include <istream>
@@ -36,6 +42,8 @@ class Fallskript {
 
    private:
     void aktion(const std::string& zeile);
+    // The notice-data actions; false for an action that is none of them.
+    bool bescheidaktion(const std::string& befehl, std::string_view rest);
 
     Fall fall_;
     Protokoll protokoll_;

@@ -1,18 +1,39 @@
 // bda-fall: replays a case script through the case logic and prints the resulting state as JSON.
-// Usage: bda-fall [SKRIPT]   (without SKRIPT, or with "-", the script is read from standard input)
+// Usage: bda-fall [--pdf DATEI] [SKRIPT]   (without SKRIPT, or with "-", the script is read from standard
+// input; with --pdf the notice and the sheet of the case are also written to DATEI as PDF/A)
 
 #include <filesystem>
 #include <fstream>
 #include <iostream>
+#include <optional>
 
 #include "Fallausgabe.h"
+#include "Fallpdf.h"
+
+namespace {
+
+int aufruf() {
+    std::cerr << "Aufruf: bda-fall [--pdf DATEI] [SKRIPT]\n";
+    return 2;
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
-    if (argc > 2) {
-        std::cerr << "Aufruf: bda-fall [SKRIPT]\n";
-        return 2;
+    std::optional<std::string> pdf;
+    std::optional<std::string> skriptname;
+    for (int i = 1; i < argc; ++i) {
+        const std::string argument = argv[i];
+        if (argument == "--pdf") {
+            if (pdf || i + 1 == argc) return aufruf();
+            pdf = argv[++i];
+        } else if (skriptname) {
+            return aufruf();
+        } else {
+            skriptname = argument;
+        }
     }
-    const std::string datei = argc == 2 ? argv[1] : "-";
+    const std::string datei = skriptname.value_or("-");
     std::ifstream eingabedatei;
     if (datei != "-") {
         std::error_code fehler;
@@ -32,6 +53,15 @@ int main(int argc, char* argv[]) {
     } catch (const Skriptfehler& fehler) {
         std::cerr << "bda-fall: " << fehler.what() << "\n";
         return 2;
+    }
+    if (pdf) {
+        std::string fehler;
+        std::string hinweis;
+        if (!fallAlsPdf(skript.fall(), *pdf, fehler, hinweis)) {
+            std::cerr << "bda-fall: " << fehler << "\n";
+            return 1;
+        }
+        if (!hinweis.empty()) std::cerr << "bda-fall: Hinweis: " << hinweis << "\n";
     }
     std::cout << alsJson(skript);
     return 0;

@@ -2,10 +2,12 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMenuBar>
 #include <QMessageBox>
-#include <QPlainTextEdit>
+#include <QVBoxLayout>
 
 #include "Bauplan.h"
+#include "Briefkopf.h"
 #include "Datumsfeld.h"
 #include "Fensterplatz.h"
 #include "Hilfefenster.h"
@@ -15,16 +17,28 @@ Hauptform::Hauptform(QWidget* eltern)
     : QWidget(eltern), steuerung_(fall_, *this), skalierer_(QSize(fensterbreite, fensterhöhe)) {
     setObjectName(QStringLiteral("Hauptform"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/bda.svg")));
+    entwurf_ = new QWidget(this);
+    entwurf_->setObjectName(QStringLiteral("Entwurf"));
+    entwurf_->installEventFilter(this);
+    menüleiste_ = new QMenuBar(this);
+    auto* anordnung = new QVBoxLayout(this);
+    anordnung->setContentsMargins(0, 0, 0, 0);
+    anordnung->setSpacing(0);
+    anordnung->setMenuBar(menüleiste_);
+    anordnung->addWidget(entwurf_);
     aufbauen();
-    rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard(), [this](const QString& text) {
-        meldungsfenster(QCoreApplication::applicationName(), text);
-    });
+    menüAufbauen();
+    rechtsmittel_ = new Rechtsmitteleditor(
+        entwurf_, Belehrungsdatei::standard(),
+        [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
+    const QSize menü(0, menüleiste_->sizeHint().height());
     // Below half the design size the captions would no longer be readable.
-    setMinimumSize(skalierer_.entwurfsgröße() / 2);
+    setMinimumSize(skalierer_.entwurfsgröße() / 2 + menü);
     verbinden();
     steuerung_.laden();
+    Briefkopf::laden(fall_.bescheid);
     darstellen();
-    Fensterplatz::wiederherstellen(*this, skalierer_.entwurfsgröße());
+    Fensterplatz::wiederherstellen(*this, skalierer_.entwurfsgröße() + menü);
     datum_[Feld::geburtstag]->setFocus();
 }
 
@@ -35,10 +49,14 @@ Hauptform::~Hauptform() {
 
 int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::professor ? 6 : 3; }
 
-void Hauptform::resizeEvent(QResizeEvent* ereignis) {
-    QWidget::resizeEvent(ereignis);
-    skalierer_.anpassen(size());
-    if (rechtsmittel_->istOffen()) rechtsmittel_->setGeometry(rechtsmittelbereich());
+bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == entwurf_ && ereignis->type() == QEvent::Resize) {
+        skalierer_.anpassen(entwurf_->size());
+        if (rechtsmittel_ && rechtsmittel_->istOffen()) {
+            rechtsmittel_->setGeometry(rechtsmittelbereich());
+        }
+    }
+    return QWidget::eventFilter(objekt, ereignis);
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {

@@ -2,7 +2,8 @@
 // The main window. It owns the case (`Fall`) and its driver (`Fallsteuerung`) and is the driver's screen
 // (`Oberflaeche`: message boxes and focus moves). Every event writes what the clerk typed into the case,
 // lets the driver act and then renders the whole case into the controls again, so the controls always
-// show the case as it stands. The controls come from the tables of Bauplan.
+// show the case as it stands. The controls come from the tables of Bauplan and lie on the design area,
+// which the resizer scales; the menu bar above it takes its own height.
 
 #include <QWidget>
 #include <array>
@@ -18,10 +19,11 @@
 
 struct Bauteil;
 class Datumsfeld;
-class Druckauftrag;
+class Druckziel;
 class Hilfefenster;
 class QLabel;
 class QLineEdit;
+class QMenuBar;
 class QRadioButton;
 class Rechtsmitteleditor;
 
@@ -37,9 +39,12 @@ class Hauptform : public QWidget, private Oberflaeche {
     Hilfefenster* hilfefenster() const { return hilfe_; }
     // The legal-remedy editor laid over the window by RB_Text.
     Rechtsmitteleditor* rechtsmittel() const { return rechtsmittel_; }
+    // The area below the menu bar that holds the controls at their design places.
+    QWidget* entwurf() const { return entwurf_; }
+    QMenuBar* menüleiste() const { return menüleiste_; }
 
    protected:
-    void resizeEvent(QResizeEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
 
    private:
@@ -70,20 +75,35 @@ class Hauptform : public QWidget, private Oberflaeche {
     void hilfeGeklickt();
     void hilfeZeigen();
 
+    // HauptformMenue.cpp
+    void menüAufbauen();
+    void beenden();
+    void überBdaRechner();
+
     // HauptformDarstellung.cpp
     void darstellen();
+
+    // HauptformBescheid.cpp
+    void bescheiddatenBearbeiten();
 
     // HauptformDruck.cpp
     void bescheidGeklickt();
     void berechnungGeklickt();
+    void druckvorschau();
+    void druckenMitWahl();
+    void alsPdfSpeichern();
+    void ausgeben(const std::function<void(Druckziel&)>& ziel);
     bool druckVorbereiten();
-    void aufStandarddrucker(const QString& dokumentname, const std::function<bool(Druckauftrag&)>& dokument);
+    bool ohneBehördeDrucken();
+    QString pdfVorschlag() const;
     void rechtsmittelUmschalten();
     QRect rechtsmittelbereich() const;
 
     Fall fall_;
     Fallsteuerung steuerung_;
     Skalierer skalierer_;
+    QWidget* entwurf_ = nullptr;
+    QMenuBar* menüleiste_ = nullptr;
     std::map<std::string, QWidget*> bauteile_;
     std::array<Datumsfeld*, Feld::anzahl> datum_{};
     std::array<QLineEdit*, anzahlEingaben> eingabe_{};

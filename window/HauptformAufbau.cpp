@@ -63,13 +63,13 @@ QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
 }  // namespace
 
 void Hauptform::aufbauen() {
-    QPalette grund = palette();
+    QPalette grund = entwurf_->palette();
     grund.setColor(QPalette::Window, hellgrün);
-    setPalette(grund);
-    setAutoFillBackground(true);
+    entwurf_->setPalette(grund);
+    entwurf_->setAutoFillBackground(true);
 
     for (const Bauteil& teil : bauplan()) {
-        QWidget* behälter = teil.behälter.empty() ? this : bauteile_.at(teil.behälter);
+        QWidget* behälter = teil.behälter.empty() ? entwurf_ : bauteile_.at(teil.behälter);
         QWidget* neu = erzeugen(teil, behälter);
         neu->setObjectName(QString::fromStdString(teil.name));
         if (!teil.hinweis.empty()) neu->setToolTip(QString::fromStdString(teil.hinweis));

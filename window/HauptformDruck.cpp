@@ -1,32 +1,19 @@
+#include <QCoreApplication>
 #include <QDate>
-#include <QPrinter>
-#include <QPrinterInfo>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
 #include <QPushButton>
-#include <chrono>
+#include <QStandardPaths>
 
-#include "Berechnung.h"
-#include "Bescheid.h"
 #include "Datumsfeld.h"
 #include "Druckfreigabe.h"
+#include "Druckziel.h"
 #include "Hauptform.h"
 #include "Rechtsmitteleditor.h"
 
 namespace {
-
-std::chrono::year_month_day heute() {
-    const QDate datum = QDate::currentDate();
-    return std::chrono::year_month_day{std::chrono::year{datum.year()},
-                                       std::chrono::month{static_cast<unsigned>(datum.month())},
-                                       std::chrono::day{static_cast<unsigned>(datum.day())}};
-}
-
-// The letterhead lines the shipped legal-remedy text names as the issuing authority; the window keeps
-// no letterhead yet, so the text names none.
-struct Briefkopf {
-    std::string zeile1;
-    std::string zeile2;
-};
-Briefkopf briefkopf() { return {}; }
 
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
@@ -35,22 +22,55 @@ QString text(std::string_view utf8) {
 }  // namespace
 
 void Hauptform::bescheidGeklickt() {
+    ausgeben(
+        [](Druckziel& ziel) { ziel.standarddrucker(Seitenwahl::bescheid, QStringLiteral("BDA-Bescheid")); });
+}
+
+void Hauptform::berechnungGeklickt() {
+    ausgeben([](Druckziel& ziel) {
+        ziel.standarddrucker(Seitenwahl::berechnung, QStringLiteral("BDA-Berechnung"));
+    });
+}
+
+void Hauptform::druckvorschau() {
+    ausgeben([](Druckziel& ziel) { ziel.vorschau(); });
+}
+
+void Hauptform::druckenMitWahl() {
+    ausgeben([](Druckziel& ziel) { ziel.druckerwahl(); });
+}
+
+void Hauptform::alsPdfSpeichern() {
+    ausgeben([this](Druckziel& ziel) {
+        QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
+                                                     pdfVorschlag(), QStringLiteral("PDF-Dateien (*.pdf)"));
+        if (datei.isEmpty()) return;
+        if (!datei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) datei += QStringLiteral(".pdf");
+        ziel.pdf(datei);
+    });
+}
+
+// What every print command shares: the editor hidden, no print without a BDA, the legal-remedy text read
+// once, and the documents printed from the case as it stands.
+void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
     if (!druckVorbereiten()) return;
-    const Briefkopf kopf = briefkopf();
-    const Druckbelehrung belehrung = rechtsmittel_->datei().zumDrucken(kopf.zeile1, kopf.zeile2);
+    const Druckbelehrung belehrung =
+        rechtsmittel_->datei().zumDrucken(fall_.bescheid.kopfzeile1.text(), fall_.bescheid.kopfzeile2.text());
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;
     }
-    aufStandarddrucker(QStringLiteral("BDA-Bescheid"), [&](Druckauftrag& auftrag) {
-        return bescheidDrucken(fall_, belehrung.text, heute(), auftrag);
-    });
-}
-
-void Hauptform::berechnungGeklickt() {
-    if (!druckVorbereiten()) return;
-    aufStandarddrucker(QStringLiteral("BDA-Berechnung"),
-                       [this](Druckauftrag& auftrag) { return berechnungDrucken(fall_, auftrag); });
+    Druckziel druckziel(
+        this,
+        {[&](Druckauftrag& auftrag, Seitenwahl wahl) {
+             return mappeDrucken(fall_, belehrung.text, heute(), wahl, auftrag);
+         },
+         [&](Seitenwahl wahl) {
+             return !enthält(wahl, Seitenwahl::bescheid) || !belehrung.mitgeliefert || ohneBehördeDrucken();
+         },
+         [this](const QString& meldung) { meldungsfenster(QCoreApplication::applicationName(), meldung); }});
+    ziel(druckziel);
+    activateWindow();
 }
 
 // Both print commands hide the legal-remedy editor and refuse while a date they print is missing.
@@ -63,26 +83,44 @@ bool Hauptform::druckVorbereiten() {
     return false;
 }
 
-void Hauptform::aufStandarddrucker(const QString& dokumentname,
-                                   const std::function<bool(Druckauftrag&)>& dokument) {
-    const QPrinterInfo standarddrucker = QPrinterInfo::defaultPrinter();
-    if (standarddrucker.isNull()) {
-        meldung("Es ist kein Drucker eingerichtet.");
-        return;
-    }
-    QPrinter drucker(standarddrucker, QPrinter::HighResolution);
-    drucker.setDocName(dokumentname);
-    Druckauftrag auftrag(drucker);
-    if (!dokument(auftrag)) meldung("Der Druck ist fehlgeschlagen.");
+// The shipped legal-remedy text names the authority from the letterhead; with both lines blank the
+// notice would name none, so the clerk decides.
+bool Hauptform::ohneBehördeDrucken() {
+    if (!fall_.bescheid.kopfzeile1.istLeer() || !fall_.bescheid.kopfzeile2.istLeer()) return true;
+    QMessageBox frage(
+        QMessageBox::NoIcon, QCoreApplication::applicationName(),
+        QStringLiteral("Der Briefkopf ist leer: der Bescheid nennt keine Behörde. Trotzdem drucken?"),
+        QMessageBox::Yes | QMessageBox::No, this);
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    frage.setDefaultButton(QMessageBox::No);
+    const bool ja = frage.exec() == QMessageBox::Yes;
+    activateWindow();
+    return ja;
+}
+
+// "BDA-Bescheid <Name> <JJJJ-MM-TT>.pdf" in the documents folder, dated as the notice is.
+QString Hauptform::pdfVorschlag() const {
+    QDate datum = QDate::fromString(QString::fromStdString(fall_.bescheid.bescheiddatum.text()).trimmed(),
+                                    QStringLiteral("dd.MM.yyyy"));
+    if (!datum.isValid()) datum = QDate::currentDate();
+    QString name = QString::fromStdString(fall_.name).simplified();
+    for (const QChar verboten : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+        name.replace(verboten, '-');
+    QString stamm = QStringLiteral("BDA-Bescheid ");
+    if (!name.isEmpty()) stamm += name + QLatin1Char(' ');
+    const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath())
+        .filePath(stamm + datum.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf"));
 }
 
 void Hauptform::rechtsmittelUmschalten() {
-    const Briefkopf kopf = briefkopf();
-    rechtsmittel_->umschalten(rechtsmittelbereich(), kopf.zeile1, kopf.zeile2);
+    rechtsmittel_->umschalten(rechtsmittelbereich(), fall_.bescheid.kopfzeile1.text(),
+                              fall_.bescheid.kopfzeile2.text());
 }
 
-// The editor covers the window below the row of command buttons.
+// The editor covers the design area below the row of command buttons.
 QRect Hauptform::rechtsmittelbereich() const {
     const int oben = bauteil<QPushButton>("Schließen")->height();
-    return QRect(0, oben, width(), height() - oben);
+    return QRect(0, oben, entwurf_->width(), entwurf_->height() - oben);
 }

@@ -2,7 +2,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 
 #include "Datumsfeld.h"
 #include "Hauptform.h"
@@ -34,9 +33,6 @@ void Hauptform::verbinden() {
     connect(bauteil<QPushButton>("RB_Text"), &QPushButton::clicked, this, &Hauptform::rechtsmittelUmschalten);
     connect(bauteil<QPushButton>("Hilfe"), &QPushButton::clicked, this, &Hauptform::hilfeGeklickt);
     connect(bauteil<QPushButton>("Schließen"), &QPushButton::clicked, this, &QWidget::close);
-    // F1 anywhere in the window opens the help of the chosen entry grade.
-    connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
-            &Hauptform::hilfeZeigen);
 }
 
 void Hauptform::datumTaste(int index, int zeichen) {

@@ -12,6 +12,9 @@
 #include <QProcess>
 #include <QRegularExpression>
 
+#include "Bescheiddaten.h"
+#include "Briefkopf.h"
+#include "Druckziel.h"
 #include "Fenstertest.h"
 
 namespace {
@@ -64,7 +67,44 @@ QString warteAufPdf(const QDir& ordner, const QString& name) {
     return {};
 }
 
-using CupsTest = Fenstertest;
+// The window with a letterhead set up, so no question comes before the notice.
+class CupsTest : public Fenstertest {
+   public:
+    CupsTest() {
+        Bescheiddaten briefkopf;
+        briefkopf.kopfzeile1 = "Landesamt für Besoldung";
+        Briefkopf::sichern(briefkopf);
+        fenster = std::make_unique<Hauptform>();
+        fenster->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    }
+};
+
+// A cups-pdf queue of the test's own, made the default printer for this process and removed afterwards.
+class Testwarteschlange {
+   public:
+    static constexpr const char* name = "BDA-Test-Halt";
+    Testwarteschlange() {
+        angelegt =
+            QProcess::execute(QStringLiteral("lpadmin"), {"-p", name, "-E", "-v", "cups-pdf:/", "-P",
+                                                          "/usr/share/ppd/cups-pdf/CUPS-PDF_opt.ppd"}) == 0;
+        alterStandard = qgetenv("PRINTER");
+        qputenv("PRINTER", name);
+    }
+    ~Testwarteschlange() {
+        if (alterStandard.isEmpty()) {
+            qunsetenv("PRINTER");
+        } else {
+            qputenv("PRINTER", alterStandard);
+        }
+        if (angelegt) QProcess::execute(QStringLiteral("lpadmin"), {"-x", name});
+    }
+    static bool ausführen(const char* befehl, const char* grund) {
+        return QProcess::execute(QString::fromUtf8(befehl), {"-r", grund, name}) == 0;
+    }
+    bool angelegt = false;
+    QByteArray alterStandard;
+};
 
 TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
     ASSERT_FALSE(QPrinterInfo::defaultPrinter().isNull())
@@ -96,6 +136,40 @@ TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
     EXPECT_TRUE(querformat(berechnung));
     ordner.remove(bescheid);
     ordner.remove(berechnung);
+}
+
+// A stopped queue and one that refuses jobs: the message says so on its second line, with the reason
+// the administrator gave; nothing is printed.
+TEST_F(CupsTest, AngehalteneWarteschlangeNenntDenGrund) {
+    Testwarteschlange warteschlange;
+    if (!warteschlange.angelegt) GTEST_SKIP() << "adding a CUPS queue needs the rights of lpadmin";
+    ASSERT_EQ(QPrinterInfo::defaultPrinterName(), Testwarteschlange::name);
+    EXPECT_EQ(Druckziel::druckerhindernis(Testwarteschlange::name), "") << "a fresh queue takes jobs";
+    EXPECT_EQ(Druckziel::druckerhindernis("BDA-Gibt-Es-Nicht"),
+              "Den Drucker „BDA-Gibt-Es-Nicht“ gibt es nicht (mehr). Bitte einen anderen Drucker wählen.");
+
+    for (const char* getippt : {"15061970", "15062008"}) {
+        tippen(getippt);
+        enter();
+    }
+    const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.\n");
+    ASSERT_TRUE(Testwarteschlange::ausführen("cupsdisable", "Papierstau im Fach 2"));
+    klicken(QStringLiteral("Bescheid"));
+    ASSERT_TRUE(Testwarteschlange::ausführen("cupsenable", "") &&
+                Testwarteschlange::ausführen("cupsreject", "Wartung"));
+    klicken(QStringLiteral("Berechnung"));
+    EXPECT_EQ(
+        meldungen.texte,
+        (QStringList{fehlgeschlagen +
+                         "Die Warteschlange des Druckers „BDA-Test-Halt“ ist angehalten (Papierstau "
+                         "im Fach 2). Bitte sie freigeben lassen oder einen anderen Drucker wählen.",
+                     fehlgeschlagen + "Der Drucker „BDA-Test-Halt“ nimmt keine Aufträge an (Wartung). Bitte "
+                                      "einen anderen Drucker wählen."}));
+    EXPECT_TRUE(meldungen.nurOk);
+    QProcess lpstat;
+    lpstat.start(QStringLiteral("lpstat"), {"-o", Testwarteschlange::name});
+    lpstat.waitForFinished();
+    EXPECT_EQ(lpstat.readAllStandardOutput(), "") << "no job was queued";
 }
 
 // Run with CUPS_SERVER pointing nowhere: there is no printer at all.

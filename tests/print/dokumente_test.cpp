@@ -43,7 +43,7 @@ Fall beispielfall() {
     fall.name = "Erika Mustermann";
     // clang-format off
     fall.bescheid = {"Landesamt für Besoldung"sv, "und Versorgung"sv, {}, "c"sv, "Lindenstraße 5"sv,
-                     "12345 Musterstadt"sv, "  Finanzamt Musterstadt"sv, 2004};
+                     "12345 Musterstadt"sv, "  Finanzamt Musterstadt"sv, 2004, {}, {}, {}};
     // clang-format on
     return fall;
 }
@@ -205,8 +205,18 @@ TEST(Bescheid, VariantsOfTheTypicalNotice) {
           {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
           {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
           {h12, "12 c12 für die Dauer von 2 Jahren ist hier nicht berücksichtigt."}, {3 * h12, heading}}},
+        {"2005", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 2005; }, "hinauszuschieben",
+         {{2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"}}},
         {"2006", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 2006; }, "hinauszuschieben",
          {{4 * h12, heading}}},
+        {"no year", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 0; }, "hinauszuschieben",
+         {{4 * h12, heading}}},
+        {"Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "  P 12 - 345/2024 "; }, "und Versorgung",
+         {{h12, "12 c8 Geschäftszeichen: P 12 - 345/2024"}, {4 * h12, "12 c12 Frau"}}},
+        {"blank Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "   "; }, "und Versorgung",
+         {{5 * h12, "12 c12 Frau"}}},
+        {"Anrede blank", [](Fall& f, std::string&) { f.bescheid.anrede = ""; }, "und Versorgung",
+         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
         {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite~994"}, {h8 + 2 * h12, unterschrift}}},
         {"$ and a blank", [](Fall&, std::string& t) { t = "Erste$ Zweite"; }, "Rechtsbehelfsbelehrung",
@@ -229,6 +239,67 @@ TEST(Bescheid, VariantsOfTheTypicalNotice) {
             std::find_if(z.begin(), z.end(), [&](const Zeile& l) { return l[0].text.starts_with(f.nach); });
         vergleiche(z, static_cast<std::size_t>(nach - z.begin()) + 1, f.soll);
     }
+}
+
+// The signers' names on the line under the signature lines, each where its line begins.
+TEST(Bescheid, UnterschriftenUnterDenLinien) {
+    const struct {
+        const char* name;
+        const char* erster;
+        const char* zweiter;
+        std::vector<std::string> namen;  // the texts of the line under the lines, empty: no such line
+    } fälle[] = {
+        {"both", "Anna Schmidt", "  Bernd Meier ", {"Anna Schmidt", "Bernd Meier"}},
+        {"only the first", "Anna Schmidt", "", {"Anna Schmidt"}},
+        {"only the second", "", "Bernd Meier", {"", "Bernd Meier"}},
+        {"none", "   ", "", {}},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        Fall fall = beispielfall();
+        fall.bescheid.unterschrift1 = f.erster;
+        fall.bescheid.unterschrift2 = f.zweiter;
+        Aufzeichnung a;
+        EXPECT_TRUE(bescheidDrucken(fall, belehrung, heute, a.auftrag));
+        const auto z = zeilen(a.auftrag.protokoll());
+        const auto linien =
+            std::find_if(z.begin(), z.end(), [](const Zeile& l) { return l[0].text.starts_with("___"); });
+        ASSERT_NE(linien, z.end());
+        ASSERT_EQ(linien->size(), 3u);
+        if (f.namen.empty()) {
+            EXPECT_EQ(linien + 1, z.end());
+            continue;
+        }
+        ASSERT_NE(linien + 1, z.end());
+        const Zeile& namen = *(linien + 1);
+        EXPECT_TRUE(nahe(namen[0].y - linien->at(0).y, h12));
+        std::vector<std::string> texte;
+        for (const auto& p : namen) texte.push_back(p.text);
+        if (f.namen[0].empty()) texte.insert(texte.begin(), "");
+        EXPECT_EQ(texte, f.namen);
+        if (!f.namen[0].empty()) {
+            EXPECT_EQ(namen[0].x, linien->at(0).x);
+        }
+        if (f.namen.size() > 1) {
+            EXPECT_EQ(namen.back().x, linien->at(2).x) << "under the second line";
+        }
+    }
+}
+
+// A notice with everything filled in still fits on its page.
+TEST(Bescheid, AllesAusgefülltBleibtEineSeite) {
+    Fall fall = beispielfall();
+    fall.bescheid.anrede = "b";
+    fall.bescheid.geschäftszeichen = "P 12 - 345/2024";
+    fall.bescheid.unterschrift1 = "Anna Schmidt";
+    fall.bescheid.unterschrift2 = "Bernd Meier";
+    std::string lang;
+    for (int i = 0; i < 12; ++i)
+        lang += "Gegen diesen Bescheid kann innerhalb eines Monats Widerspruch erhoben werden.$";
+    Aufzeichnung a;
+    EXPECT_TRUE(bescheidDrucken(fall, lang.substr(0, 1000), heute, a.auftrag));
+    EXPECT_EQ(a.auftrag.protokoll().back().seite, 1);
+    EXPECT_EQ(pdfinfo(a.puffer.data()), "1 pages, 595 x 842");
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 #!/bin/sh
-# Scripts bda-fall cannot read: exit status 2, the line number on stderr, no JSON on stdout.
+# Scripts bda-fall cannot read: exit status 2, the line number on stderr, no JSON on stdout, and no
+# PDF file although one was asked for.
 # Usage: fehlerhafte_skripte.sh PATH-TO-bda-fall
 set -u
 tool=$1
 fehler=0
+pdfordner=$(mktemp -d)
 
 pruefe() {  # script, expected piece of the error message
-    ausgabe=$(printf '%b' "$1" | "$tool" 2>/tmp/bda-fall-stderr.$$)
+    ausgabe=$(printf '%b' "$1" | "$tool" --pdf "$pdfordner/fall.pdf" 2>/tmp/bda-fall-stderr.$$)
     status=$?
     meldung=$(cat /tmp/bda-fall-stderr.$$)
-    if [ "$status" -ne 2 ] || [ -n "$ausgabe" ] || ! printf '%s' "$meldung" | grep -qF -- "$2"; then
-        echo "FAIL: script '$1': status $status, stderr '$meldung', expected '$2'"
+    if [ "$status" -ne 2 ] || [ -n "$ausgabe" ] || ! printf '%s' "$meldung" | grep -qF -- "$2" ||
+        [ -n "$(ls -A "$pdfordner")" ]; then
+        echo "FAIL: script '$1': status $status, stderr '$meldung', expected '$2', files: $(ls -A "$pdfordner")"
         fehler=1
     fi
 }
@@ -32,6 +35,36 @@ pruefe 'amt 1 2\n' 'Zeile 1: am Ende der Zeile steht zu viel: "2"'
 lang=$(printf 'x%.0s' $(seq 100))
 pruefe "$lang\\n" "Zeile 1: unbekannte Aktion \"$(printf 'x%.0s' $(seq 60))…\" (amt"
 
+# The notice data: lengths in characters (an umlaut is one), codes, dates and years.
+zeichen() { printf "$1%.0s" $(seq "$2"); }
+pruefe "kopf1 $(zeichen x 40)\\n" 'Zeile 1: kopf1: der Text hat 40 Zeichen, erlaubt sind 39'
+pruefe "kopf2 $(zeichen ä 41)\\n" 'Zeile 1: kopf2: der Text hat 41 Zeichen, erlaubt sind 40'
+pruefe "anschrift1 $(zeichen x 31)\\n" 'Zeile 1: anschrift1: der Text hat 31 Zeichen, erlaubt sind 30'
+pruefe "anschrift2 $(zeichen x 31)\\n" 'Zeile 1: anschrift2: der Text hat 31 Zeichen, erlaubt sind 30'
+pruefe "dienstanschrift $(zeichen x 41)\\n" 'Zeile 1: dienstanschrift: der Text hat 41 Zeichen, erlaubt sind 40'
+pruefe "geschaeftszeichen $(zeichen x 41)\\n" 'Zeile 1: geschaeftszeichen: der Text hat 41 Zeichen, erlaubt sind 40'
+pruefe "unterschrift1 $(zeichen x 31)\\n" 'Zeile 1: unterschrift1: der Text hat 31 Zeichen, erlaubt sind 30'
+pruefe "kopf1 Amt\\nunterschrift2 $(zeichen x 31)\\n" 'Zeile 2: unterschrift2: der Text hat 31 Zeichen'
+pruefe 'anrede x\n' 'Zeile 1: Anrede "x" gibt es nicht (b, c, d oder -)'
+pruefe 'anrede B\n' 'Zeile 1: Anrede "B" gibt es nicht'
+pruefe 'anrede\n' 'Zeile 1: es fehlt die Anrede (b, c, d oder -)'
+pruefe 'anrede b c\n' 'Zeile 1: am Ende der Zeile steht zu viel: "c"'
+pruefe '# Kopf\nbescheiddatum 31/02/2024\n' 'Zeile 2: Das Bescheiddatum „31/02/2024“ ist kein gültiges Datum vom 01/01/1930 bis 31/12/2040.'
+pruefe 'bescheiddatum 01/01/2041\n' 'Zeile 1: Das Bescheiddatum „01/01/2041“ ist kein gültiges Datum'
+pruefe 'bescheiddatum 1.1.2024\n' 'Zeile 1: bescheiddatum braucht zehn Zeichen wie 15/06/2024, nicht "1.1.2024"'
+pruefe 'bescheiddatum 15/06/2024 heute\n' 'Zeile 1: am Ende der Zeile steht zu viel: "heute"'
+pruefe 'bezugsjahr 1929\n' 'Zeile 1: Das Bezugsjahr „1929“ ist kein Jahr von 1930 bis 2040.'
+pruefe 'bezugsjahr 2041\n' 'Zeile 1: Das Bezugsjahr „2041“ ist kein Jahr'
+pruefe 'bezugsjahr 20x4\n' 'Zeile 1: Das Bezugsjahr „20x4“ ist kein Jahr'
+pruefe 'bezugsjahr 20045\n' 'Zeile 1: bezugsjahr braucht vier Ziffern wie 2004, nicht "20045"'
+
+# The longest texts that fit are taken.
+if ! printf 'kopf1 %s\nkopf2 %s\nanschrift1 %s\n' "$(zeichen ä 39)" "$(zeichen x 40)" "$(zeichen ß 30)" |
+    "$tool" >/dev/null 2>/tmp/bda-fall-stderr.$$; then
+    echo "FAIL: texts of full length refused: $(cat /tmp/bda-fall-stderr.$$)"
+    fehler=1
+fi
+
 # A folder is no script.
 ordner=$(mktemp -d)
 "$tool" "$ordner" >/tmp/bda-fall-stdout.$$ 2>/tmp/bda-fall-stderr.$$
@@ -44,4 +77,5 @@ rmdir "$ordner"
 rm -f /tmp/bda-fall-stdout.$$
 
 rm -f /tmp/bda-fall-stderr.$$
+rmdir "$pdfordner"
 exit $fehler

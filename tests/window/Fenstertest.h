@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
@@ -19,7 +20,8 @@
 inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 // Closes every message box that comes up and records its text and title, so tests need no hand on the
-// keyboard. `nurOk` and `ohneSymbol` stay true while every box had an OK button only and no icon.
+// keyboard; a question is answered with `antwort`. `nurOk` and `ohneSymbol` stay true while every box had
+// an OK button only and no icon.
 class Meldungsfaenger {
    public:
     Meldungsfaenger() {
@@ -32,7 +34,11 @@ class Meldungsfaenger {
             nurOk = nurOk && box->buttons().size() == 1 &&
                     box->standardButton(box->buttons().first()) == QMessageBox::Ok;
             ohneSymbol = ohneSymbol && box->icon() == QMessageBox::NoIcon;
-            box->accept();
+            if (box->buttons().size() > 1 && box->button(antwort)) {
+                box->button(antwort)->click();
+            } else {
+                box->accept();
+            }
         });
         uhr_.start();
     }
@@ -41,6 +47,7 @@ class Meldungsfaenger {
     QStringList titel;
     bool nurOk = true;
     bool ohneSymbol = true;
+    QMessageBox::StandardButton antwort = QMessageBox::No;
 
    private:
     QTimer uhr_;

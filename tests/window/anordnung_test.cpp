@@ -1,3 +1,5 @@
+#include <QMenuBar>
+
 #include "Fenstertest.h"
 
 namespace {
@@ -36,13 +38,18 @@ const Lagezeile lagen[] = {
     {"BDADatum", 3150, 8265, 1950, 390, 15},
 };
 
-// Design size 11040 x 8700 twips = 736 x 580 pixels; at twice the size places and fonts double.
+// Design size 11040 x 8700 twips = 736 x 580 pixels below the menu bar; at twice the size places and
+// fonts double, and the menu bar keeps its height.
 TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
+    const int menühöhe = fenster->menüleiste()->height();
+    ASSERT_GT(menühöhe, 10);
     for (int faktor : {1, 2, 1}) {
         SCOPED_TRACE(faktor);
-        fenster->resize(736 * faktor, 580 * faktor);
+        fenster->resize(736 * faktor, 580 * faktor + menühöhe);
         QCoreApplication::processEvents();
-        ASSERT_EQ(fenster->size(), QSize(736, 580) * faktor);
+        ASSERT_EQ(fenster->entwurf()->size(), QSize(736, 580) * faktor);
+        EXPECT_EQ(fenster->entwurf()->y(), menühöhe);
+        EXPECT_EQ(fenster->menüleiste()->height(), menühöhe);
         const auto px = [faktor](int twips) { return twips * faktor / 15; };
         for (const auto& z : lagen) {
             SCOPED_TRACE(z.name);

@@ -45,7 +45,9 @@ TEST_F(DruckTest, RBTextEditorÜberDemFenster) {
     klicken("RB_Text");
     ASSERT_TRUE(editor()->isVisible());
     const int knopfhöhe = bauteil("Schließen")->height();
-    EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, fenster->width(), fenster->height() - knopfhöhe));
+    const QWidget* entwurf = fenster->entwurf();
+    EXPECT_EQ(editor()->parentWidget(), entwurf) << "the editor lies on the design area, under the menu bar";
+    EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, entwurf->width(), entwurf->height() - knopfhöhe));
     EXPECT_EQ(editor()->toPlainText().toStdString(), mitgelieferteBelehrung("", ""))
         << "the shipped text without its padding";
     EXPECT_FALSE(QFile::exists(datei())) << "opening writes nothing";

@@ -1,3 +1,4 @@
+#include <QMenuBar>
 #include <QRadioButton>
 
 #include "Fenstertest.h"
@@ -89,8 +90,9 @@ TEST_F(StartTest, OptionenSchreibenTitelBeschriftungenUndHilfethema) {
 }
 
 TEST_F(StartTest, ErsterStartInEntwurfsgroesseDanachDerGespeicherteFensterplatz) {
-    // 11040 x 8700 twips at 15 twips a pixel.
-    EXPECT_EQ(fenster->size(), QSize(736, 580));
+    // 11040 x 8700 twips at 15 twips a pixel, below the menu bar.
+    EXPECT_EQ(fenster->entwurf()->size(), QSize(736, 580));
+    EXPECT_EQ(fenster->size(), QSize(736, 580 + fenster->menüleiste()->height()));
     fenster->resize(900, 700);
     klicken("Schließen");
     EXPECT_FALSE(fenster->isVisible());

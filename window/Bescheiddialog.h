@@ -1,0 +1,60 @@
+#pragma once
+// The dialog "Bescheiddaten": the office's letterhead and signers, the addressee and the notice's own
+// date, year and file reference, used by keyboard alone (Tab through, Enter accepts, Esc cancels). Every
+// text field holds no more than its printed length and shows how many characters are left. It hands
+// out plain values; the window writes them into the case and the settings.
+
+#include <QDate>
+#include <QDialog>
+#include <QString>
+#include <optional>
+
+#include "Bescheiddaten.h"
+
+class Datumsfeld;
+class QComboBox;
+class QFormLayout;
+class QLineEdit;
+
+class Bescheiddialog : public QDialog {
+   public:
+    // Filled from `daten` and the official's `name`.
+    Bescheiddialog(const Bescheiddaten& daten, const QString& name, QWidget* eltern = nullptr);
+
+    QString kopfzeile1() const;
+    QString kopfzeile2() const;
+    QString unterschrift1() const;
+    QString unterschrift2() const;
+    QString name() const;
+    // "b" Herrn, "c" Frau, "d" Fräulein, blank for none.
+    QString anrede() const;
+    QString anschrift1() const;
+    QString anschrift2() const;
+    QString dienstanschrift() const;
+    // As the notice prints it, "dd.mm.yyyy"; blank for today's date. Valid once the dialog is accepted.
+    QString bescheiddatum() const;
+    // 0 for none. Valid once the dialog is accepted.
+    int bezugsjahr() const;
+    QString geschäftszeichen() const;
+
+    // Refuses an invalid notice date or reference year with a message; the field gets the focus back.
+    void accept() override;
+
+   private:
+    QLineEdit* textfeld(QFormLayout* form, const QString& beschriftung, const QString& name,
+                        std::size_t länge, const std::string& text);
+    void melden(const std::string& text);
+
+    QLineEdit* kopfzeile1_;
+    QLineEdit* kopfzeile2_;
+    QLineEdit* unterschrift1_;
+    QLineEdit* unterschrift2_;
+    QLineEdit* name_;
+    QComboBox* anrede_;
+    QLineEdit* anschrift1_;
+    QLineEdit* anschrift2_;
+    QLineEdit* dienstanschrift_;
+    Datumsfeld* bescheiddatum_;
+    QLineEdit* bezugsjahr_;
+    QLineEdit* geschäftszeichen_;
+};

@@ -1,0 +1,174 @@
+#include "Druckziel.h"
+
+#include <cups/cups.h>
+
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QPaintEngine>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QToolBar>
+
+#include "Druckauftrag.h"
+#include "Pdfdatei.h"
+
+namespace {
+
+const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.");
+const QString dokumentname = QStringLiteral("BDA-Bescheid");
+
+// The pages of `angebot` that the page range of the print dialog leaves.
+Seitenwahl seitenbereich(const QPrinter& drucker, Seitenwahl angebot) {
+    if (drucker.printRange() != QPrinter::PageRange) return angebot;
+    int wahl = 0;
+    for (const Seitenwahl seite : {Seitenwahl::bescheid, Seitenwahl::berechnung}) {
+        const int nummer = static_cast<int>(seite);
+        if (drucker.fromPage() <= nummer && nummer <= drucker.toPage()) wahl |= nummer;
+    }
+    return static_cast<Seitenwahl>(wahl & static_cast<int>(angebot));
+}
+
+// The preview paints into pictures and keeps one page format for all pages.
+bool istVorschau(QPrinter& drucker) {
+    return drucker.paintEngine() && drucker.paintEngine()->type() == QPaintEngine::Picture;
+}
+
+}  // namespace
+
+Druckziel::Druckziel(QWidget* fenster, Auftrag auftrag) : fenster_(fenster), auftrag_(std::move(auftrag)) {}
+
+void Druckziel::standarddrucker(Seitenwahl wahl, const QString& name) {
+    const QPrinterInfo standard = QPrinterInfo::defaultPrinter();
+    if (standard.isNull()) {
+        auftrag_.melden(QStringLiteral("Es ist kein Drucker eingerichtet."));
+        return;
+    }
+    QPrinter drucker(standard, QPrinter::HighResolution);
+    drucker.setDocName(name);
+    aufDrucker(drucker, wahl);
+}
+
+void Druckziel::druckerwahl() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(dokumentname);
+    QPrintDialog dialog(&drucker, fenster_);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dialog.setMinMax(1, 2);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange);
+    if (dialog.exec() != QDialog::Accepted) return;
+    aufDrucker(drucker, seitenbereich(drucker, Seitenwahl::beide));
+}
+
+void Druckziel::vorschau() {
+    QPrinter drucker(QPrinter::HighResolution);
+    drucker.setDocName(dokumentname);
+    QPrintPreviewDialog dialog(&drucker, fenster_);
+    dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
+    auto* seiten = new QComboBox;
+    seiten->setObjectName(QStringLiteral("Seitenwahl"));
+    seiten->addItem(QStringLiteral("Bescheid und Berechnung"), static_cast<int>(Seitenwahl::beide));
+    seiten->addItem(QStringLiteral("Bescheid (Seite 1)"), static_cast<int>(Seitenwahl::bescheid));
+    seiten->addItem(QStringLiteral("Berechnung (Seite 2)"), static_cast<int>(Seitenwahl::berechnung));
+    // First in the tool bar, so a narrow window does not push it out of sight.
+    if (auto* leiste = dialog.findChild<QToolBar*>(); leiste && !leiste->actions().isEmpty()) {
+        QAction* erste = leiste->actions().first();
+        auto* beschriftung = new QLabel(QStringLiteral(" &Seiten: "));
+        beschriftung->setBuddy(seiten);
+        leiste->insertWidget(erste, beschriftung);
+        leiste->insertWidget(erste, seiten);
+        leiste->insertSeparator(erste);
+    }
+    if (fenster_) dialog.resize(fenster_->size().expandedTo(QSize(900, 700)));
+    if (auto* ansicht = dialog.findChild<QPrintPreviewWidget*>()) {
+        QObject::connect(seiten, &QComboBox::currentIndexChanged, ansicht,
+                         &QPrintPreviewWidget::updatePreview);
+    }
+    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog, [&](QPrinter* ziel) {
+        const auto wahl = static_cast<Seitenwahl>(seiten->currentData().toInt());
+        if (!istVorschau(*ziel)) {
+            aufDrucker(*ziel, seitenbereich(*ziel, wahl));
+            return;
+        }
+        Druckauftrag auftrag(*ziel, Druckauftrag::Umfang::mehrereDokumente);
+        auftrag.einheitlichesSeitenformat();
+        auftrag_.drucken(auftrag, wahl);
+    });
+    dialog.exec();
+}
+
+bool Druckziel::pdf(const QString& datei) {
+    if (!auftrag_.freigeben(Seitenwahl::beide)) return false;
+    QString fehler;
+    const bool geschrieben = pdfSchreiben(
+        datei, dokumentname,
+        [this](Druckauftrag& auftrag) { return auftrag_.drucken(auftrag, Seitenwahl::beide); }, fehler);
+    if (!geschrieben) auftrag_.melden(fehler);
+    return geschrieben;
+}
+
+bool Druckziel::aufDrucker(QPrinter& drucker, Seitenwahl wahl) {
+    if (wahl == Seitenwahl::keine) {
+        auftrag_.melden(
+            QStringLiteral("Es ist keine Seite gewählt. Bitte Seite 1 (Bescheid), Seite 2 "
+                           "(Berechnung) oder beide wählen."));
+        return false;
+    }
+    if (drucker.outputFormat() == QPrinter::NativeFormat) {
+        const QString hindernis = druckerhindernis(drucker.printerName());
+        if (!hindernis.isEmpty()) {
+            auftrag_.melden(fehlgeschlagen + QLatin1Char('\n') + hindernis);
+            return false;
+        }
+    }
+    if (!auftrag_.freigeben(wahl)) return false;
+    Druckauftrag auftrag(drucker, Druckauftrag::Umfang::mehrereDokumente);
+    if (auftrag_.drucken(auftrag, wahl)) return true;
+    auftrag_.melden(auftrag.fehler().isEmpty() ? fehlgeschlagen
+                                               : fehlgeschlagen + QLatin1Char('\n') + auftrag.fehler());
+    return false;
+}
+
+QString Druckziel::druckerhindernis(const QString& drucker) {
+    // A printer instance ("Queue/Instance") is printed by its queue.
+    const QByteArray warteschlange = drucker.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
+    cups_dest_t* ziel = cupsGetNamedDest(CUPS_HTTP_DEFAULT, warteschlange.constData(), nullptr);
+    if (!ziel) {
+        return QStringLiteral("Den Drucker „%1“ gibt es nicht (mehr). Bitte einen anderen Drucker wählen.")
+            .arg(drucker);
+    }
+    const QByteArray adresse = cupsGetOption("printer-uri-supported", ziel->num_options, ziel->options);
+    cupsFreeDests(1, ziel);
+
+    // The queue's own state, as the scheduler has it now, with the message its administrator left.
+    ipp_t* anfrage = ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, adresse.constData());
+    static const char* const merkmale[] = {"printer-state", "printer-state-message",
+                                           "printer-is-accepting-jobs"};
+    ippAddStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(merkmale),
+                  nullptr, merkmale);
+    ipp_t* antwort = cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
+    if (!antwort) return {};
+    ipp_attribute_t* zustand = ippFindAttribute(antwort, "printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t* nachricht = ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT);
+    ipp_attribute_t* annahme = ippFindAttribute(antwort, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    const QString text =
+        nachricht ? QString::fromUtf8(ippGetString(nachricht, 0, nullptr)).trimmed() : QString();
+    const QString grund = text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
+    QString hindernis;
+    if (annahme && !ippGetBoolean(annahme, 0)) {
+        hindernis =
+            QStringLiteral("Der Drucker „%1“ nimmt keine Aufträge an%2. Bitte einen anderen Drucker wählen.")
+                .arg(drucker, grund);
+    } else if (zustand && ippGetInteger(zustand, 0) == IPP_PSTATE_STOPPED) {
+        hindernis = QStringLiteral(
+                        "Die Warteschlange des Druckers „%1“ ist angehalten%2. Bitte sie freigeben lassen "
+                        "oder einen anderen Drucker wählen.")
+                        .arg(drucker, grund);
+    }
+    ippDelete(antwort);
+    return hindernis;
+}
