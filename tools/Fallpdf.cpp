@@ -29,8 +29,7 @@ bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler,
         fehler = belehrung.fehler.toStdString();
         return false;
     }
-    if (belehrung.mitgeliefert && fall.bescheid.kopfzeile1.istLeer() &&
-        fall.bescheid.kopfzeile2.istLeer()) {
+    if (belehrung.mitgeliefert && fall.bescheid.kopfzeile1.istLeer() && fall.bescheid.kopfzeile2.istLeer()) {
         hinweis = "Der Briefkopf ist leer: der Bescheid nennt keine Behörde (kopf1, kopf2).";
     }
     QString meldung;
