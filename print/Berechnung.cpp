@@ -5,6 +5,7 @@
 
 #include "Beschriftungen.h"
 #include "Zeichen.h"
+#include "Zeitraum.h"
 
 namespace {
 
@@ -38,8 +39,7 @@ class Blatt {
         bei(spalteMonate, std::to_string(spanne.monate));
         bei(spalteJahre, std::to_string(spanne.jahre));
     }
-    // Both end the line: `ende` after a line's last item, `leerzeile` for a line with nothing on it.
-    void leerzeile() { a_.zeilenende(); }
+    // Ends the line, after its last item or with nothing on it.
     void ende() { a_.zeilenende(); }
     Druckauftrag& auftrag() { return a_; }
 
@@ -52,10 +52,7 @@ struct Regelblock {
     bool eigeneTrennlinie;  // the half block opens with a rule line and an empty line of its own
     std::string_view anteil;
     std::size_t anteilZeichen;
-    int spannenBeginn;
-    int spannenEnde;
-    int ersterZeitraum;  // start field of period 1; period i runs from ersterZeitraum + 2(i-1)
-    int ersteEingabe;
+    int ersteZeile;  // the block's periods are the rows ersteZeile to ersteZeile + 3
     const Rahmenzeilen& zeilen;
     std::string_view summe;
     std::string_view rest;
@@ -65,8 +62,8 @@ struct Regelblock {
 // Page header: the page number and whose BDA is set out, with birth date and day of appointment.
 void blockA(Blatt& b, const Fall& fall) {
     Druckauftrag& a = b.auftrag();
-    b.leerzeile();
-    b.leerzeile();
+    b.ende();
+    b.ende();
     a.zuSpalte(90);
     a.drucke("Seite 2");
     b.ende();
@@ -74,7 +71,7 @@ void blockA(Blatt& b, const Fall& fall) {
     a.drucke("zur Festsetzung des BDA für " + fall.name + " (Geb.tag = " + fall.datum[Feld::geburtstag] +
              ", Ernennungstag " + fall.datum[Feld::ernennung] + ")");
     b.ende();
-    b.leerzeile();
+    b.ende();
 }
 
 // Heading, number column captions and the time by which the decisive year of life was exceeded.
@@ -86,19 +83,19 @@ void blockB(Blatt& b, const Fall& fall) {
           "war:");
     b.ende();
     b.auftrag().unterstrichenSetzen(false);
-    b.leerzeile();
+    b.ende();
     b.bei(12000, "Tage");
     b.bei(12800, "Monate");
     b.bei(14000, "Jahre");
     b.ende();
-    b.leerzeile();
+    b.ende();
     b.bei(linkerRand, schnitt(fall.text3, 94));
     b.zahlen(fall.überschritten);
     b.ende();
-    b.leerzeile();
+    b.ende();
     b.bei(linkerRand, reihe(99, '_'));
     b.ende();
-    b.leerzeile();
+    b.ende();
 }
 
 // One rule block: share, span, creditable periods (rows of 0/0/0 left out), sum, remainder, postponement.
@@ -108,15 +105,16 @@ void regelblock(Blatt& b, const Fall& fall, const Regelblock& r) {
     if (r.eigeneTrennlinie) {
         b.bei(linkerRand, reihe(99, '_'));
         b.ende();
-        b.leerzeile();
+        b.ende();
     }
     b.bei(linkerRand, schnitt(r.anteil, r.anteilZeichen));
     b.zahlen(r.zeilen[0]);
     b.ende();
-    b.leerzeile();
+    b.ende();
 
     a.yVerschieben(-200);
-    b.bei(linkerRand, fall.datum[r.spannenBeginn] + "  bis  " + fall.datum[r.spannenEnde]);
+    const Zeitraum erster = zeitraum(r.ersteZeile);
+    b.bei(linkerRand, fall.datum[erster.spanBeginn] + "  bis  " + fall.datum[erster.spanEnde]);
     b.bei(zeitenspalte, "Anrechenbare Zeiten");
     b.ende();
     b.schrift(8, false);
@@ -128,20 +126,20 @@ void regelblock(Blatt& b, const Fall& fall, const Regelblock& r) {
     b.bei(linkerRand, reihe(99, '_'));
     b.ende();
     a.yVerschieben(-200);
-    b.leerzeile();
+    b.ende();
 
-    for (int i = 1; i <= 4; ++i) {
-        const Zeitspanne& länge = r.zeilen[i];
-        if (länge.tage == 0 && länge.monate == 0 && länge.jahre == 0) continue;
-        const int beginn = r.ersterZeitraum + 2 * (i - 1);
-        b.bei(linkerRand, fall.datum[beginn] + "   bis   " + fall.datum[beginn + 1]);
-        b.bei(zeitenspalte, fall.eingabe[r.ersteEingabe + i - 1]);
-        b.zahlen(länge);
+    for (int zeile = r.ersteZeile; zeile < r.ersteZeile + 4; ++zeile) {
+        const Zeitraum z = zeitraum(zeile);
+        const Zeitspanne& dauer = länge(fall, z);
+        if (dauer == Zeitspanne{}) continue;
+        b.bei(linkerRand, fall.datum[z.beginn] + "   bis   " + fall.datum[z.ende]);
+        b.bei(zeitenspalte, fall.eingabe[z.eingabe]);
+        b.zahlen(dauer);
         b.ende();
     }
 
     a.yVerschieben(-200);
-    b.leerzeile();
+    b.ende();
     b.schrift(12, true);
     b.bei(zeitenspalte, reihe(73, '_'));
     b.ende();
@@ -172,7 +170,7 @@ void blockE(Blatt& b, const Fall& fall) {
     b.schrift(12, true);
     b.bei(linkerRand, reihe(99, '_'));
     b.ende();
-    b.leerzeile();
+    b.ende();
     b.bei(linkerRand, std::string(Beschriftung::text4) + "  B D A  " + schnitt(Beschriftung::text6, 66));
     b.bei(spalteTage, "(");
     a.durchgestrichenSetzen(true);
@@ -203,15 +201,27 @@ bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag) {
     blockB(b, fall);
     if (fall.rahmen1Sichtbar) {
         regelblock(b, fall,
-                   {false, Beschriftung::label9, 104, Feld::viertelBeginn, Feld::viertelEnde, 3, 0,
-                    fall.rahmen1, Beschriftung::label5, Beschriftung::label2_0, "ein Viertel"});
+                   {.eigeneTrennlinie = false,
+                    .anteil = Beschriftung::label9,
+                    .anteilZeichen = 104,
+                    .ersteZeile = 1,
+                    .zeilen = fall.rahmen1,
+                    .summe = Beschriftung::label5,
+                    .rest = Beschriftung::label2_0,
+                    .regelwort = "ein Viertel"});
     }
     b.schrift(12, true);
-    b.leerzeile();
+    b.ende();
     if (fall.rahmen2Sichtbar) {
         regelblock(b, fall,
-                   {true, fall.label10, 106, Feld::hälfteBeginn, Feld::hälfteEnde, 11, 4, fall.rahmen2,
-                    Beschriftung::label4, Beschriftung::label2_1, "die Hälfte "});
+                   {.eigeneTrennlinie = true,
+                    .anteil = fall.label10,
+                    .anteilZeichen = 106,
+                    .ersteZeile = 5,
+                    .zeilen = fall.rahmen2,
+                    .summe = Beschriftung::label4,
+                    .rest = Beschriftung::label2_1,
+                    .regelwort = "die Hälfte "});
     }
     blockE(b, fall);
     return auftrag.dokumentBeenden();
