@@ -4,6 +4,7 @@
 // lets the driver act and then renders the whole case into the controls again, so the controls always
 // show the case as it stands. The controls come from the tables of Bauplan.
 
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -65,6 +66,7 @@ class Hauptform : public QWidget, private Oberflaeche {
 
     // HauptformEreignisse.cpp
     void verbinden();
+    QDate kalenderanfang(int index) const;
     void datumTaste(int index, int zeichen);
     void eingabeBearbeitet(int index);
     void hilfeGeklickt();

@@ -15,10 +15,7 @@ void Hauptform::verbinden() {
         connect(feld, &Datumsfeld::tastendruck, this, [this, i](int zeichen) { datumTaste(i, zeichen); });
         connect(feld, &Datumsfeld::bearbeitet, this,
                 [this, i, feld] { fall_.datum[i] = feld->datumstext().toStdString(); });
-        connect(feld, &Datumsfeld::fokussiert, this, [this, i] {
-            steuerung_.datumFokussiert(i);
-            darstellen();
-        });
+        feld->anfangsdatumSetzen([this, i] { return kalenderanfang(i); });
     }
     for (int i = 0; i < Eingangsamt::anzahl; ++i) {
         connect(eingangsamt_[i], &QRadioButton::clicked, this, [this, i] {
@@ -41,6 +38,18 @@ void Hauptform::verbinden() {
     // F1 anywhere in the window opens the help of the chosen entry grade.
     connect(new QShortcut(QKeySequence(Qt::Key_F1), this), &QShortcut::activated, this,
             &Hauptform::hilfeZeigen);
+}
+
+// Where the calendar of an empty field opens: 40 years back for the birth date, today for the
+// appointment, the first day of the frame's span for a period date (today while the span is empty).
+QDate Hauptform::kalenderanfang(int index) const {
+    const QDate heute = QDate::currentDate();
+    if (index == Feld::geburtstag) return heute.addYears(-40);
+    const int spanne = index >= 3 && index <= 10    ? Feld::viertelBeginn
+                       : index >= 11 && index <= 18 ? Feld::hälfteBeginn
+                                                    : -1;
+    if (spanne < 0) return heute;
+    return datum_[spanne]->wert().value_or(heute);
 }
 
 void Hauptform::datumTaste(int index, int zeichen) {
