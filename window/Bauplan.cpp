@@ -4,7 +4,8 @@
 
 namespace {
 
-// Command-button bar, all at top 0 and 555 high; the leading blanks of a caption make room for its picture.
+// Command-button bar, all at top 0 and 555 high; the leading blanks of a caption make room for its picture,
+// the "&" marks the letter that Alt presses it with (no letter twice in the window).
 struct Knopfzeile {
     const char* name;
     int links, breite;
@@ -13,21 +14,22 @@ struct Knopfzeile {
     const char* bild;
 };
 const Knopfzeile knopfleiste[] = {
-    {"Bescheid", 0, 1545, "       Bescheid", "Druckt Seite 1 des Bescheids. ", ":/bilder/bescheid.svg"},
-    {"Berechnung", 1560, 1845, "       Berechnung", "Druckt Seite 2 des Bescheids.",
+    {"Bescheid", 0, 1545, "       &Bescheid", "Druckt Seite 1 des Bescheids. ", ":/bilder/bescheid.svg"},
+    {"Berechnung", 1560, 1845, "       Be&rechnung", "Druckt Seite 2 des Bescheids.",
      ":/bilder/berechnung.svg"},
-    {"Grundgehälter", 3420, 1275, "      Stufen",
+    {"Grundgehälter", 3420, 1275, "      S&tufen",
      "Druckt für das berechnete BDA eine Liste der Grundgehaltsbeträge der Stufen 1 bis 12.",
      ":/bilder/stufen.svg"},
-    {"Übertrag", 4695, 1695, "         Übertrag",
+    {"Übertrag", 4695, 1695, "         &Übertrag",
      "Übeträgt das BDA, den Geburtstag und den Ernennungstag in das Gehaltsberechnungsprogramm.",
      ":/bilder/uebertrag.svg"},
-    {"RB_Text", 6405, 1575, "        RB-Text",
+    {"RB_Text", 6405, 1575, "        RB-T&ext",
      "Öffnet und schließt das Textfenster zum Editieren der Rechtsbehelfsbelehrung. Ein $-Zeichen bewirkt "
      "eine Zeilenschaltung.",
      ":/bilder/rbtext.svg"},
-    {"Hilfe", 7995, 1185, "        Hilfe", "Zeigt den maßgeblichen Text des BBesG an.", ":/bilder/hilfe.svg"},
-    {"Schließen", 9195, 1830, "         Schließen",
+    {"Hilfe", 7995, 1185, "        &Hilfe", "Zeigt den maßgeblichen Text des BBesG an.",
+     ":/bilder/hilfe.svg"},
+    {"Schließen", 9195, 1830, "         &Schließen",
      "Speichert alle Daten, schließt das Fenster und bringt das Gehaltsberechnungsprogramm in den "
      "Vordergrund.",
      ":/bilder/schliessen.svg"},

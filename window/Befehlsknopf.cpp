@@ -19,7 +19,11 @@ void Befehlsknopf::paintEvent(QPaintEvent*) {
     const int seite = height() * 3 / 5;
     const QRect bildfläche(height() / 5, (height() - seite) / 2, seite, seite);
     icon().paint(&maler, bildfläche, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
-    maler.drawItemText(rect(), Qt::AlignCenter, palette(), isEnabled(), beschriftung, QPalette::ButtonText);
+    const int unterstreichen = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                                   ? Qt::TextShowMnemonic
+                                   : Qt::TextHideMnemonic;
+    maler.drawItemText(rect(), Qt::AlignCenter | unterstreichen, palette(), isEnabled(), beschriftung,
+                       QPalette::ButtonText);
 }
 
 void Befehlsknopf::keyPressEvent(QKeyEvent* ereignis) {
