@@ -1,7 +1,9 @@
 #include "Hauptform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPlainTextEdit>
 
@@ -33,6 +35,16 @@ Hauptform::~Hauptform() {
     for (QObject* kind : findChildren<QObject*>()) kind->disconnect(this);
 }
 
+int Hauptform::titelbreite(const QString& titel) {
+    // Window managers draw titles in a bold font up to a quarter larger than the application's, beside
+    // an icon and three buttons.
+    QFont titelschrift = QApplication::font();
+    titelschrift.setBold(true);
+    titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.25);
+    const int knöpfe = 4 * 2 * QFontMetrics(titelschrift).height();
+    return QFontMetrics(titelschrift).horizontalAdvance(titel) + knöpfe;
+}
+
 int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::professor ? 6 : 3; }
 
 void Hauptform::resizeEvent(QResizeEvent* ereignis) {
@@ -55,6 +67,12 @@ void Hauptform::meldung(std::string_view text) {
 void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    // A message box is as wide as its text; a short text would cut the title in the title bar. QMessageBox
+    // keeps its own width, so an invisible spacer across its grid holds the room.
+    if (auto* gitter = qobject_cast<QGridLayout*>(box.layout())) {
+        gitter->addItem(new QSpacerItem(titelbreite(titel), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                        gitter->rowCount(), 0, 1, gitter->columnCount());
+    }
     box.exec();
     // The clerk goes on in this window, whatever the window manager activates after the box.
     activateWindow();

@@ -34,6 +34,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     const Fall& fall() const { return fall_; }
     // The help topic of the chosen entry grade: 6 for professors C 3 and C 4, 3 for every other.
     int hilfethema() const;
+    // The width a message box needs for its whole title `titel` in the title bar, in pixels.
+    static int titelbreite(const QString& titel);
     // The help viewer once it has been opened.
     Hilfefenster* hilfefenster() const { return hilfe_; }
     // The legal-remedy editor laid over the window by RB_Text.

@@ -29,6 +29,7 @@ class Meldungsfaenger {
             if (!box) return;
             texte << box->text();
             titel << box->windowTitle();
+            breiten << box->width();
             nurOk = nurOk && box->buttons().size() == 1 &&
                     box->standardButton(box->buttons().first()) == QMessageBox::Ok;
             ohneSymbol = ohneSymbol && box->icon() == QMessageBox::NoIcon;
@@ -39,6 +40,7 @@ class Meldungsfaenger {
 
     QStringList texte;
     QStringList titel;
+    QList<int> breiten;  // of each box as shown, pixels
     bool nurOk = true;
     bool ohneSymbol = true;
 
