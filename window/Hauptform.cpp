@@ -11,6 +11,7 @@
 #include "Datumsfeld.h"
 #include "Fensterplatz.h"
 #include "Hilfefenster.h"
+#include "Leitertext.h"
 #include "Rechtsmitteleditor.h"
 
 Hauptform::Hauptform(QWidget* eltern)
@@ -21,8 +22,7 @@ Hauptform::Hauptform(QWidget* eltern)
     rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard(), [this](const QString& text) {
         meldungsfenster(QCoreApplication::applicationName(), text);
     });
-    // Below half the design size the captions would no longer be readable.
-    setMinimumSize(skalierer_.entwurfsgröße() / 2);
+    setMinimumSize(skalierer_.kleinsteGröße(punkte(Schrift::arial825), mindestpunkte));
     verbinden();
     steuerung_.laden();
     darstellen();
@@ -50,7 +50,31 @@ int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::profes
 void Hauptform::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     skalierer_.anpassen(size());
+    lückenbeschriftungenSetzen();
     if (rechtsmittel_->istOffen()) rechtsmittel_->editor()->setGeometry(rechtsmittelbereich());
+}
+
+// "ein Viertel" and "die Hälfte" stand in the gap of blanks in "Das BDA wird um ... davon". The gap
+// grows with the font, the label's place with the width, so it is centred in the gap as measured.
+void Hauptform::lückenbeschriftungenSetzen() {
+    for (const auto& [zeile, lücke] : {std::pair{"Label3_0", "Label16"}, std::pair{"Label3_1", "Label17"}}) {
+        const auto* satz = static_cast<const Leitertext*>(bauteil<QLabel>(zeile));
+        auto* wort = bauteil<QLabel>(lücke);
+        const QString text = satz->text();
+        const int anfang =
+            satz->x() + satz->textanfang(static_cast<int>(text.indexOf(QStringLiteral(" um ")) + 4));
+        const int ende =
+            satz->x() + satz->textanfang(static_cast<int>(text.indexOf(QStringLiteral("davon"))));
+        QFont schrift = wort->font();
+        const int abstand = QFontMetrics(satz->font()).horizontalAdvance(QLatin1Char(' '));
+        while (schrift.pixelSize() > 1 &&
+               QFontMetrics(schrift).horizontalAdvance(wort->text()) > ende - anfang - 2 * abstand) {
+            schrift.setPixelSize(schrift.pixelSize() - 1);
+        }
+        wort->setFont(schrift);
+        const int breite = QFontMetrics(schrift).horizontalAdvance(wort->text()) + 2;
+        wort->setGeometry(anfang + (ende - anfang - breite) / 2, wort->y(), breite, wort->height());
+    }
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {

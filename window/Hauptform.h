@@ -26,6 +26,9 @@ class QLineEdit;
 class QRadioButton;
 class Rechtsmitteleditor;
 
+// The smallest font the window shows, in points; the minimum size keeps every font at this or above.
+inline constexpr double mindestpunkte = 8.0;
+
 class Hauptform : public QWidget, private Oberflaeche {
    public:
     explicit Hauptform(QWidget* eltern = nullptr);
@@ -56,6 +59,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     void fokus(Steuerelement ziel) override;
     // A message box with an OK button only and no icon.
     void meldungsfenster(const QString& titel, const QString& text);
+
+    void lückenbeschriftungenSetzen();
 
     // HauptformAufbau.cpp
     void aufbauen();

@@ -9,6 +9,8 @@
 #include "Befehlsknopf.h"
 #include "Datumsfeld.h"
 #include "Hauptform.h"
+#include "Leitertext.h"
+#include "Sinnbild.h"
 #include "Zeichengrenze.h"
 
 namespace {
@@ -50,7 +52,7 @@ void färben(QWidget* bauteil, Farbe farbe) {
 }
 
 QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
-    auto* label = new QLabel(QString::fromStdString(teil.text), behälter);
+    auto* label = new Leitertext(QString::fromStdString(teil.text), behälter);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(teil.umbrechen);
     const Qt::Alignment senkrecht = teil.umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
@@ -122,12 +124,8 @@ QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {
             linie->setFrameStyle((teil.breite >= teil.höhe ? QFrame::HLine : QFrame::VLine) | QFrame::Plain);
             return linie;
         }
-        case Art::Bild: {
-            auto* bild = new QLabel(behälter);
-            bild->setPixmap(QIcon(QString::fromStdString(teil.bild)).pixmap(64, 64));
-            bild->setScaledContents(true);
-            return bild;
-        }
+        case Art::Bild:
+            return new Sinnbild(QString::fromStdString(teil.bild), behälter);
     }
     return new QWidget(behälter);
 }

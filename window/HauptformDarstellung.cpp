@@ -42,6 +42,8 @@ void Hauptform::darstellen() {
     zeigen(gesamt_, fall_.gesamt);
     ssFrame1_->setVisible(fall_.rahmen1Sichtbar);
     ssFrame2_->setVisible(fall_.rahmen2Sichtbar);
+    // The administrative rule lies under SSFrame2; hidden with it out of sight, a screen reader skips it too.
+    bauteile_.at("Label24")->setVisible(!fall_.rahmen2Sichtbar);
 
     for (int i = 0; i < anzahlEingaben; ++i) {
         setzen(eingabe_[i], text(fall_.eingabe[i]));
