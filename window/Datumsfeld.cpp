@@ -28,6 +28,8 @@ Datumsfeld::Datumsfeld(QWidget* parent) : QLineEdit(parent), knopf_(new QToolBut
     knopf_->setFocusPolicy(Qt::NoFocus);
     knopf_->setCursor(Qt::ArrowCursor);
     knopf_->setToolTip(QStringLiteral("Kalender (F4)"));
+    knopf_->setAccessibleName(QStringLiteral("Kalender öffnen"));
+    knopf_->setAccessibleDescription(QStringLiteral("Öffnet den Kalender zum Feld, wie F4"));
     connect(knopf_, &QToolButton::clicked, this, &Datumsfeld::kalenderZeigen);
     connect(this, &QLineEdit::textEdited, this, &Datumsfeld::bearbeitet);
 }

@@ -8,27 +8,27 @@
 #include "Bauplan.h"
 #include "Befehlsknopf.h"
 #include "Datumsfeld.h"
+#include "Farben.h"
 #include "Hauptform.h"
 #include "Leitertext.h"
 #include "Sinnbild.h"
 #include "Zeichengrenze.h"
+#include "Zugaenglichkeit.h"
 
 namespace {
-
-const QColor hellgrün(192, 255, 192);
 
 QColor farbwert(Farbe farbe) {
     switch (farbe) {
         case Farbe::fenster:
             return QApplication::palette().color(QPalette::Base);
         case Farbe::weiß:
-            return Qt::white;
+            return Farben::weiß;
         case Farbe::hellgelb:
-            return {255, 255, 192};
+            return Farben::hellgelb;
         case Farbe::gelb:
-            return {255, 255, 0};
+            return Farben::gelb;
         case Farbe::hellgrün:
-            return hellgrün;
+            return Farben::hellgrün;
         case Farbe::keine:
             break;
     }
@@ -66,7 +66,7 @@ QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
 
 void Hauptform::aufbauen() {
     QPalette grund = palette();
-    grund.setColor(QPalette::Window, hellgrün);
+    grund.setColor(QPalette::Window, Farben::hellgrün);
     setPalette(grund);
     setAutoFillBackground(true);
 
@@ -82,6 +82,7 @@ void Hauptform::aufbauen() {
     }
     zuordnen();
     tabfolgeSetzen();
+    zugänglichMachen(bauteile_);
 }
 
 QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {

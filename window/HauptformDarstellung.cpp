@@ -5,6 +5,7 @@
 #include "Beschreibung.h"
 #include "Datumsfeld.h"
 #include "Hauptform.h"
+#include "Zugaenglichkeit.h"
 
 namespace {
 
@@ -49,5 +50,9 @@ void Hauptform::darstellen() {
         setzen(eingabe_[i], text(fall_.eingabe[i]));
         setzen(zähler_[i], QString::number(freieZeichen(fall_.eingabe[i])));
     }
-    setzen(bdaDatum_, text(fall_.bdaDatum));
+    // The result is announced to a screen reader whenever it changes.
+    if (bdaDatum_->text() != text(fall_.bdaDatum)) {
+        bdaDatum_->setText(text(fall_.bdaDatum));
+        ansagen(bdaDatum_, bdaDatum_->text());
+    }
 }
