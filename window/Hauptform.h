@@ -25,6 +25,7 @@ class QLabel;
 class QLineEdit;
 class QRadioButton;
 class Rechtsmitteleditor;
+class Stufendialog;
 
 // The smallest font the window shows, in points; the minimum size keeps every font at this or above.
 inline constexpr double mindestpunkte = 8.0;
@@ -41,6 +42,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     static int titelbreite(const QString& titel);
     // The help viewer once it has been opened.
     Hilfefenster* hilfefenster() const { return hilfe_; }
+    // The step schedule once `Grundgehälter` has opened it.
+    Stufendialog* stufendialog() const { return stufen_; }
     // The legal-remedy editor laid over the window by RB_Text.
     Rechtsmitteleditor* rechtsmittel() const { return rechtsmittel_; }
 
@@ -85,6 +88,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     // HauptformDruck.cpp
     void bescheidGeklickt();
     void berechnungGeklickt();
+    void stufenGeklickt();
     bool druckVorbereiten();
     void aufStandarddrucker(const QString& dokumentname, const std::function<bool(Druckauftrag&)>& dokument);
     void rechtsmittelUmschalten();
@@ -108,6 +112,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     QLabel* label10_ = nullptr;
     QLabel* bdaDatum_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    Stufendialog* stufen_ = nullptr;
     Rechtsmitteleditor* rechtsmittel_ = nullptr;
 };
 

@@ -10,6 +10,8 @@
 #include "Druckfreigabe.h"
 #include "Hauptform.h"
 #include "Rechtsmitteleditor.h"
+#include "Stufendialog.h"
+#include "Stufenliste.h"
 
 namespace {
 
@@ -44,7 +46,25 @@ void Hauptform::berechnungGeklickt() {
                        [this](Druckauftrag& auftrag) { return berechnungDrucken(fall_, auftrag); });
 }
 
-// Both print commands hide the legal-remedy editor and refuse while no BDA has been computed.
+// The step schedule for the BDA shown, the step of the day of appointment marked; printed on request.
+void Hauptform::stufenGeklickt() {
+    if (!druckVorbereiten()) return;
+    const auto bda = datumAusText(fall_.datum[Feld::bda]);
+    const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
+    if (!bda) return;
+    const Stufenfolge plan = stufenplan(*bda);
+    const int erreicht = ernennung ? stufeAm(plan, *ernennung) : 0;
+    if (!stufen_) {
+        stufen_ = new Stufendialog(this, [this] {
+            aufStandarddrucker(QStringLiteral("BDA-Stufen"), [this](Druckauftrag& auftrag) {
+                return stufenlisteDrucken(fall_, stufen_->plan(), stufen_->erreichteStufe(), auftrag);
+            });
+        });
+    }
+    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]));
+}
+
+// All print commands hide the legal-remedy editor and refuse while no BDA has been computed.
 bool Hauptform::druckVorbereiten() {
     rechtsmittel_->verbergen();
     if (druckbereit(fall_)) return true;

@@ -32,6 +32,7 @@ void Hauptform::verbinden() {
     }
     connect(bauteil<QPushButton>("Bescheid"), &QPushButton::clicked, this, &Hauptform::bescheidGeklickt);
     connect(bauteil<QPushButton>("Berechnung"), &QPushButton::clicked, this, &Hauptform::berechnungGeklickt);
+    connect(bauteil<QPushButton>("Grundgehälter"), &QPushButton::clicked, this, &Hauptform::stufenGeklickt);
     connect(bauteil<QPushButton>("RB_Text"), &QPushButton::clicked, this, &Hauptform::rechtsmittelUmschalten);
     connect(bauteil<QPushButton>("Hilfe"), &QPushButton::clicked, this, &Hauptform::hilfeGeklickt);
     connect(bauteil<QPushButton>("Schließen"), &QPushButton::clicked, this, &QWidget::close);
