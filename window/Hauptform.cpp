@@ -19,9 +19,6 @@ Hauptform::Hauptform(QWidget* eltern)
     setObjectName(QStringLiteral("Hauptform"));
     setWindowIcon(QIcon(QStringLiteral(":/bilder/bda.svg")));
     aufbauen();
-    rechtsmittel_ = new Rechtsmitteleditor(this, Belehrungsdatei::standard(), [this](const QString& text) {
-        meldungsfenster(QCoreApplication::applicationName(), text);
-    });
     setMinimumSize(skalierer_.kleinsteGröße(punkte(Schrift::arial825), mindestpunkte));
     verbinden();
     steuerung_.laden();
@@ -33,6 +30,16 @@ Hauptform::Hauptform(QWidget* eltern)
 Hauptform::~Hauptform() {
     // The controls outlive the case while QWidget deletes them; their signals must not reach it any more.
     for (QObject* kind : findChildren<QObject*>()) kind->disconnect(this);
+}
+
+// Made when first needed: the first frame does not show it.
+Rechtsmitteleditor* Hauptform::rechtsmittel() {
+    if (!rechtsmittel_) {
+        rechtsmittel_ = new Rechtsmitteleditor(
+            this, Belehrungsdatei::standard(),
+            [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
+    }
+    return rechtsmittel_;
 }
 
 int Hauptform::titelbreite(const QString& titel) {
@@ -51,7 +58,8 @@ void Hauptform::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     skalierer_.anpassen(size());
     lückenbeschriftungenSetzen();
-    if (rechtsmittel_->istOffen()) rechtsmittel_->editor()->setGeometry(rechtsmittelbereich());
+    if (rechtsmittel_ && rechtsmittel_->istOffen())
+        rechtsmittel_->editor()->setGeometry(rechtsmittelbereich());
 }
 
 // "ein Viertel" and "die Hälfte" stand in the gap of blanks in "Das BDA wird um ... davon". The gap

@@ -45,7 +45,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     // The step schedule once `Grundgehälter` has opened it.
     Stufendialog* stufendialog() const { return stufen_; }
     // The legal-remedy editor laid over the window by RB_Text.
-    Rechtsmitteleditor* rechtsmittel() const { return rechtsmittel_; }
+    Rechtsmitteleditor* rechtsmittel();
 
    protected:
     void resizeEvent(QResizeEvent* ereignis) override;

@@ -30,7 +30,7 @@ QString text(std::string_view utf8) {
 
 void Hauptform::bescheidGeklickt() {
     if (!druckVorbereiten()) return;
-    const Belehrungslesung belehrung = rechtsmittel_->datei().zumDrucken();
+    const Belehrungslesung belehrung = rechtsmittel()->datei().zumDrucken();
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;
@@ -66,7 +66,7 @@ void Hauptform::stufenGeklickt() {
 
 // All print commands hide the legal-remedy editor and refuse while no BDA has been computed.
 bool Hauptform::druckVorbereiten() {
-    rechtsmittel_->verbergen();
+    if (rechtsmittel_) rechtsmittel_->verbergen();
     if (druckbereit(fall_)) return true;
     meldungsfenster(text(druckverweigerungTitel), text(druckverweigerungText));
     datum_[Feld::geburtstag]->setFocus();
@@ -86,7 +86,7 @@ void Hauptform::aufStandarddrucker(const QString& dokumentname,
     if (!dokument(auftrag)) meldung("Der Druck ist fehlgeschlagen.");
 }
 
-void Hauptform::rechtsmittelUmschalten() { rechtsmittel_->umschalten(rechtsmittelbereich()); }
+void Hauptform::rechtsmittelUmschalten() { rechtsmittel()->umschalten(rechtsmittelbereich()); }
 
 // The editor covers the window below the row of command buttons.
 QRect Hauptform::rechtsmittelbereich() const {

@@ -67,7 +67,7 @@ void Hauptform::eingabeBearbeitet(int index) {
 
 // The legal-remedy editor is hidden without saving its text.
 void Hauptform::hilfeGeklickt() {
-    rechtsmittel_->verbergen();
+    if (rechtsmittel_) rechtsmittel_->verbergen();
     hilfeZeigen();
 }
 

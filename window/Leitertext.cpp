@@ -10,23 +10,31 @@ QRect Leitertext::textfläche() const {
 }
 
 QString Leitertext::gezeigterText() const {
-    QString gezeigt = text();
-    if (wordWrap()) return gezeigt;
+    const QString& ganz = text();
+    if (wordWrap()) return ganz;
     const int breite = textfläche().width();
+    if (ganz == merkText_ && breite == merkBreite_ && font() == merkSchrift_) return merkGezeigt_;
+    merkText_ = ganz;
+    merkBreite_ = breite;
+    merkSchrift_ = font();
+    merkGezeigt_ = ganz;
     const QFontMetrics maß = fontMetrics();
+    if (maß.horizontalAdvance(ganz) <= breite) return merkGezeigt_;
     // The leader is the run of blanks and points at the end; the words before it always stay.
-    qsizetype leiter = gezeigt.size();
-    while (leiter > 0 &&
-           (gezeigt[leiter - 1] == QLatin1Char('.') || gezeigt[leiter - 1] == QLatin1Char(' '))) {
+    qsizetype leiter = ganz.size();
+    while (leiter > 0 && (ganz[leiter - 1] == QLatin1Char('.') || ganz[leiter - 1] == QLatin1Char(' ')))
         --leiter;
+    if (leiter < ganz.size() && ganz[leiter] == QLatin1Char('.')) ++leiter;  // "Lebensj." keeps its point
+    // The longest cut of the leader that fits, found by halving; blanks at its end are dropped.
+    qsizetype passt = leiter;
+    qsizetype zuLang = ganz.size();
+    while (zuLang - passt > 1) {
+        const qsizetype mitte = (passt + zuLang) / 2;
+        (maß.horizontalAdvance(ganz.left(mitte)) <= breite ? passt : zuLang) = mitte;
     }
-    if (leiter < gezeigt.size() && gezeigt[leiter] == QLatin1Char('.'))
-        ++leiter;  // "Lebensj." keeps its point
-    while (gezeigt.size() > leiter && maß.horizontalAdvance(gezeigt) > breite) {
-        gezeigt.chop(1);
-        while (gezeigt.size() > leiter && gezeigt.endsWith(QLatin1Char(' '))) gezeigt.chop(1);
-    }
-    return gezeigt;
+    merkGezeigt_ = ganz.left(passt);
+    while (merkGezeigt_.size() > leiter && merkGezeigt_.endsWith(QLatin1Char(' '))) merkGezeigt_.chop(1);
+    return merkGezeigt_;
 }
 
 int Leitertext::textanfang(int von) const {

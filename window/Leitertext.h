@@ -18,4 +18,11 @@ class Leitertext : public QLabel {
 
    protected:
     void paintEvent(QPaintEvent* ereignis) override;
+
+   private:
+    // The last cut, kept while text, width and font stay: painting asks for it again and again.
+    mutable QString merkText_;
+    mutable int merkBreite_ = -1;
+    mutable QFont merkSchrift_;
+    mutable QString merkGezeigt_;
 };
