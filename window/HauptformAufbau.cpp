@@ -12,6 +12,7 @@
 #include "Hauptform.h"
 #include "Leitertext.h"
 #include "Sinnbild.h"
+#include "Twips.h"
 #include "Zeichengrenze.h"
 #include "Zugaenglichkeit.h"
 
@@ -35,9 +36,10 @@ QColor farbwert(Farbe farbe) {
     return {};
 }
 
+// MS Sans Serif, a Windows bitmap font, exists nowhere else: the counters take Arial (Liberation Sans
+// here) of the same size, so no further font is looked for at start-up.
 QFont schriftart(Schrift schrift) {
-    QFont font(schrift == Schrift::msSansSerif825 ? QStringLiteral("MS Sans Serif")
-                                                  : QStringLiteral("Arial"));
+    QFont font(QStringLiteral("Arial"));
     font.setBold(schrift == Schrift::arial975fett || schrift == Schrift::arial1125fett ||
                  schrift == Schrift::arial12fett);
     return font;
@@ -65,6 +67,11 @@ QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
 }  // namespace
 
 void Hauptform::aufbauen() {
+    // The window's default font, set before the controls exist, so that none of them lays out its text
+    // in the application's font first (one font fewer to load at start-up).
+    QFont grundschrift = schriftart(Schrift::arial825);
+    grundschrift.setPixelSize(static_cast<int>(schriftpixel(punkte(Schrift::arial825))));
+    setFont(grundschrift);
     QPalette grund = palette();
     grund.setColor(QPalette::Window, Farben::hellgrün);
     setPalette(grund);
