@@ -6,8 +6,11 @@
 #include <QScreen>
 #include <QSpinBox>
 #include <QTableView>
+#include <QTextCharFormat>
 #include <QToolButton>
 #include <algorithm>
+
+#include "Farben.h"
 
 namespace {
 
@@ -43,6 +46,11 @@ Kalender::Kalender(QWidget* feld, QDate erstes, QDate letztes) : QCalendarWidget
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);
     setDateRange(erstes, letztes);
+    // Qt draws weekends in pure red, 4:1 on white; the window's warning red reaches 7.4:1.
+    QTextCharFormat wochenende = weekdayTextFormat(Qt::Sunday);
+    wochenende.setForeground(Farben::warnrot);
+    setWeekdayTextFormat(Qt::Saturday, wochenende);
+    setWeekdayTextFormat(Qt::Sunday, wochenende);
     setAccessibleName(QStringLiteral("Kalender"));
     setAccessibleDescription(QStringLiteral(
         "Pfeiltasten: Tag, Bild auf/ab: Monat, Strg+Bild auf/ab: Jahr, Strg+J: Jahr eingeben, Enter: Datum "

@@ -2,6 +2,7 @@
 #include <QSpinBox>
 #include <QTableView>
 
+#include "Farben.h"
 #include "Fenstertest.h"
 #include "Kalender.h"
 
@@ -41,6 +42,9 @@ TEST(Datumsfeld, KalenderAufDeutschMitSonntagVorn) {
     EXPECT_TRUE(kalender->isVisible());
     EXPECT_EQ(kalender->titel(), "Dezember 2026");
     EXPECT_EQ(kalender->wochentage().join(','), "So,Mo,Di,Mi,Do,Fr,Sa");
+    for (Qt::DayOfWeek tag : {Qt::Saturday, Qt::Sunday}) {
+        EXPECT_GE(kontrast(kalender->weekdayTextFormat(tag).foreground().color(), Qt::white), 4.5) << tag;
+    }
     // 1 December 2026 is a Tuesday, in the third column when the week starts on Sunday.
     EXPECT_EQ(tage(kalender)->index(1, 2).data().toString(), "1");
     EXPECT_EQ(tage(kalender)->index(1, 1).data().toString(), "30");
