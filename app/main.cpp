@@ -4,6 +4,7 @@
 #include <QLocale>
 #include <QTranslator>
 
+#include "ErstesBild.h"
 #include "Hauptform.h"
 
 int main(int argc, char* argv[]) {
@@ -20,6 +21,9 @@ int main(int argc, char* argv[]) {
         QApplication::installTranslator(&übersetzung);
     }
     Hauptform fenster;
+    // For measuring start-up only (bench/start_vergleich.sh): end after the first frame.
+    if (QCoreApplication::arguments().contains(QStringLiteral("--nach-start-beenden")))
+        new NachErstemBild(&fenster);
     fenster.show();
     return QApplication::exec();
 }

@@ -4,7 +4,8 @@
 
 namespace {
 
-// Command-button bar, all at top 0 and 555 high; the leading blanks of a caption make room for its picture.
+// Command-button bar, all at top 0 and 555 high; the leading blanks of a caption make room for its picture,
+// the "&" marks the letter that Alt presses it with (no letter twice in the window).
 struct Knopfzeile {
     const char* name;
     int links, breite;
@@ -13,27 +14,29 @@ struct Knopfzeile {
     const char* bild;
 };
 const Knopfzeile knopfleiste[] = {
-    {"Bescheid", 0, 1545, "       Bescheid", "Druckt Seite 1 des Bescheids. ", ":/bilder/bescheid.svg"},
-    {"Berechnung", 1560, 1845, "       Berechnung", "Druckt Seite 2 des Bescheids.",
+    {"Bescheid", 0, 1545, "       &Bescheid", "Druckt Seite 1 des Bescheids. ", ":/bilder/bescheid.svg"},
+    {"Berechnung", 1560, 1845, "       Be&rechnung", "Druckt Seite 2 des Bescheids.",
      ":/bilder/berechnung.svg"},
-    {"Grundgehälter", 3420, 1275, "      Stufen",
+    {"Grundgehälter", 3420, 1275, "      S&tufen",
      "Druckt für das berechnete BDA eine Liste der Grundgehaltsbeträge der Stufen 1 bis 12.",
      ":/bilder/stufen.svg"},
-    {"Übertrag", 4695, 1695, "         Übertrag",
+    {"Übertrag", 4695, 1695, "         &Übertrag",
      "Übeträgt das BDA, den Geburtstag und den Ernennungstag in das Gehaltsberechnungsprogramm.",
      ":/bilder/uebertrag.svg"},
-    {"RB_Text", 6405, 1575, "        RB-Text",
+    {"RB_Text", 6405, 1575, "        RB-T&ext",
      "Öffnet und schließt das Textfenster zum Editieren der Rechtsbehelfsbelehrung. Ein $-Zeichen bewirkt "
      "eine Zeilenschaltung.",
      ":/bilder/rbtext.svg"},
-    {"Hilfe", 7995, 1185, "        Hilfe", "Zeigt den maßgeblichen Text des BBesG an.", ":/bilder/hilfe.svg"},
-    {"Schließen", 9195, 1830, "         Schließen",
+    {"Hilfe", 7995, 1185, "        Hi&lfe", "Zeigt den maßgeblichen Text des BBesG an.",
+     ":/bilder/hilfe.svg"},
+    {"Schließen", 9195, 1830, "         &Schließen",
      "Speichert alle Daten, schließt das Fenster und bringt das Gehaltsberechnungsprogramm in den "
      "Vordergrund.",
      ":/bilder/schliessen.svg"},
 };
 
-// Case header: a label in Arial 9.75 bold and the date field beside it (1560 x 360 at left 3210).
+// Case header: a label in Arial 9.75 bold and the date field beside it (1560 wide at left 3210). The
+// fields stand 300 to 330 twips apart, so they are 300 high rather than 360 and do not overlap.
 struct Kopfzeile {
     const char* name;
     int links, oben, breite, höhe;
@@ -49,7 +52,7 @@ const Kopfzeile fallkopf[] = {
     {"Text_3", 75, 1965, 8325, 285, "", "", 0},
 };
 
-// Entry-grade options Eingangsamt(0..4) at left 5310, 300 high.
+// Entry-grade options Eingangsamt(0..4) at left 5310, 270 apart and so 270 high rather than 300.
 struct Optionszeile {
     int oben, breite;
     const char* text;
@@ -69,14 +72,16 @@ struct Wertkasten {
     const char* wert;
 };
 
-// Overshoot display: 840 x 685 at top 1590; heading at top 60, value label (525 x 255) at top 330.
+// Overshoot display: 825 x 660 at top 1590 (rather than 840 x 685, which would overlap each other and
+// SSFrame1); heading at top 60, value label (525 x 255) at top 330.
 const Wertkasten überschreitung[] = {
     {"Picture1", 8520, "Kopf_Tag0", "Tage", "Tag0"},
     {"Picture2", 9345, "Kopf_Monat0", "Monate", "Monat0"},
     {"Picture3", 10170, "Kopf_Jahr0", "Jahre", "Jahr0"},
 };
 
-// Total postponement: 840 x 675 at top 7940; value label at top 60 above its heading.
+// Total postponement: 840 x 675 at top 7965 (rather than 7940, inside SSFrame2); value label at top 60
+// above its heading.
 const Wertkasten gesamtverschiebung[] = {
     {"Picture6", 8490, "Label23", "Tage", "Tag3"},
     {"Picture5", 9330, "Label8", "Monate", "Monat3"},
@@ -93,15 +98,15 @@ void kopfteile(std::vector<Bauteil>& plan) {
     for (const Kopfzeile& k : fallkopf) {
         plan.push_back({k.name, Art::Beschriftung, "", k.links, k.oben, k.breite, k.höhe, k.text,
                         Schrift::arial975fett});
-        if (*k.datumsfeld) plan.push_back({k.datumsfeld, Art::Datumsfeld, "", 3210, k.datumOben, 1560, 360});
+        if (*k.datumsfeld) plan.push_back({k.datumsfeld, Art::Datumsfeld, "", 3210, k.datumOben, 1560, 300});
     }
     int index = 0;
     for (const Optionszeile& o : eingangsämter) {
         plan.push_back(
-            {"Eingangsamt_" + std::to_string(index++), Art::Option, "", 5310, o.oben, o.breite, 300, o.text});
+            {"Eingangsamt_" + std::to_string(index++), Art::Option, "", 5310, o.oben, o.breite, 270, o.text});
     }
     for (const Wertkasten& w : überschreitung) {
-        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 1590, 840, 685, "", Schrift::arial825,
+        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 1590, 825, 660, "", Schrift::arial825,
                         Farbe::hellgelb, true});
         plan.push_back({w.kopfname, Art::Beschriftung, w.bild, 0, 60, 840, 255, w.kopf, Schrift::arial975fett,
                         Farbe::keine, false, Ausrichtung::mitte});
@@ -130,7 +135,7 @@ void ergebnisteile(std::vector<Bauteil>& plan) {
     plan.push_back({"Text_5", Art::Beschriftung, "", 120, 8280, 2910, 255, "Somit beginnt das BDA am", groß});
     plan.push_back({"Text_7", Art::Beschriftung, "", 2745, 8295, 405, 285, "am", groß});
     for (const Wertkasten& w : gesamtverschiebung) {
-        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 7940, 840, 675, "", Schrift::arial825,
+        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 7965, 840, 675, "", Schrift::arial825,
                         Farbe::hellgelb, true});
         plan.push_back({w.wert, Art::Beschriftung, w.bild, 150, 60, 525, 255, "0", Schrift::arial975fett,
                         Farbe::hellgrün, true, Ausrichtung::mitte});
@@ -139,7 +144,8 @@ void ergebnisteile(std::vector<Bauteil>& plan) {
     }
     plan.push_back({"Line4", Art::Linie, "Picture6", 30, 45, 15, 585});
     plan.push_back({"Line5", Art::Linie, "Picture6", 75, 45, 15, 585});
-    plan.push_back({"BDADatum", Art::Tafel, "", 3150, 8265, 1950, 390, "", groß, Farbe::keine, true,
+    // Below the line of Text(6) rather than at 8265 and 390 high, where it would cover its words.
+    plan.push_back({"BDADatum", Art::Tafel, "", 3150, 8310, 1950, 375, "", groß, Farbe::keine, true,
                     Ausrichtung::mitte});
     plan.push_back({"Datum_19", Art::Datumsfeld, "", 5415, 8265, 1560, 360});
 }

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QStyleOptionButton>
 #include <QStylePainter>
+#include <algorithm>
 
 Befehlsknopf::Befehlsknopf(const QIcon& bild, QWidget* parent) : QPushButton(parent) { setIcon(bild); }
 
@@ -15,11 +16,17 @@ void Befehlsknopf::paintEvent(QPaintEvent*) {
     option.icon = QIcon();
     maler.drawControl(QStyle::CE_PushButton, option);
 
-    // The picture grows and shrinks with the button, as the rest of the layout does.
-    const int seite = height() * 3 / 5;
-    const QRect bildfläche(height() / 5, (height() - seite) / 2, seite, seite);
-    icon().paint(&maler, bildfläche, Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
-    maler.drawItemText(rect(), Qt::AlignCenter, palette(), isEnabled(), beschriftung, QPalette::ButtonText);
+    icon().paint(&maler, bildfläche(), Qt::AlignCenter, isEnabled() ? QIcon::Normal : QIcon::Disabled);
+    const int unterstreichen = style()->styleHint(QStyle::SH_UnderlineShortcut, &option, this)
+                                   ? Qt::TextShowMnemonic
+                                   : Qt::TextHideMnemonic;
+    maler.drawItemText(rect(), Qt::AlignCenter | unterstreichen, palette(), isEnabled(), beschriftung,
+                       QPalette::ButtonText);
+}
+
+QRect Befehlsknopf::bildfläche() const {
+    const int seite = std::min(height() * 3 / 5, 2 * fontMetrics().height());
+    return {seite / 3, (height() - seite) / 2, seite, seite};
 }
 
 void Befehlsknopf::keyPressEvent(QKeyEvent* ereignis) {

@@ -8,6 +8,10 @@ class Befehlsknopf : public QPushButton {
    public:
     Befehlsknopf(const QIcon& bild, QWidget* parent = nullptr);
 
+    // Where the picture stands: a square at the left edge, growing with the button's height but no
+    // larger than twice the caption's line, so it leaves the caption room in a tall narrow button.
+    QRect bildfläche() const;
+
    protected:
     void paintEvent(QPaintEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;

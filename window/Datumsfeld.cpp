@@ -6,7 +6,7 @@
 #include <algorithm>
 
 #include "Datumstext.h"
-#include "Kalenderblatt.h"
+#include "Kalender.h"
 
 namespace {
 
@@ -28,6 +28,8 @@ Datumsfeld::Datumsfeld(QWidget* parent) : QLineEdit(parent), knopf_(new QToolBut
     knopf_->setFocusPolicy(Qt::NoFocus);
     knopf_->setCursor(Qt::ArrowCursor);
     knopf_->setToolTip(QStringLiteral("Kalender (F4)"));
+    knopf_->setAccessibleName(QStringLiteral("Kalender öffnen"));
+    knopf_->setAccessibleDescription(QStringLiteral("Öffnet den Kalender zum Feld, wie F4"));
     connect(knopf_, &QToolButton::clicked, this, &Datumsfeld::kalenderZeigen);
     connect(this, &QLineEdit::textEdited, this, &Datumsfeld::bearbeitet);
 }
@@ -47,15 +49,19 @@ std::optional<QDate> Datumsfeld::wert() const {
     return datum;
 }
 
+QDate Datumsfeld::kalenderanfang() const {
+    QDate anfang = wert().value_or(anfangsdatum_ ? anfangsdatum_() : QDate());
+    if (!anfang.isValid()) anfang = QDate::currentDate();
+    return std::clamp(anfang, erstesDatum, letztesDatum);
+}
+
 void Datumsfeld::kalenderZeigen() {
     if (isReadOnly()) return;
     if (!kalender_) {
-        kalender_ = new Kalenderblatt(this, erstesDatum, letztesDatum);
-        connect(kalender_, &Kalenderblatt::ausgesucht, this, &Datumsfeld::datumEinsetzen);
+        kalender_ = new Kalender(this, erstesDatum, letztesDatum);
+        connect(kalender_, &Kalender::ausgesucht, this, &Datumsfeld::kalenderGewaehlt);
     }
-    const QDate heute = QDate::currentDate();
-    const QDate anfang = wert().value_or(heute < erstesDatum || heute > letztesDatum ? erstesDatum : heute);
-    kalender_->zeigen(anfang, mapToGlobal(QPoint(0, height())));
+    kalender_->zeigen(kalenderanfang(), mapToGlobal(QPoint(0, height())));
 }
 
 void Datumsfeld::keyPressEvent(QKeyEvent* ereignis) {
@@ -101,7 +107,6 @@ void Datumsfeld::focusInEvent(QFocusEvent* ereignis) {
             selectAll();
         }
     }
-    Q_EMIT fokussiert();
 }
 
 void Datumsfeld::mousePressEvent(QMouseEvent* ereignis) {
@@ -124,6 +129,12 @@ void Datumsfeld::datumEinsetzen(QDate datum) {
     setText(datum.toString(datumsformat));
     setFocus(Qt::PopupFocusReason);
     Q_EMIT bearbeitet();
+}
+
+// As if the clerk had typed the date and pressed Enter: the driver checks it and moves the focus on.
+void Datumsfeld::kalenderGewaehlt(QDate datum) {
+    datumEinsetzen(datum);
+    Q_EMIT tastendruck(13);
 }
 
 void Datumsfeld::knopfAnordnen() {

@@ -2,13 +2,14 @@
 // The masked date field: "dd/mm/yyyy" with "_" where nothing is typed, so an empty field reads
 // "__/__/____". Key presses reach the window with their character code (Enter is 13), and a small
 // button at the right drops down a calendar. F2 puts in today's date, F3 empties the field and F4
-// opens the calendar.
+// opens the calendar; a read-only field takes none of them.
 
 #include <QDate>
 #include <QLineEdit>
+#include <functional>
 #include <optional>
 
-class Kalenderblatt;
+class Kalender;
 class QToolButton;
 
 class Datumsfeld : public QLineEdit {
@@ -24,16 +25,21 @@ class Datumsfeld : public QLineEdit {
     // The date the field holds; none while it is empty, incomplete or no real date.
     std::optional<QDate> wert() const;
 
+    // Where the calendar of the empty field opens; today when none is given. Asked at every opening.
+    void anfangsdatumSetzen(std::function<QDate()> geber) { anfangsdatum_ = std::move(geber); }
+    // The day the calendar marks when it opens: the field's date, else the given opening date, kept
+    // within the dates the field accepts.
+    QDate kalenderanfang() const;
+
     void kalenderZeigen();
-    // The calendar popup while it exists, for tests and accessibility.
-    Kalenderblatt* kalender() const { return kalender_; }
+    // The calendar popup once it has been opened, for tests and accessibility.
+    Kalender* kalender() const { return kalender_; }
 
    Q_SIGNALS:
     // A key with a character code was pressed, before the character reaches the field.
     void tastendruck(int zeichen);
     // The user changed the text: typing, the calendar, F2 or F3.
     void bearbeitet();
-    void fokussiert();
 
    protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
@@ -44,8 +50,10 @@ class Datumsfeld : public QLineEdit {
 
    private:
     void datumEinsetzen(QDate datum);
+    void kalenderGewaehlt(QDate datum);
     void knopfAnordnen();
 
     QToolButton* knopf_;
-    Kalenderblatt* kalender_ = nullptr;
+    Kalender* kalender_ = nullptr;
+    std::function<QDate()> anfangsdatum_;
 };

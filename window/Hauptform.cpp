@@ -1,7 +1,9 @@
 #include "Hauptform.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QGridLayout>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QVBoxLayout>
@@ -11,6 +13,7 @@
 #include "Datumsfeld.h"
 #include "Fensterplatz.h"
 #include "Hilfefenster.h"
+#include "Leitertext.h"
 #include "Rechtsmitteleditor.h"
 
 Hauptform::Hauptform(QWidget* eltern)
@@ -28,12 +31,8 @@ Hauptform::Hauptform(QWidget* eltern)
     anordnung->addWidget(entwurf_);
     aufbauen();
     menüAufbauen();
-    rechtsmittel_ = new Rechtsmitteleditor(
-        entwurf_, Belehrungsdatei::standard(),
-        [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
     const QSize menü(0, menüleiste_->sizeHint().height());
-    // Below half the design size the captions would no longer be readable.
-    setMinimumSize(skalierer_.entwurfsgröße() / 2 + menü);
+    setMinimumSize(skalierer_.kleinsteGröße(punkte(Schrift::arial825), mindestpunkte) + menü);
     verbinden();
     steuerung_.laden();
     Briefkopf::laden(fall_.bescheid);
@@ -47,16 +46,58 @@ Hauptform::~Hauptform() {
     for (QObject* kind : findChildren<QObject*>()) kind->disconnect(this);
 }
 
+// Made when first needed: the first frame does not show it.
+Rechtsmitteleditor* Hauptform::rechtsmittel() {
+    if (!rechtsmittel_) {
+        rechtsmittel_ = new Rechtsmitteleditor(
+            entwurf_, Belehrungsdatei::standard(),
+            [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
+    }
+    return rechtsmittel_;
+}
+
+int Hauptform::titelbreite(const QString& titel) {
+    // Window managers draw titles in a bold font up to a quarter larger than the application's, beside
+    // an icon and three buttons.
+    QFont titelschrift = QApplication::font();
+    titelschrift.setBold(true);
+    titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.25);
+    const int knöpfe = 4 * 2 * QFontMetrics(titelschrift).height();
+    return QFontMetrics(titelschrift).horizontalAdvance(titel) + knöpfe;
+}
+
 int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::professor ? 6 : 3; }
 
 bool Hauptform::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == entwurf_ && ereignis->type() == QEvent::Resize) {
         skalierer_.anpassen(entwurf_->size());
-        if (rechtsmittel_ && rechtsmittel_->istOffen()) {
-            rechtsmittel_->setGeometry(rechtsmittelbereich());
-        }
+        lückenbeschriftungenSetzen();
+        if (rechtsmittel_ && rechtsmittel_->istOffen()) rechtsmittel_->setGeometry(rechtsmittelbereich());
     }
     return QWidget::eventFilter(objekt, ereignis);
+}
+
+// "ein Viertel" and "die Hälfte" stand in the gap of blanks in "Das BDA wird um ... davon". The gap
+// grows with the font, the label's place with the width, so it is centred in the gap as measured.
+void Hauptform::lückenbeschriftungenSetzen() {
+    for (const auto& [zeile, lücke] : {std::pair{"Label3_0", "Label16"}, std::pair{"Label3_1", "Label17"}}) {
+        const auto* satz = static_cast<const Leitertext*>(bauteil<QLabel>(zeile));
+        auto* wort = bauteil<QLabel>(lücke);
+        const QString text = satz->text();
+        const int anfang =
+            satz->x() + satz->textanfang(static_cast<int>(text.indexOf(QStringLiteral(" um ")) + 4));
+        const int ende =
+            satz->x() + satz->textanfang(static_cast<int>(text.indexOf(QStringLiteral("davon"))));
+        QFont schrift = wort->font();
+        const int abstand = QFontMetrics(satz->font()).horizontalAdvance(QLatin1Char(' '));
+        while (schrift.pixelSize() > 1 &&
+               QFontMetrics(schrift).horizontalAdvance(wort->text()) > ende - anfang - 2 * abstand) {
+            schrift.setPixelSize(schrift.pixelSize() - 1);
+        }
+        wort->setFont(schrift);
+        const int breite = QFontMetrics(schrift).horizontalAdvance(wort->text()) + 2;
+        wort->setGeometry(anfang + (ende - anfang - breite) / 2, wort->y(), breite, wort->height());
+    }
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {
@@ -73,6 +114,12 @@ void Hauptform::meldung(std::string_view text) {
 void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
     QMessageBox box(QMessageBox::NoIcon, titel, text, QMessageBox::Ok, this);
     box.setTextFormat(Qt::PlainText);
+    // A message box is as wide as its text; a short text would cut the title in the title bar. QMessageBox
+    // keeps its own width, so an invisible spacer across its grid holds the room.
+    if (auto* gitter = qobject_cast<QGridLayout*>(box.layout())) {
+        gitter->addItem(new QSpacerItem(titelbreite(titel), 0, QSizePolicy::Minimum, QSizePolicy::Fixed),
+                        gitter->rowCount(), 0, 1, gitter->columnCount());
+    }
     box.exec();
     // The clerk goes on in this window, whatever the window manager activates after the box.
     activateWindow();

@@ -5,6 +5,7 @@
 // show the case as it stands. The controls come from the tables of Bauplan and lie on the design area,
 // which the resizer scales; the menu bar above it takes its own height.
 
+#include <QDate>
 #include <QWidget>
 #include <array>
 #include <functional>
@@ -26,6 +27,10 @@ class QLineEdit;
 class QMenuBar;
 class QRadioButton;
 class Rechtsmitteleditor;
+class Stufendialog;
+
+// The smallest font the window shows, in points; the minimum size keeps every font at this or above.
+inline constexpr double mindestpunkte = 8.0;
 
 class Hauptform : public QWidget, private Oberflaeche {
    public:
@@ -35,10 +40,14 @@ class Hauptform : public QWidget, private Oberflaeche {
     const Fall& fall() const { return fall_; }
     // The help topic of the chosen entry grade: 6 for professors C 3 and C 4, 3 for every other.
     int hilfethema() const;
+    // The width a message box needs for its whole title `titel` in the title bar, in pixels.
+    static int titelbreite(const QString& titel);
     // The help viewer once it has been opened.
     Hilfefenster* hilfefenster() const { return hilfe_; }
+    // The step schedule once `Grundgehälter` has opened it.
+    Stufendialog* stufendialog() const { return stufen_; }
     // The legal-remedy editor laid over the window by RB_Text.
-    Rechtsmitteleditor* rechtsmittel() const { return rechtsmittel_; }
+    Rechtsmitteleditor* rechtsmittel();
     // The area below the menu bar that holds the controls at their design places.
     QWidget* entwurf() const { return entwurf_; }
     QMenuBar* menüleiste() const { return menüleiste_; }
@@ -59,6 +68,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     // A message box with an OK button only and no icon.
     void meldungsfenster(const QString& titel, const QString& text);
 
+    void lückenbeschriftungenSetzen();
+
     // HauptformAufbau.cpp
     void aufbauen();
     QWidget* erzeugen(const Bauteil& teil, QWidget* behälter);
@@ -70,6 +81,7 @@ class Hauptform : public QWidget, private Oberflaeche {
 
     // HauptformEreignisse.cpp
     void verbinden();
+    QDate kalenderanfang(int index) const;
     void datumTaste(int index, int zeichen);
     void eingabeBearbeitet(int index);
     void hilfeGeklickt();
@@ -93,6 +105,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     void druckenMitWahl();
     void alsPdfSpeichern();
     void ausgeben(const std::function<void(Druckziel&)>& ziel);
+    void stufenGeklickt();
     bool druckVorbereiten();
     bool ohneBehördeDrucken();
     QString pdfVorschlag() const;
@@ -119,6 +132,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     QLabel* label10_ = nullptr;
     QLabel* bdaDatum_ = nullptr;
     Hilfefenster* hilfe_ = nullptr;
+    Stufendialog* stufen_ = nullptr;
     Rechtsmitteleditor* rechtsmittel_ = nullptr;
 };
 

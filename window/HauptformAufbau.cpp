@@ -8,34 +8,38 @@
 #include "Bauplan.h"
 #include "Befehlsknopf.h"
 #include "Datumsfeld.h"
+#include "Farben.h"
 #include "Hauptform.h"
+#include "Leitertext.h"
+#include "Sinnbild.h"
+#include "Twips.h"
 #include "Zeichengrenze.h"
+#include "Zugaenglichkeit.h"
 
 namespace {
-
-const QColor hellgrün(192, 255, 192);
 
 QColor farbwert(Farbe farbe) {
     switch (farbe) {
         case Farbe::fenster:
             return QApplication::palette().color(QPalette::Base);
         case Farbe::weiß:
-            return Qt::white;
+            return Farben::weiß;
         case Farbe::hellgelb:
-            return {255, 255, 192};
+            return Farben::hellgelb;
         case Farbe::gelb:
-            return {255, 255, 0};
+            return Farben::gelb;
         case Farbe::hellgrün:
-            return hellgrün;
+            return Farben::hellgrün;
         case Farbe::keine:
             break;
     }
     return {};
 }
 
+// MS Sans Serif, a Windows bitmap font, exists nowhere else: the counters take Arial (Liberation Sans
+// here) of the same size, so no further font is looked for at start-up.
 QFont schriftart(Schrift schrift) {
-    QFont font(schrift == Schrift::msSansSerif825 ? QStringLiteral("MS Sans Serif")
-                                                  : QStringLiteral("Arial"));
+    QFont font(QStringLiteral("Arial"));
     font.setBold(schrift == Schrift::arial975fett || schrift == Schrift::arial1125fett ||
                  schrift == Schrift::arial12fett);
     return font;
@@ -50,7 +54,7 @@ void färben(QWidget* bauteil, Farbe farbe) {
 }
 
 QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
-    auto* label = new QLabel(QString::fromStdString(teil.text), behälter);
+    auto* label = new Leitertext(QString::fromStdString(teil.text), behälter);
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(teil.umbrechen);
     const Qt::Alignment senkrecht = teil.umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
@@ -63,8 +67,13 @@ QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
 }  // namespace
 
 void Hauptform::aufbauen() {
+    // The window's default font, set before the controls exist, so that none of them lays out its text
+    // in the application's font first (one font fewer to load at start-up).
+    QFont grundschrift = schriftart(Schrift::arial825);
+    grundschrift.setPixelSize(static_cast<int>(schriftpixel(punkte(Schrift::arial825))));
+    setFont(grundschrift);
     QPalette grund = entwurf_->palette();
-    grund.setColor(QPalette::Window, hellgrün);
+    grund.setColor(QPalette::Window, Farben::hellgrün);
     entwurf_->setPalette(grund);
     entwurf_->setAutoFillBackground(true);
 
@@ -80,6 +89,7 @@ void Hauptform::aufbauen() {
     }
     zuordnen();
     tabfolgeSetzen();
+    zugänglichMachen(bauteile_);
 }
 
 QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {
@@ -122,12 +132,8 @@ QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {
             linie->setFrameStyle((teil.breite >= teil.höhe ? QFrame::HLine : QFrame::VLine) | QFrame::Plain);
             return linie;
         }
-        case Art::Bild: {
-            auto* bild = new QLabel(behälter);
-            bild->setPixmap(QIcon(QString::fromStdString(teil.bild)).pixmap(64, 64));
-            bild->setScaledContents(true);
-            return bild;
-        }
+        case Art::Bild:
+            return new Sinnbild(QString::fromStdString(teil.bild), behälter);
     }
     return new QWidget(behälter);
 }

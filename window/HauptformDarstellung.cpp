@@ -5,8 +5,10 @@
 
 #include "Beschreibung.h"
 #include "Datumsfeld.h"
+#include "Farben.h"
 #include "Hauptform.h"
 #include "Zeitraum.h"
+#include "Zugaenglichkeit.h"
 
 namespace {
 
@@ -22,13 +24,12 @@ void setzen(QLineEdit* feld, const QString& neu) {
 }
 
 // A period that holds two dates but lies outside its span, or runs backwards, shows its length in red:
-// it is not credited. Dark enough for a contrast of 4.5:1 on the frames' light backgrounds.
-const QColor nichtAngerechnet(0xB0, 0x00, 0x00);
+// it is not credited.
 
 void färben(QLabel* label, bool angerechnet) {
     QPalette palette = label->palette();
     palette.setColor(QPalette::WindowText,
-                     angerechnet ? QApplication::palette().color(QPalette::WindowText) : nichtAngerechnet);
+                     angerechnet ? QApplication::palette().color(QPalette::WindowText) : Farben::warnrot);
     if (palette != label->palette()) label->setPalette(palette);
 }
 
@@ -61,10 +62,16 @@ void Hauptform::darstellen() {
     zeigen(gesamt_, fall_.gesamt);
     ssFrame1_->setVisible(fall_.rahmen1Sichtbar);
     ssFrame2_->setVisible(fall_.rahmen2Sichtbar);
+    // The administrative rule lies under SSFrame2; hidden with it out of sight, a screen reader skips it too.
+    bauteile_.at("Label24")->setVisible(!fall_.rahmen2Sichtbar);
 
     for (int i = 0; i < anzahlEingaben; ++i) {
         setzen(eingabe_[i], text(fall_.eingabe[i]));
         setzen(zähler_[i], QString::number(freieZeichen(fall_.eingabe[i])));
     }
-    setzen(bdaDatum_, text(fall_.bdaDatum));
+    // The result is announced to a screen reader whenever it changes.
+    if (bdaDatum_->text() != text(fall_.bdaDatum)) {
+        bdaDatum_->setText(text(fall_.bdaDatum));
+        ansagen(bdaDatum_, bdaDatum_->text());
+    }
 }

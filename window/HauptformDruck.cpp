@@ -12,6 +12,8 @@
 #include "Druckziel.h"
 #include "Hauptform.h"
 #include "Rechtsmitteleditor.h"
+#include "Stufendialog.h"
+#include "Stufenliste.h"
 
 namespace {
 
@@ -54,8 +56,8 @@ void Hauptform::alsPdfSpeichern() {
 // once, and the documents printed from the case as it stands.
 void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
     if (!druckVorbereiten()) return;
-    const Druckbelehrung belehrung =
-        rechtsmittel_->datei().zumDrucken(fall_.bescheid.kopfzeile1.text(), fall_.bescheid.kopfzeile2.text());
+    const Druckbelehrung belehrung = rechtsmittel()->datei().zumDrucken(fall_.bescheid.kopfzeile1.text(),
+                                                                        fall_.bescheid.kopfzeile2.text());
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;
@@ -73,9 +75,33 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
     activateWindow();
 }
 
-// Both print commands hide the legal-remedy editor and refuse while a date they print is missing.
+// The step schedule for the BDA shown, the step of the day of appointment marked; printed on request.
+void Hauptform::stufenGeklickt() {
+    if (!druckVorbereiten()) return;
+    const auto bda = datumAusText(fall_.datum[Feld::bda]);
+    const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
+    if (!bda) return;
+    const Stufenfolge plan = stufenplan(*bda);
+    const int erreicht = ernennung ? stufeAm(plan, *ernennung) : 0;
+    if (!stufen_) {
+        stufen_ = new Stufendialog(this, [this] {
+            Druckziel druckziel(this, {[this](Druckauftrag& auftrag, Seitenwahl) {
+                                           return stufenlisteDrucken(fall_, stufen_->plan(),
+                                                                     stufen_->erreichteStufe(), auftrag);
+                                       },
+                                       [](Seitenwahl) { return true; },
+                                       [this](const QString& meldung) {
+                                           meldungsfenster(QCoreApplication::applicationName(), meldung);
+                                       }});
+            druckziel.standarddrucker(Seitenwahl::beide, QStringLiteral("BDA-Stufen"));
+        });
+    }
+    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]));
+}
+
+// All print commands hide the legal-remedy editor and refuse while a date they print is missing.
 bool Hauptform::druckVorbereiten() {
-    rechtsmittel_->verbergen();
+    if (rechtsmittel_) rechtsmittel_->verbergen();
     const auto fehlendesFeld = fehlendesDruckfeld(fall_);
     if (!fehlendesFeld) return true;
     meldungsfenster(text(druckverweigerungTitel), text(druckverweigerungText));
@@ -115,8 +141,8 @@ QString Hauptform::pdfVorschlag() const {
 }
 
 void Hauptform::rechtsmittelUmschalten() {
-    rechtsmittel_->umschalten(rechtsmittelbereich(), fall_.bescheid.kopfzeile1.text(),
-                              fall_.bescheid.kopfzeile2.text());
+    rechtsmittel()->umschalten(rechtsmittelbereich(), fall_.bescheid.kopfzeile1.text(),
+                               fall_.bescheid.kopfzeile2.text());
 }
 
 // The editor covers the design area below the row of command buttons.

@@ -14,6 +14,7 @@ void Hauptform::verbinden() {
         connect(feld, &Datumsfeld::tastendruck, this, [this, i](int zeichen) { datumTaste(i, zeichen); });
         connect(feld, &Datumsfeld::bearbeitet, this,
                 [this, i, feld] { fall_.datum[i] = feld->datumstext().toStdString(); });
+        feld->anfangsdatumSetzen([this, i] { return kalenderanfang(i); });
     }
     for (int i = 0; i < Eingangsamt::anzahl; ++i) {
         connect(eingangsamt_[i], &QRadioButton::clicked, this, [this, i] {
@@ -30,9 +31,22 @@ void Hauptform::verbinden() {
     }
     connect(bauteil<QPushButton>("Bescheid"), &QPushButton::clicked, this, &Hauptform::bescheidGeklickt);
     connect(bauteil<QPushButton>("Berechnung"), &QPushButton::clicked, this, &Hauptform::berechnungGeklickt);
+    connect(bauteil<QPushButton>("Grundgehälter"), &QPushButton::clicked, this, &Hauptform::stufenGeklickt);
     connect(bauteil<QPushButton>("RB_Text"), &QPushButton::clicked, this, &Hauptform::rechtsmittelUmschalten);
     connect(bauteil<QPushButton>("Hilfe"), &QPushButton::clicked, this, &Hauptform::hilfeGeklickt);
     connect(bauteil<QPushButton>("Schließen"), &QPushButton::clicked, this, &QWidget::close);
+}
+
+// Where the calendar of an empty field opens: 40 years back for the birth date, today for the
+// appointment, the first day of the frame's span for a period date (today while the span is empty).
+QDate Hauptform::kalenderanfang(int index) const {
+    const QDate heute = QDate::currentDate();
+    if (index == Feld::geburtstag) return heute.addYears(-40);
+    const int spanne = index >= 3 && index <= 10    ? Feld::viertelBeginn
+                       : index >= 11 && index <= 18 ? Feld::hälfteBeginn
+                                                    : -1;
+    if (spanne < 0) return heute;
+    return datum_[spanne]->wert().value_or(heute);
 }
 
 void Hauptform::datumTaste(int index, int zeichen) {
@@ -49,7 +63,7 @@ void Hauptform::eingabeBearbeitet(int index) {
 
 // The legal-remedy editor is hidden without saving its text.
 void Hauptform::hilfeGeklickt() {
-    rechtsmittel_->verbergen();
+    if (rechtsmittel_) rechtsmittel_->verbergen();
     hilfeZeigen();
 }
 

@@ -60,7 +60,7 @@ void zeilen(std::vector<Bauteil>& plan, const Rahmenmaß& r) {
                         Schrift::msSansSerif825});
         werte(plan, r, zeile, 8610, oben + 30, 255, Farbe::fenster, Schrift::arial975);
     }
-    // Rows 5 to 7 stand 240 to 270 twips apart: 225 high, so that neighbours share at most a border.
+    // Rows 5 to 7 stand 225 to 270 twips apart: 225 high, so that neighbours do not overlap.
     werte(plan, r, 5, 8610, r.summenwertOben, 225, Farbe::weiß, Schrift::arial975fett);
     werte(plan, r, 6, 8610, 2280, 225, Farbe::weiß, Schrift::arial975fett);
     werte(plan, r, 7, 8610, r.verschiebungOben, 225, Farbe::hellgrün, Schrift::arial975fett);
@@ -88,7 +88,8 @@ void rahmenteile(std::vector<Bauteil>& plan) {
     const Schrift fett = Schrift::arial975fett;
 
     // SSFrame1: the quarter rule, from the 31st birthday to the completed 35th year.
-    const Rahmenmaß viertel{"SSFrame1", 1, 3, 0, 20, 8625, 90, 2070, 2550};
+    // Row 5 at 2055 rather than 2070, so that it ends where row 6 begins.
+    const Rahmenmaß viertel{"SSFrame1", 1, 3, 0, 20, 8625, 90, 2055, 2550};
     rahmen(plan, viertel.rahmen, 2250, 2865);
     plan.push_back({"Label6", Art::Beschriftung, "SSFrame1", -15, 15, 10905, 465, "", Schrift::arial825,
                     Farbe::hellgelb});
@@ -102,7 +103,8 @@ void rahmenteile(std::vector<Bauteil>& plan) {
     beschriftung(plan, "Label5", "SSFrame1", 3060, 2040, 5520, 255, Beschriftung::label5, fett);
     beschriftung(plan, "Label2_0", "SSFrame1", 3060, 2280, 5520, 255, Beschriftung::label2_0, fett);
     beschriftung(plan, "Label3_0", "SSFrame1", 3060, 2520, 5520, 255, Beschriftung::label3_0, fett);
-    beschriftung(plan, "Label16", "SSFrame1", 4845, 2505, 1200, 285, "ein Viertel", Schrift::arial12fett);
+    // Placed in the gap of Label3(0) by the window; as high as that row, so it stays clear of the row above.
+    beschriftung(plan, "Label16", "SSFrame1", 4845, 2520, 1200, 270, "ein Viertel", Schrift::arial12fett);
     linie(plan, "Line1_0", "SSFrame1", 8610, 2040, 525, 15);
     linie(plan, "Line1_1", "SSFrame1", 9450, 2040, 525, 15);
     linie(plan, "Line1_2", "SSFrame1", 10290, 2040, 525, 15);
@@ -125,7 +127,7 @@ void rahmenteile(std::vector<Bauteil>& plan) {
     beschriftung(plan, "Label4", "SSFrame2", 3120, 2040, 5460, 255, Beschriftung::label4, fett);
     beschriftung(plan, "Label2_1", "SSFrame2", 3120, 2280, 5460, 255, Beschriftung::label2_1, fett);
     beschriftung(plan, "Label3_1", "SSFrame2", 3120, 2520, 5460, 255, Beschriftung::label3_1, fett);
-    beschriftung(plan, "Label17", "SSFrame2", 4905, 2505, 1200, 285, "die Hälfte", Schrift::arial12fett);
+    beschriftung(plan, "Label17", "SSFrame2", 4905, 2520, 1200, 270, "die Hälfte", Schrift::arial12fett);
     linie(plan, "Line1_3", "SSFrame2", 8610, 2010, 525, 15);
     linie(plan, "Line1_4", "SSFrame2", 9450, 2010, 525, 15);
     linie(plan, "Line1_5", "SSFrame2", 10290, 2010, 525, 15);

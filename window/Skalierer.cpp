@@ -18,6 +18,13 @@ QSize Skalierer::entwurfsgröße() const {
     return {kante(entwurf_.width(), 1.0), kante(entwurf_.height(), 1.0)};
 }
 
+QSize Skalierer::kleinsteGröße(double entwurfspunkte, double mindestpunkte) const {
+    const double maßstab = std::ceil(schriftpixel(mindestpunkte) - 1e-9) / schriftpixel(entwurfspunkte);
+    const QSize entwurf = entwurfsgröße();
+    return {static_cast<int>(std::ceil(entwurf.width() * maßstab - 1e-9)),
+            static_cast<int>(std::ceil(entwurf.height() * maßstab - 1e-9))};
+}
+
 void Skalierer::aufnehmen(QWidget* bauteil, QRect twips, const QFont& schrift, double punkte) {
     einträge_.push_back({bauteil, twips, schrift, punkte});
     setzen(einträge_.back(), 1.0, 1.0);

@@ -17,6 +17,10 @@ class Skalierer {
     // The window's client size in pixels at design size.
     QSize entwurfsgröße() const;
 
+    // The smallest window size at which a font of `entwurfspunkte` at design size is still shown with at
+    // least `mindestpunkte` (fonts get whole pixels, rounded down).
+    QSize kleinsteGröße(double entwurfspunkte, double mindestpunkte) const;
+
     // Registers a control with its design rectangle in twips and its font with the design size in points.
     void aufnehmen(QWidget* bauteil, QRect twips, const QFont& schrift, double punkte);
 

@@ -31,6 +31,7 @@ class Meldungsfaenger {
             if (!box) return;
             texte << box->text();
             titel << box->windowTitle();
+            breiten << box->width();
             nurOk = nurOk && box->buttons().size() == 1 &&
                     box->standardButton(box->buttons().first()) == QMessageBox::Ok;
             ohneSymbol = ohneSymbol && box->icon() == QMessageBox::NoIcon;
@@ -45,6 +46,7 @@ class Meldungsfaenger {
 
     QStringList texte;
     QStringList titel;
+    QList<int> breiten;  // of each box as shown, pixels
     bool nurOk = true;
     bool ohneSymbol = true;
     QMessageBox::StandardButton antwort = QMessageBox::No;

@@ -1,0 +1,58 @@
+#include <QTableWidget>
+
+#include "Fenstertest.h"
+#include "Stufendialog.h"
+
+namespace {
+
+using StufenTest = Fenstertest;
+
+// Without a BDA the button refuses as the print commands do.
+TEST_F(StufenTest, OhneBdaDieMeldungDerDruckbefehle) {
+    klicken("Grundgehälter");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(meldungen.texte, QStringList{"Bitte vorher Daten eingeben"});
+    EXPECT_EQ(fenster->stufendialog(), nullptr);
+}
+
+// Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12, no periods: a quarter of 4 years and half of
+// 3 years put the regular BDA 01/06/1991 back by 2 years 6 months to 01/12/1993. Step 7 begins 14
+// years later, on 01/12/2007, step 8 on 01/12/2010.
+TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
+    for (const char* getippt : {"15061970", "15062008"}) {
+        tippen(getippt);
+        enter();
+    }
+    ASSERT_EQ(beschriftung("BDADatum"), "01/12/1993.");
+    const QString hinweis = bauteil("Grundgehälter")->toolTip();
+    klicken("Grundgehälter");
+    Stufendialog* dialog = fenster->stufendialog();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->isVisible());
+    EXPECT_EQ(dialog->erreichteStufe(), 7);
+    const QTableWidget* liste = dialog->liste();
+    ASSERT_EQ(liste->rowCount(), 12);
+    const struct {
+        int zeile;
+        const char* ab;
+        const char* merk;
+    } zeilen[] = {
+        {0, "01/12/1993", ""}, {1, "01/12/1995", ""},
+        {5, "01/12/2004", ""}, {6, "01/12/2007", "erreicht am Tag der Ernennung"},
+        {7, "01/12/2010", ""}, {11, "01/12/2025", ""},
+    };
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(z.zeile);
+        EXPECT_EQ(liste->item(z.zeile, 0)->text(), QString::number(z.zeile + 1));
+        EXPECT_EQ(liste->item(z.zeile, 1)->text(), z.ab);
+        EXPECT_EQ(liste->item(z.zeile, 3)->text(), z.merk);
+        EXPECT_EQ(liste->item(z.zeile, 1)->font().bold(), *z.merk != 0);
+    }
+    EXPECT_EQ(liste->currentRow(), 6);
+    EXPECT_EQ(bauteil("Grundgehälter")->toolTip(), hinweis);
+    QTest::keyClick(dialog->liste(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(meldungen.texte.isEmpty());
+}
+
+}  // namespace

@@ -1,0 +1,31 @@
+#pragma once
+// The step schedule of the base pay for the BDA shown: steps 1 to 12 with the day from which each
+// applies, the step reached on the day of appointment marked, and a button that prints the list.
+
+#include <QDialog>
+#include <functional>
+
+#include "Stufenplan.h"
+
+class QLabel;
+class QTableWidget;
+
+class Stufendialog : public QDialog {
+   public:
+    // `drucken` prints the list shown (the window's print job).
+    Stufendialog(QWidget* eltern, std::function<void()> drucken);
+
+    // Fills the list for `plan` with step `erreicht` marked (0: none) and shows the dialog.
+    void zeigen(const Stufenfolge& plan, int erreicht, const QString& bda, const QString& ernennung);
+
+    const Stufenfolge& plan() const { return plan_; }
+    int erreichteStufe() const { return erreicht_; }
+    QTableWidget* liste() const { return liste_; }
+
+   private:
+    QLabel* kopf_;
+    QLabel* ergebnis_;
+    QTableWidget* liste_;
+    Stufenfolge plan_{};
+    int erreicht_ = 0;
+};
