@@ -193,15 +193,14 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
     }
 
     // A hidden frame counts nothing: its share and so its postponement are 0.
-    for (const auto& [sichtbar, rahmen, name] :
-         {std::tuple{fall.rahmen1Sichtbar, &fall.rahmen1, "SSFrame1"},
-          std::tuple{fall.rahmen2Sichtbar, &fall.rahmen2, "SSFrame2"}}) {
-        if (!sichtbar && ((*rahmen)[0] != Zeitspanne{} || (*rahmen)[7] != Zeitspanne{})) {
-            melden("verborgener Rahmen zählt nichts", std::string(name) +
-                                                          " Zeile 0 = " + alsText((*rahmen)[0]) +
-                                                          ", Zeile 7 = " + alsText((*rahmen)[7]));
+    const auto verborgen = [&](bool sichtbar, const Rahmenzeilen& rahmen, const char* name) {
+        if (!sichtbar && (rahmen[0] != Zeitspanne{} || rahmen[7] != Zeitspanne{})) {
+            melden("verborgener Rahmen zählt nichts", std::string(name) + " Zeile 0 = " + alsText(rahmen[0]) +
+                                                          ", Zeile 7 = " + alsText(rahmen[7]));
         }
-    }
+    };
+    verborgen(fall.rahmen1Sichtbar, fall.rahmen1, "SSFrame1");
+    verborgen(fall.rahmen2Sichtbar, fall.rahmen2, "SSFrame2");
 
     for (int i = 0; i < anzahlEingaben; ++i) {
         const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);

@@ -1,0 +1,31 @@
+#!/bin/sh
+# Runs every libFuzzer harness of build-fuzz (see tests/fuzz/CMakeLists.txt) one after the other with the
+# given libFuzzer options (no blanks inside an option), for example
+#   scripts/fuzz.sh -max_total_time=60
+#   scripts/fuzz.sh -runs=10000000 -max_total_time=2400
+# New inputs go to build-fuzz/korpus/NAME, findings to build-fuzz/funde, the log to build-fuzz/NAME.log.
+# Prints executions and seconds per harness; exits with 1 when a harness crashed.
+set -u
+cd "$(dirname "$0")/.."
+optionen=${*:--max_total_time=60}
+status=0
+for harness in build-fuzz/tests/fuzz/*_fuzz; do
+    [ -x "$harness" ] || continue
+    name=$(basename "$harness" _fuzz)
+    mkdir -p "build-fuzz/korpus/$name" build-fuzz/funde
+    zusatz="-artifact_prefix=build-fuzz/funde/$name- -print_final_stats=1"
+    [ -f "tests/fuzz/$name.dict" ] && zusatz="$zusatz -dict=tests/fuzz/$name.dict"
+    korpus="build-fuzz/korpus/$name"
+    [ -d "tests/fuzz/korpus/$name" ] && korpus="$korpus tests/fuzz/korpus/$name"
+    # shellcheck disable=SC2086
+    if "$harness" $optionen $zusatz $korpus >"build-fuzz/$name.log" 2>&1; then
+        ergebnis="keine Abstürze"
+    else
+        ergebnis="ABSTURZ, siehe build-fuzz/$name.log und build-fuzz/funde"
+        status=1
+    fi
+    laeufe=$(sed -n 's/^stat::number_of_executed_units: *//p' "build-fuzz/$name.log" | tail -1)
+    sekunden=$(sed -n 's/^Done [0-9]* runs in \([0-9]*\) second.*/\1/p' "build-fuzz/$name.log" | tail -1)
+    echo "$name: ${laeufe:-?} Ausführungen in ${sekunden:-?} s, $ergebnis"
+done
+exit $status
