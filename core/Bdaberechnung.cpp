@@ -90,8 +90,8 @@ void bdaberechnen(Fall& fall) {
     fall.gesamt = summe(viertel, hälfte);
 
     const std::string& regelBDA = fall.datum[Feld::regelBDA];
-    if (istLeer(regelBDA)) {
-        // Without a birth date there is no regular BDA to postpone.
+    if (!datumAusText(regelBDA)) {
+        // Without a birth date, or while the regular BDA is typed incompletely, there is nothing to postpone.
         fall.datum[Feld::bda] = leeresDatum;
         fall.bdaDatum.clear();
         return;

@@ -37,12 +37,13 @@ std::string textAusDatum(year_month_day datum) {
 std::optional<std::string> datumsfehler(std::string_view datumstext) {
     if (datumstext.find('_') != std::string_view::npos) return std::nullopt;
     const auto datum = datumAusText(datumstext);
-    if (datum && sys_days{*datum} >= sys_days{erstesZulässigesDatum} &&
-        sys_days{*datum} <= sys_days{letztesZulässigesDatum}) {
-        return std::nullopt;
+    if (!datum) return "Den " + std::string(datumstext) + " gibt es nicht.";
+    if (sys_days{*datum} < sys_days{erstesZulässigesDatum} ||
+        sys_days{*datum} > sys_days{letztesZulässigesDatum}) {
+        return "Das Datum " + std::string(datumstext) + " ist ungültig. Zulässig sind Daten vom " +
+               textAusDatum(erstesZulässigesDatum) + " bis " + textAusDatum(letztesZulässigesDatum) + ".";
     }
-    return "Das Datum " + std::string(datumstext) +
-           " ist ungültig. Zulässig sind Daten vom 01/01/1930 bis 31/12/2040.";
+    return std::nullopt;
 }
 
 int kalendertage(year_month_day von, year_month_day bis) {
@@ -51,11 +52,11 @@ int kalendertage(year_month_day von, year_month_day bis) {
 
 year_month_day tagDavor(year_month_day datum) { return year_month_day{sys_days{datum} - days{1}}; }
 
-std::string geburtstagstext(std::string_view geburtsdatum, int jahre) {
-    const int jahr = ziffernwert(geburtsdatum, 7, 4) + jahre;
-    char jahrestext[32];
-    std::snprintf(jahrestext, sizeof jahrestext, "%04d", jahr % 10000);
-    const std::string_view tagUndMonat = geburtsdatum.substr(0, 6);
-    if (tagUndMonat == "29/02/" && jahr % 4 != 0) return std::string("01/03/") + jahrestext;
-    return std::string(tagUndMonat) + jahrestext;
+year_month_day geburtstag(year_month_day geburtsdatum, int jahre) {
+    const year jahr = geburtsdatum.year() + years{jahre};
+    if (geburtsdatum.month() == February && geburtsdatum.day() == day{29} &&
+        static_cast<int>(jahr) % 4 != 0) {
+        return jahr / March / 1;
+    }
+    return jahr / geburtsdatum.month() / geburtsdatum.day();
 }

@@ -26,8 +26,9 @@ std::optional<std::chrono::year_month_day> datumAusText(std::string_view datumst
 
 std::string textAusDatum(std::chrono::year_month_day datum);
 
-// The refusal a field shows for a complete text that is no date of 01/01/1930..31/12/2040; none for
-// a valid date and for a text that is still incomplete.
+// The refusal a field shows for a complete text: "Den 31/02/2001 gibt es nicht." for a day the calendar
+// lacks, the permitted range for a date before 01/01/1930 or after 31/12/2040; none for a valid date and
+// for a text that is still incomplete.
 std::optional<std::string> datumsfehler(std::string_view datumstext);
 
 // Calendar days from `von` to `bis`, negative when `bis` lies earlier; the end day is not added.
@@ -35,6 +36,6 @@ int kalendertage(std::chrono::year_month_day von, std::chrono::year_month_day bi
 
 std::chrono::year_month_day tagDavor(std::chrono::year_month_day datum);
 
-// The N-th birthday as a date text: the day and month of the birth date in the year of birth + N.
-// A 29 February falls on 1 March in a year not divisible by 4, so the text is always a real date.
-std::string geburtstagstext(std::string_view geburtsdatum, int jahre);
+// The N-th birthday: the day and month of the birth date in the year of birth + N. A 29 February falls
+// on 1 March in a year not divisible by 4.
+std::chrono::year_month_day geburtstag(std::chrono::year_month_day geburtsdatum, int jahre);

@@ -1,30 +1,33 @@
 #include "Ernennung.h"
 
-#include "Bdaberechnung.h"
 #include "Datumsdifferenz.h"
 #include "Eingangsamt.h"
 
+using namespace std::chrono;
+
 namespace {
 
-bool nichtNegativ(Zeitspanne spanne) { return spanne.tage >= 0 && spanne.monate >= 0 && spanne.jahre >= 0; }
+void feldSetzen(Fall& fall, int feld, year_month_day datum) {
+    fall.datum[feld] = textAusDatum(datum);
+    fall.tagnummer[feld] = datumdiffneu(fall.datum[Feld::geburtstag], fall.datum[feld]);
+}
 
-void feldSetzen(Fall& fall, int feld, std::string text) {
-    fall.tagnummer[feld] = datumdiffneu(fall.datum[Feld::geburtstag], text);
-    fall.datum[feld] = std::move(text);
+// The time from `anfang` up to and including the day before the appointment, in the 30-day reckoning of
+// the periods; 0/0/0 when the appointment is not after `anfang`.
+Zeitspanne überschreitung(year_month_day anfang, year_month_day ernennung) {
+    if (sys_days{ernennung} <= sys_days{anfang}) return {};
+    return datumsdifferenz(textAusDatum(anfang), textAusDatum(tagDavor(ernennung)));
 }
 
 // A 1 to A 12: a quarter of the time from the 31st birthday to the completed 35th year, half of the
 // time after the 35th birthday, each up to the day before the appointment.
-void viertelUndHälfte(Fall& fall, std::chrono::year_month_day ernennung) {
-    const std::string& geburtstag = fall.datum[Feld::geburtstag];
-    const std::string geburtstag31 = geburtstagstext(geburtstag, 31);
-    const std::string geburtstag35 = geburtstagstext(geburtstag, 35);
-    const auto tagVorErnennung = tagDavor(ernennung);
-    const std::string enddatum = textAusDatum(tagVorErnennung);
+void viertelUndHälfte(Fall& fall, year_month_day geburtsdatum, year_month_day ernennung) {
+    const year_month_day geburtstag31 = geburtstag(geburtsdatum, 31);
+    const year_month_day geburtstag35 = geburtstag(geburtsdatum, 35);
+    const year_month_day tagVorErnennung = tagDavor(ernennung);
 
-    Zeitspanne überschritten = datumsdifferenz(geburtstag31, enddatum);
-    if (kalendertage(*datumAusText(geburtstag31), ernennung) < 1) {
-        überschritten = {};
+    const Zeitspanne überschritten = überschreitung(geburtstag31, ernennung);
+    if (sys_days{ernennung} <= sys_days{geburtstag31}) {
         fall.rahmen1 = {};
         fall.rahmen2 = {};
     }
@@ -42,68 +45,44 @@ void viertelUndHälfte(Fall& fall, std::chrono::year_month_day ernennung) {
     }
 
     feldSetzen(fall, Feld::viertelBeginn, geburtstag31);
-    const auto datum35 = *datumAusText(geburtstag35);
     feldSetzen(fall, Feld::viertelEnde,
-               kalendertage(datum35, tagVorErnennung) < 0 ? enddatum : textAusDatum(tagDavor(datum35)));
+               sys_days{tagVorErnennung} < sys_days{geburtstag35} ? tagVorErnennung : tagDavor(geburtstag35));
     feldSetzen(fall, Feld::hälfteBeginn, geburtstag35);
-    feldSetzen(fall, Feld::hälfteEnde, enddatum);
-}
-
-// The span from `anfang` up to and including the day before the appointment: the span up to the
-// appointment less its last day, borrowing a month when that span is whole months (15/06 .. 14/06 of the
-// next year is 1 year; up to 13/06 it is 11 months 29 days).
-Zeitspanne ohneErnennungstag(Zeitspanne spanne) {
-    if (spanne.tage > 0) {
-        spanne.tage -= 1;
-        return spanne;
-    }
-    spanne.tage = 29;
-    spanne.monate -= 1;
-    if (spanne.monate < 0) {
-        spanne.monate += 12;
-        spanne.jahre -= 1;
-    }
-    return spanne;
+    feldSetzen(fall, Feld::hälfteEnde, tagVorErnennung);
 }
 
 // The other grades: half of the time from the 35th birthday (40th for professors) to the day before
-// the appointment.
-void nurHälfte(Fall& fall, std::chrono::year_month_day ernennung) {
-    const std::string& geburtstag = fall.datum[Feld::geburtstag];
+// the appointment, measured like the half of A 1 to A 12.
+void nurHälfte(Fall& fall, year_month_day geburtsdatum, year_month_day ernennung) {
     const int lebensjahre = fall.amtswahl == Eingangsamt::professor ? 40 : 35;
-    const std::string maßgebenderGeburtstag = geburtstagstext(geburtstag, lebensjahre);
+    const year_month_day maßgebenderGeburtstag = geburtstag(geburtsdatum, lebensjahre);
 
     fall.rahmen1Sichtbar = false;
     fall.rahmen1 = {};
+    // The reset of the hidden quarter frame clears the day numbers 0 to 7 along with its rows 0 to 7.
+    // Nothing relies on them: the checks compare the fields' dates, and Enter gives a field its number.
     for (int feld = 0; feld < anzahlZeitraumzeilen; ++feld) fall.tagnummer[feld] = 0;
 
-    Zeitspanne überschritten =
-        ohneErnennungstag(datumsdifferenz(maßgebenderGeburtstag, fall.datum[Feld::ernennung]));
-    if (!nichtNegativ(überschritten)) {
-        // Appointed before the decisive birthday: nothing to postpone. Professors do not see the frame.
-        überschritten = {};
-        fall.rahmen2Sichtbar = fall.amtswahl != Eingangsamt::professor;
-    } else {
-        fall.rahmen2Sichtbar = true;
-    }
+    const Zeitspanne überschritten = überschreitung(maßgebenderGeburtstag, ernennung);
+    // Appointed by the decisive birthday: nothing to postpone. Professors do not see the frame then.
+    fall.rahmen2Sichtbar =
+        sys_days{ernennung} > sys_days{maßgebenderGeburtstag} || fall.amtswahl != Eingangsamt::professor;
     fall.überschritten = überschritten;
     fall.rahmen2[0] = überschritten;
 
     feldSetzen(fall, Feld::hälfteBeginn, maßgebenderGeburtstag);
-    feldSetzen(fall, Feld::hälfteEnde, textAusDatum(tagDavor(ernennung)));
+    feldSetzen(fall, Feld::hälfteEnde, tagDavor(ernennung));
     for (int feld : {Feld::viertelBeginn, Feld::viertelEnde}) {
-        fall.tagnummer[feld] = datumdiffneu(geburtstag, fall.datum[feld]);
+        fall.tagnummer[feld] = datumdiffneu(fall.datum[Feld::geburtstag], fall.datum[feld]);
     }
 }
 
 }  // namespace
 
-void ernennungauswerten(Fall& fall) {
-    const auto ernennung = *datumAusText(fall.datum[Feld::ernennung]);
+void ernennungauswerten(Fall& fall, year_month_day geburtsdatum, year_month_day ernennung) {
     if (fall.amtswahl == Eingangsamt::a1bisA12) {
-        viertelUndHälfte(fall, ernennung);
+        viertelUndHälfte(fall, geburtsdatum, ernennung);
     } else {
-        nurHälfte(fall, ernennung);
+        nurHälfte(fall, geburtsdatum, ernennung);
     }
-    bdaberechnen(fall);
 }

@@ -1,12 +1,14 @@
 #pragma once
 // The evaluation of the day of appointment under the chosen entry grade.
 
+#include <chrono>
+
 #include "Fall.h"
 
 // Measures by how much the decisive year of life had been exceeded on the day before the appointment
 // (`überschritten`), splits it between the frames (row 0: up to four years after the 31st birthday into
 // the quarter-rule frame for A 1 to A 12, the rest, or for the other grades all of it from the 35th or
-// 40th birthday, into the half-rule frame), shows or hides the frames, fills the span fields 20 to 23
-// with their day numbers and ends with bdaberechnen.
-// Needs complete dates in fields 0 and 2.
-void ernennungauswerten(Fall& fall);
+// 40th birthday, into the half-rule frame), shows or hides the frames and fills the span fields 20 to 23
+// with their day numbers. The caller has the rows follow their fields and the BDA recomputed.
+void ernennungauswerten(Fall& fall, std::chrono::year_month_day geburtsdatum,
+                        std::chrono::year_month_day ernennung);

@@ -1,10 +1,14 @@
 #include "Fallsteuerung.h"
 
+#include "Abweisung.h"
 #include "Bdaberechnung.h"
 #include "Datumsdifferenz.h"
 #include "Eingangsamt.h"
 #include "Ernennung.h"
 #include "Plausibilitaet.h"
+#include "Zeitraum.h"
+
+using std::chrono::year_month_day;
 
 Fallsteuerung::Fallsteuerung(Fall& fall, Oberflaeche& oberfläche) : fall_(fall), oberfläche_(oberfläche) {}
 
@@ -17,6 +21,11 @@ void Fallsteuerung::laden() {
 }
 
 void Fallsteuerung::eingangsamtGeklickt(int index) {
+    if (index == Eingangsamt::richter) {
+        // Not yet supported: the message only, the case stays under the grade chosen before.
+        oberfläche_.meldung("in Vorbereitung");
+        return;
+    }
     fall_.amtswahl = index;
     switch (index) {
         case Eingangsamt::a1bisA12:
@@ -31,13 +40,10 @@ void Fallsteuerung::eingangsamtGeklickt(int index) {
             fall_.lebensjahr = "35";
             fall_.paragraph = "36";
             break;
-        case Eingangsamt::professor:
+        default:
             fall_.lebensjahr = "40";
             fall_.paragraph = "36";
             break;
-        default:
-            oberfläche_.meldung("in Vorbereitung");
-            return;
     }
     fall_.titel = fenstertitel(fall_.paragraph, fall_.name);
     fall_.text3 = überschreitungstext(fall_.lebensjahr);
@@ -57,127 +63,139 @@ void Fallsteuerung::nameSetzen(std::string_view name) {
 }
 
 void Fallsteuerung::datumEnter(int feld) {
+    bestätigen(feld);
+    zeilenAbgleichen(fall_);
+    bdaberechnen(fall_);
+}
+
+void Fallsteuerung::bestätigen(int feld) {
     const std::string& text = fall_.datum[feld];
     if (const auto fehler = datumsfehler(text)) {
-        abweisen(feld, *fehler);
+        datumAbweisen(fall_, oberfläche_, feld, *fehler);
         return;
     }
     // A new birth date starts a new case, even before it is typed completely.
     if (feld == Feld::geburtstag) alleslöschen(fall_);
-    if (!datumAusText(text)) return;  // incomplete: nothing happens
+    const auto datum = datumAusText(text);
+    if (!datum) return;  // incomplete: nothing happens
+    if (feld == Feld::geburtstag) {
+        geburtstagBestätigt(*datum);
+        return;
+    }
 
-    const std::string& geburtstag = fall_.datum[Feld::geburtstag];
-    if (feld > 0 && datumAusText(geburtstag) && datumAusText(fall_.datum[Feld::ernennung])) {
+    // The appointment and the periods are measured from the birth date, the periods also need the
+    // appointment: without them nothing is evaluated, and the field to type first gets the focus.
+    const auto geburtsdatum = datumAusText(fall_.datum[Feld::geburtstag]);
+    const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
+    const auto zeitraum = zeitraumVonFeld(feld);
+    if ((feld == Feld::ernennung || zeitraum) && !geburtsdatum) {
+        datumAbweisen(fall_, oberfläche_, feld, "Bitte zuerst den Geburtstag eingeben.", Feld::geburtstag);
+        return;
+    }
+    if (zeitraum && !ernennung) {
+        datumAbweisen(fall_, oberfläche_, feld, "Bitte zuerst den Tag der Ernennung eingeben.",
+                      Feld::ernennung);
+        return;
+    }
+
+    if (geburtsdatum && ernennung) {
         tagnummerAuffrischen(feld);
         if (fall_.tagnummer[feld] < 0) {
-            abweisen(feld, "Das Datum " + text + " liegt vor dem Geburtstag " + geburtstag + ".");
+            datumAbweisen(
+                fall_, oberfläche_, feld,
+                "Das Datum " + text + " liegt vor dem Geburtstag " + fall_.datum[Feld::geburtstag] + ".");
             return;
         }
     }
 
-    if (feld == Feld::geburtstag) {
-        geburtstagBestätigt();
+    if (feld == Feld::regelBDA) {
+        regelBDABestätigt(*datum);
     } else if (feld == Feld::ernennung) {
-        ernennungBestätigt();
-    } else if (feld >= 3 && feld <= 18) {
-        if (feld % 2 == 0) {
-            zeitraumendeBestätigt(feld);
-        } else if (feld < 11) {
-            viertelbeginnBestätigt(feld);
-        } else {
-            hälftebeginnBestätigt(feld);
-        }
+        ernennungBestätigt(*geburtsdatum, *datum);
+    } else if (zeitraum && feld == zeitraum->ende) {
+        zeitraumendeBestätigt(*zeitraum);
+    } else if (zeitraum) {
+        zeitraumbeginnBestätigt(*zeitraum);
     }
-    // Fields 1 and 19 to 24 are the program's: their Enter only refreshes the day number.
-}
-
-void Fallsteuerung::datumFokussiert(int feld) {
-    if (feld >= Feld::viertelBeginn && feld <= Feld::hälfteEnde) {
-        oberfläche_.fokus(Steuerelement::datum(Feld::ernennung));
-    }
+    // Fields 19 to 24 are the program's: their Enter only refreshes the day number.
 }
 
 void Fallsteuerung::eingabeEnter(int index) {
-    if (index < anzahlEingaben - 1) oberfläche_.fokus(Steuerelement::datum(2 * index + 5));
+    if (index < anzahlEingaben - 1) oberfläche_.fokus(Steuerelement::datum(zeitraum(index + 2).beginn));
 }
 
 // The 21st year of life is completed on the day before the 21st birthday; the regular BDA is the first
 // of that month: born 15/06/1975 -> 14/06/1996 -> 01/06/1996.
-void Fallsteuerung::geburtstagBestätigt() {
-    const auto geburtstag21 = datumAusText(geburtstagstext(fall_.datum[Feld::geburtstag], 21));
-    fall_.datum[Feld::vollendung21] = textAusDatum(tagDavor(*geburtstag21));
-    fall_.datum[Feld::regelBDA] = "01/" + fall_.datum[Feld::vollendung21].substr(3);
+void Fallsteuerung::geburtstagBestätigt(year_month_day geburtsdatum) {
+    const year_month_day vollendung21 = tagDavor(geburtstag(geburtsdatum, 21));
+    fall_.datum[Feld::vollendung21] = textAusDatum(vollendung21);
+    fall_.datum[Feld::regelBDA] = textAusDatum(vollendung21.year() / vollendung21.month() / 1);
     oberfläche_.fokus(Steuerelement::datum(Feld::ernennung));
-    bdaberechnen(fall_);
+}
+
+// The regular BDA may be set by hand, but only to the first of a month, as the BDA always is.
+void Fallsteuerung::regelBDABestätigt(year_month_day regelBDA) {
+    if (regelBDA.day() == std::chrono::day{1}) return;
+    oberfläche_.meldung("Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.");
+    const auto vollendung21 = datumAusText(fall_.datum[Feld::vollendung21]);
+    fall_.datum[Feld::regelBDA] = vollendung21
+                                      ? textAusDatum(vollendung21->year() / vollendung21->month() / 1)
+                                      : std::string(leeresDatum);
+    tagnummerAuffrischen(Feld::regelBDA);
+    oberfläche_.fokus(Steuerelement::datum(Feld::regelBDA));
 }
 
 // The case goes on with the first period of the frame the evaluation shows, so that a whole case is
-// typed with Enter alone; with no frame shown the focus stays.
-void Fallsteuerung::ernennungBestätigt() {
-    if (istLeer(fall_.datum[Feld::geburtstag])) {
-        alleslöschen(fall_);
-        return;
+// typed with Enter alone; with no frame shown the focus stays. Periods the new spans leave out are
+// named, but kept as typed: correcting the appointment back lets them count again.
+void Fallsteuerung::ernennungBestätigt(year_month_day geburtsdatum, year_month_day ernennung) {
+    ernennungauswerten(fall_, geburtsdatum, ernennung);
+    zeilenAbgleichen(fall_);
+    for (int zeile = 1; zeile <= anzahlZeiträume; ++zeile) {
+        const Zeitraum z = zeitraum(zeile);
+        if (!rahmenSichtbar(fall_, z) || !zeitraumErfasst(fall_, z) || zeitraumZählt(fall_, z)) continue;
+        const auto& d = fall_.datum;
+        oberfläche_.meldung("Der Zeitraum vom " + d[z.beginn] + " bis " + d[z.ende] +
+                            " liegt außerhalb der Zeitspanne vom " + d[z.spanBeginn] + " bis " +
+                            d[z.spanEnde] + " und wird nicht angerechnet.");
     }
-    ernennungauswerten(fall_);
     if (fall_.rahmen1Sichtbar) {
-        oberfläche_.fokus(Steuerelement::datum(3));
+        oberfläche_.fokus(Steuerelement::datum(zeitraum(1).beginn));
     } else if (fall_.rahmen2Sichtbar) {
-        oberfläche_.fokus(Steuerelement::datum(11));
+        oberfläche_.fokus(Steuerelement::datum(zeitraum(5).beginn));
     }
 }
 
-void Fallsteuerung::viertelbeginnBestätigt(int feld) {
-    tagnummerAuffrischen(feld);
-    plausibilität1(fall_, oberfläche_, feld);
-    if (!istLeer(fall_.datum[feld])) oberfläche_.fokus(Steuerelement::datum(feld + 1));
-    bdaberechnen(fall_);
-}
-
-// Unlike the quarter rule, the half rule moves on before the check; a refusal takes the focus back.
-void Fallsteuerung::hälftebeginnBestätigt(int feld) {
-    oberfläche_.fokus(Steuerelement::datum(feld + 1));
-    tagnummerAuffrischen(feld);
-    plausibilität2(fall_, oberfläche_, feld);
-    bdaberechnen(fall_);
-}
-
-void Fallsteuerung::zeitraumendeBestätigt(int ende) {
-    if (istLeer(fall_.datum[Feld::geburtstag]) || istLeer(fall_.datum[Feld::ernennung])) {
-        alleslöschen(fall_);
-        return;
-    }
-    const int start = ende - 1;
-    const int zeile = (ende - 1) / 2;  // 1..4 quarter rule, 5..8 half rule
-    const bool viertel = zeile <= 4;
-    Zeitspanne& länge = viertel ? fall_.rahmen1[zeile] : fall_.rahmen2[zeile - 4];
-
-    // The start may have been retyped without Enter: measure and check what the field shows.
-    tagnummerAuffrischen(start);
-    tagnummerAuffrischen(ende);
-    if (viertel) {
-        plausibilität1(fall_, oberfläche_, ende);
+// The quarter rule moves on after the check and only while the start stands; the half rule moves on
+// before the check, and a refusal takes the focus back.
+void Fallsteuerung::zeitraumbeginnBestätigt(const Zeitraum& z) {
+    if (z.viertel) {
+        plausibilität1(fall_, oberfläche_, z.beginn);
+        if (datumAusText(fall_.datum[z.beginn])) oberfläche_.fokus(Steuerelement::datum(z.ende));
     } else {
-        plausibilität2(fall_, oberfläche_, ende);
+        oberfläche_.fokus(Steuerelement::datum(z.ende));
+        plausibilität2(fall_, oberfläche_, z.beginn);
     }
-
-    if (!datumAusText(fall_.datum[start]) || istLeer(fall_.datum[ende])) {
-        fall_.datum[start] = fall_.datum[ende] = leeresDatum;
-        fall_.tagnummer[start] = fall_.tagnummer[ende] = 0;
-        oberfläche_.fokus(Steuerelement::datum(start));
-        länge = {};
-    } else {
-        länge = datumsdifferenz(fall_.datum[start], fall_.datum[ende]);
-        oberfläche_.fokus(Steuerelement::eingabe(zeile - 1));
-    }
-    bdaberechnen(fall_);
 }
 
-// The message first, then the field is emptied and gets the focus back to be typed again.
-void Fallsteuerung::abweisen(int feld, const std::string& meldung) {
-    oberfläche_.meldung(meldung);
-    fall_.datum[feld] = leeresDatum;
-    fall_.tagnummer[feld] = 0;
-    oberfläche_.fokus(Steuerelement::datum(feld));
+// An end is measured from the start the field shows. A start that holds no date (never confirmed, or
+// retyped incompletely) cannot be measured: both fields are emptied and the start is typed again.
+void Fallsteuerung::zeitraumendeBestätigt(const Zeitraum& z) {
+    tagnummerAuffrischen(z.beginn);
+    if (datumAusText(fall_.datum[z.beginn])) {
+        if (z.viertel) {
+            plausibilität1(fall_, oberfläche_, z.ende);
+        } else {
+            plausibilität2(fall_, oberfläche_, z.ende);
+        }
+    }
+    if (!datumAusText(fall_.datum[z.beginn]) || !datumAusText(fall_.datum[z.ende])) {
+        fall_.datum[z.beginn] = fall_.datum[z.ende] = leeresDatum;
+        fall_.tagnummer[z.beginn] = fall_.tagnummer[z.ende] = 0;
+        oberfläche_.fokus(Steuerelement::datum(z.beginn));
+    } else {
+        oberfläche_.fokus(Steuerelement::eingabe(z.eingabe));
+    }
 }
 
 void Fallsteuerung::tagnummerAuffrischen(int feld) {

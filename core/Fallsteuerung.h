@@ -2,11 +2,13 @@
 // The driver of a case: what the window's events do to the Fall. Every date is confirmed with Enter,
 // which checks it, recomputes the case and moves the focus on, so a whole case is typed with Enter alone.
 
+#include <chrono>
 #include <string>
 #include <string_view>
 
 #include "Fall.h"
 #include "Oberflaeche.h"
+#include "Zeitraum.h"
 
 class Fallsteuerung {
    public:
@@ -26,22 +28,21 @@ class Fallsteuerung {
 
     // Enter in Datum(index), the field's text already in the case. A confirmed date moves the focus on:
     // birth date to appointment, appointment to the first period shown, start to end, end to description.
+    // Whatever became of the field, the rows then follow their fields and the BDA is recomputed, so the
+    // case always counts what it shows.
     void datumEnter(int index);
-
-    // Datum(index) got the focus: the computed span fields 20 to 23 hand it on to the appointment.
-    void datumFokussiert(int index);
 
     // Enter in Eingabe(index): on to the start of the next period; the last box keeps the focus.
     void eingabeEnter(int index);
 
    private:
-    void geburtstagBestätigt();
-    void ernennungBestätigt();
-    void viertelbeginnBestätigt(int feld);
-    void hälftebeginnBestätigt(int feld);
-    void zeitraumendeBestätigt(int feld);
+    void bestätigen(int feld);
+    void geburtstagBestätigt(std::chrono::year_month_day geburtsdatum);
+    void regelBDABestätigt(std::chrono::year_month_day regelBDA);
+    void ernennungBestätigt(std::chrono::year_month_day geburtsdatum, std::chrono::year_month_day ernennung);
+    void zeitraumbeginnBestätigt(const Zeitraum& z);
+    void zeitraumendeBestätigt(const Zeitraum& z);
     void tagnummerAuffrischen(int feld);
-    void abweisen(int feld, const std::string& meldung);
 
     Fall& fall_;
     Oberflaeche& oberfläche_;

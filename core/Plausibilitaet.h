@@ -5,12 +5,11 @@
 #include "Fall.h"
 #include "Oberflaeche.h"
 
-// Quarter-rule frame (periods in fields 3..10, span in fields 20 and 21); does nothing for `feld` < 3.
-// Refuses a date before or after the span (and sets the row's lengths to 0/0/0), inside another period
-// of the frame, an end before its start, or a period that encloses another one. Day numbers decide, ends
-// included: a date on the last day of another period lies inside it.
+// Quarter-rule frame (periods in fields 3..10, span in fields 20 and 21); does nothing for other fields.
+// Refuses a date before or after the span, inside another period of the frame, an end before its start,
+// or a period that encloses another one. Dates decide, ends included: a date on the last day of another
+// period lies inside it. Only complete dates take part; an incomplete field counts as empty.
 void plausibilität1(Fall& fall, Oberflaeche& oberfläche, int feld);
 
-// The same for the half-rule frame (periods in fields 11..18, span in fields 22 and 23); does nothing
-// for `feld` < 10.
+// The same for the half-rule frame (periods in fields 11..18, span in fields 22 and 23).
 void plausibilität2(Fall& fall, Oberflaeche& oberfläche, int feld);

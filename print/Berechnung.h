@@ -6,5 +6,5 @@
 #include "Fall.h"
 
 // Prints the sheet into `auftrag` and ends the document. False when the print job failed
-// (auftrag.fehler() says why). The caller checks druckbereit() first.
+// (auftrag.fehler() says why). The caller checks fehlendesDruckfeld() first.
 bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag);

@@ -15,6 +15,6 @@ std::string kurzdatum(std::chrono::year_month_day datum);
 
 // Prints the notice into `auftrag` and ends the document. `belehrung` is record 1 of the user's
 // legal-remedy file (UTF-8, "$" marks a line break); `heute` is today's date. False when the print job
-// failed (auftrag.fehler() says why). The caller checks druckbereit() first.
+// failed (auftrag.fehler() says why). The caller checks fehlendesDruckfeld() first.
 bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::year_month_day heute,
                      Druckauftrag& auftrag);

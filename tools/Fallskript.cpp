@@ -27,13 +27,36 @@ std::string nächstesWort(std::string_view& rest) {
     return wort;
 }
 
+// A word of the script as a message quotes it: at most 60 characters, "…" where it was cut.
+std::string zitiert(std::string_view wort) {
+    constexpr std::size_t höchstens = 60;
+    if (zeichenzahl(wort) <= höchstens) return "\"" + std::string(wort) + "\"";
+    return "\"" + std::string(ersteZeichen(wort, höchstens)) + "…\"";
+}
+
+// A date text as the field's mask holds it: two digits or "_", "/", two, "/", four.
+bool hatDatumsmaske(std::string_view text) {
+    if (text.size() != leeresDatum.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool trenner = i == 2 || i == 5;
+        const char c = text[i];
+        if (trenner ? c != '/' : !(c == '_' || (c >= '0' && c <= '9'))) return false;
+    }
+    return true;
+}
+
+void zeileZuEnde(std::string_view rest) {
+    const std::string überzählig = nächstesWort(rest);
+    if (!überzählig.empty()) throw Skriptfehler("am Ende der Zeile steht zu viel: " + zitiert(überzählig));
+}
+
 int index(std::string_view& rest, int anzahl, const char* was) {
     const std::string wort = nächstesWort(rest);
     if (wort.empty()) throw Skriptfehler(std::string("es fehlt die Nummer von ") + was);
     int wert = -1;
     const auto [ende, fehler] = std::from_chars(wort.data(), wort.data() + wort.size(), wert);
     if (fehler != std::errc{} || ende != wort.data() + wort.size() || wert < 0 || wert >= anzahl) {
-        throw Skriptfehler(std::string(was) + " \"" + wort + "\" gibt es nicht (0 bis " +
+        throw Skriptfehler(std::string(was) + " " + zitiert(wort) + " gibt es nicht (0 bis " +
                            std::to_string(anzahl - 1) + ")");
     }
     return wert;
@@ -54,6 +77,7 @@ void Fallskript::abspielen(std::istream& skript) {
             throw Skriptfehler("Zeile " + std::to_string(nummer) + ": " + fehler.what());
         }
     }
+    if (skript.bad()) throw Skriptfehler("das Skript lässt sich nicht zu Ende lesen");
 }
 
 void Fallskript::aktion(const std::string& zeile) {
@@ -63,15 +87,18 @@ void Fallskript::aktion(const std::string& zeile) {
 
     if (befehl == "amt") {
         const int option = index(rest, Eingangsamt::anzahl, "Eingangsamt");
+        zeileZuEnde(rest);
         steuerung_.eingangsamtGeklickt(option);
         fokus_ = "Eingangsamt(" + std::to_string(option) + ")";
     } else if (befehl == "datum") {
         const int feld = index(rest, Feld::anzahl, "Datum");
         const std::string text = nächstesWort(rest);
-        if (text.size() != leeresDatum.size()) {
+        if (!hatDatumsmaske(text)) {
             throw Skriptfehler("Datum(" + std::to_string(feld) +
-                               ") braucht zehn Zeichen wie 15/06/1970, nicht \"" + text + "\"");
+                               ") braucht zehn Zeichen wie 15/06/1970 (\"_\" für nicht Getipptes), nicht " +
+                               zitiert(text));
         }
+        zeileZuEnde(rest);
         fall_.datum[feld] = text;
         steuerung_.datumEnter(feld);
         fokus_ = "Datum(" + std::to_string(feld) + ")";
@@ -84,7 +111,7 @@ void Fallskript::aktion(const std::string& zeile) {
         if (!rest.empty()) rest.remove_prefix(1);
         steuerung_.nameSetzen(rest);
     } else {
-        throw Skriptfehler("unbekannte Aktion \"" + befehl + "\" (amt, datum, eingabe oder name)");
+        throw Skriptfehler("unbekannte Aktion " + zitiert(befehl) + " (amt, datum, eingabe oder name)");
     }
     if (protokoll_.letzterFokus) fokus_ = steuerelementname(*protokoll_.letzterFokus);
 }

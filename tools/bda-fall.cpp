@@ -1,6 +1,7 @@
 // bda-fall: replays a case script through the case logic and prints the resulting state as JSON.
 // Usage: bda-fall [SKRIPT]   (without SKRIPT, or with "-", the script is read from standard input)
 
+#include <filesystem>
 #include <fstream>
 #include <iostream>
 
@@ -14,6 +15,11 @@ int main(int argc, char* argv[]) {
     const std::string datei = argc == 2 ? argv[1] : "-";
     std::ifstream eingabedatei;
     if (datei != "-") {
+        std::error_code fehler;
+        if (std::filesystem::is_directory(datei, fehler)) {
+            std::cerr << "bda-fall: " << datei << " ist ein Ordner, kein Fallskript\n";
+            return 2;
+        }
         eingabedatei.open(datei);
         if (!eingabedatei) {
             std::cerr << "bda-fall: " << datei << " lässt sich nicht lesen\n";

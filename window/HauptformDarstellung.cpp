@@ -1,3 +1,4 @@
+#include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -5,6 +6,7 @@
 #include "Beschreibung.h"
 #include "Datumsfeld.h"
 #include "Hauptform.h"
+#include "Zeitraum.h"
 
 namespace {
 
@@ -17,6 +19,17 @@ void setzen(QLabel* label, const QString& neu) {
 
 void setzen(QLineEdit* feld, const QString& neu) {
     if (feld->text() != neu) feld->setText(neu);
+}
+
+// A period that holds two dates but lies outside its span, or runs backwards, shows its length in red:
+// it is not credited. Dark enough for a contrast of 4.5:1 on the frames' light backgrounds.
+const QColor nichtAngerechnet(0xB0, 0x00, 0x00);
+
+void färben(QLabel* label, bool angerechnet) {
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText,
+                     angerechnet ? QApplication::palette().color(QPalette::WindowText) : nichtAngerechnet);
+    if (palette != label->palette()) label->setPalette(palette);
 }
 
 }  // namespace
@@ -38,6 +51,12 @@ void Hauptform::darstellen() {
     for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
         zeigen(rahmen1_[zeile], fall_.rahmen1[zeile]);
         zeigen(rahmen2_[zeile], fall_.rahmen2[zeile]);
+    }
+    for (int zeile = 1; zeile <= anzahlZeiträume; ++zeile) {
+        const Zeitraum z = zeitraum(zeile);
+        const bool angerechnet = zeitraumZählt(fall_, z) || !zeitraumErfasst(fall_, z);
+        const Wertzeile& werte = (z.viertel ? rahmen1_ : rahmen2_)[z.rahmenzeile];
+        for (QLabel* label : {werte.tag, werte.monat, werte.jahr}) färben(label, angerechnet);
     }
     zeigen(gesamt_, fall_.gesamt);
     ssFrame1_->setVisible(fall_.rahmen1Sichtbar);

@@ -44,12 +44,13 @@ void Hauptform::berechnungGeklickt() {
                        [this](Druckauftrag& auftrag) { return berechnungDrucken(fall_, auftrag); });
 }
 
-// Both print commands hide the legal-remedy editor and refuse while no BDA has been computed.
+// Both print commands hide the legal-remedy editor and refuse while a date they print is missing.
 bool Hauptform::druckVorbereiten() {
     rechtsmittel_->verbergen();
-    if (druckbereit(fall_)) return true;
+    const auto fehlendesFeld = fehlendesDruckfeld(fall_);
+    if (!fehlendesFeld) return true;
     meldungsfenster(text(druckverweigerungTitel), text(druckverweigerungText));
-    datum_[Feld::geburtstag]->setFocus();
+    datum_[*fehlendesFeld]->setFocus();
     return false;
 }
 

@@ -15,10 +15,6 @@ void Hauptform::verbinden() {
         connect(feld, &Datumsfeld::tastendruck, this, [this, i](int zeichen) { datumTaste(i, zeichen); });
         connect(feld, &Datumsfeld::bearbeitet, this,
                 [this, i, feld] { fall_.datum[i] = feld->datumstext().toStdString(); });
-        connect(feld, &Datumsfeld::fokussiert, this, [this, i] {
-            steuerung_.datumFokussiert(i);
-            darstellen();
-        });
     }
     for (int i = 0; i < Eingangsamt::anzahl; ++i) {
         connect(eingangsamt_[i], &QRadioButton::clicked, this, [this, i] {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "Bdaberechnung.h"
+
 namespace {
 
 using Z = Zeitspanne;  // {tage, monate, jahre}
@@ -56,12 +58,18 @@ const Auswertung auswertungen[] = {
     {"A 13/14: appointed the day before the 35th birthday", 1, "15/06/1970", "14/06/2005", "01/06/1991", {},
      {}, false, true, {}, {}, {}, {}, {}, "01/06/1991",
      {"__/__/____", "__/__/____", "15/06/2005", "13/06/2005"}},
-    {"judges like A 13/14", 4, "15/06/1970", "15/06/2008", "01/06/1991", {},
-     {0, 0, 3}, false, true, {}, {0, 0, 3}, {}, {0, 6, 1}, {0, 6, 1}, "01/12/1992",
-     {"__/__/____", "__/__/____", "15/06/2005", "14/06/2008"}},
+    {"A 13/14: appointed on the 31st, measured up to the 30th like the periods", 1, "01/11/1983", "31/12/2026", "01/10/2004", {},
+     {0, 2, 8}, false, true, {}, {0, 2, 8}, {}, {0, 1, 4}, {0, 1, 4}, "01/11/2008",
+     {"__/__/____", "__/__/____", "01/11/2018", "30/12/2026"}},
+    {"A 13/14: appointed on 29 February, measured up to the 28th", 1, "15/06/1970", "29/02/2008", "01/06/1991", {},
+     {14, 8, 2}, false, true, {}, {14, 8, 2}, {}, {7, 4, 1}, {7, 4, 1}, "01/10/1992",
+     {"__/__/____", "__/__/____", "15/06/2005", "28/02/2008"}},
     {"professor: two years past the 40th birthday", 3, "15/06/1970", "15/06/2012", "01/06/1991", {},
      {0, 0, 2}, false, true, {}, {0, 0, 2}, {}, {0, 0, 1}, {0, 0, 1}, "01/06/1992",
      {"__/__/____", "__/__/____", "15/06/2010", "14/06/2012"}},
+    {"professor: appointed on the 40th birthday hides the frame", 3, "15/06/1970", "15/06/2010", "01/06/1991", {},
+     {}, false, false, {}, {}, {}, {}, {}, "01/06/1991",
+     {"__/__/____", "__/__/____", "15/06/2010", "14/06/2010"}},
     {"professor: appointed before the 40th birthday hides the frame", 3, "15/06/1970", "01/01/2009", "01/06/1991", {},
      {}, false, false, {}, {}, {}, {}, {}, "01/06/1991",
      {"__/__/____", "__/__/____", "15/06/2010", "31/12/2008"}},
@@ -78,7 +86,8 @@ TEST(Ernennung, AnteileRahmenUndSpannen) {
         fall.datum[Feld::regelBDA] = a.regelBDA;
         fall.rahmen1[1] = a.zeit1;
 
-        ernennungauswerten(fall);
+        ernennungauswerten(fall, *datumAusText(a.geburtstag), *datumAusText(a.ernennung));
+        bdaberechnen(fall);
 
         EXPECT_EQ(fall.überschritten, a.überschritten);
         EXPECT_EQ(fall.rahmen1Sichtbar, a.sichtbar1);
@@ -98,18 +107,36 @@ TEST(Ernennung, VerborgenerHälfterahmenBehältKeinenAltenAnteil) {
     Fall fall;
     fall.datum[Feld::geburtstag] = "15/06/1970";
     fall.datum[Feld::regelBDA] = "01/06/1991";
-    fall.datum[Feld::ernennung] = "15/06/2008";
-    ernennungauswerten(fall);
+    const auto geburtsdatum = *datumAusText("15/06/1970");
+    ernennungauswerten(fall, geburtsdatum, *datumAusText("15/06/2008"));
+    bdaberechnen(fall);
     ASSERT_EQ(fall.rahmen2[0], (Z{0, 0, 3}));
 
-    fall.datum[Feld::ernennung] = "15/06/2003";  // corrected to an earlier day
-    ernennungauswerten(fall);
+    ernennungauswerten(fall, geburtsdatum, *datumAusText("15/06/2003"));  // corrected to an earlier day
+    bdaberechnen(fall);
 
     EXPECT_FALSE(fall.rahmen2Sichtbar);
     EXPECT_EQ(fall.rahmen2[0], Z{});
     EXPECT_EQ(fall.rahmen2[7], Z{});
     EXPECT_EQ(fall.gesamt, (Z{0, 6, 0}));  // a quarter of the two years since the 31st birthday
     EXPECT_EQ(fall.datum[Feld::bda], "01/12/1991");
+}
+
+// Under the other grades the hidden quarter frame takes the day numbers 0 to 7 with its rows; the
+// span fields of the half frame get theirs, the later period fields keep theirs.
+TEST(Ernennung, AndereÄmterLöschenDieTagnummernNullBisSieben) {
+    for (int amtswahl : {1, 2, 3}) {
+        SCOPED_TRACE(amtswahl);
+        Fall fall;
+        fall.amtswahl = amtswahl;
+        fall.datum[Feld::geburtstag] = "15/06/1970";
+        fall.tagnummer.fill(7);
+        ernennungauswerten(fall, *datumAusText("15/06/1970"), *datumAusText("15/06/2012"));
+        for (int feld = 0; feld <= 7; ++feld) EXPECT_EQ(fall.tagnummer[feld], 0) << feld;
+        for (int feld = 8; feld <= 18; ++feld) EXPECT_EQ(fall.tagnummer[feld], 7) << feld;
+        EXPECT_EQ(fall.tagnummer[Feld::hälfteEnde], 15340)
+            << "14/06/2012, 42 years less a day after the birth";
+    }
 }
 
 }  // namespace

@@ -54,7 +54,7 @@ TEST_F(Fallsteuerung_, AbgewieseneDaten) {
         {2, "15/06/2008", "Datum(3)", ""},
         {3, "01/01/1960", "Datum(3)", "Das Datum 01/01/1960 liegt vor dem Geburtstag 15/06/1970."},
         {2, "14/06/1970", "Datum(2)", "Das Datum 14/06/1970 liegt vor dem Geburtstag 15/06/1970."},
-        {0, "31/02/2001", "Datum(0)", ("Das Datum 31/02/2001" + ungültig).c_str()},
+        {0, "31/02/2001", "Datum(0)", "Den 31/02/2001 gibt es nicht."},
     });
     EXPECT_EQ(fall.datum[0], "__/__/____") << "the refused field is emptied";
     EXPECT_EQ(fall.datum[1], "01/06/1991") << "the refused birth date did not clear the case";
@@ -82,38 +82,26 @@ TEST_F(Fallsteuerung_, UnvollständigerGeburtstagLöschtDenFall) {
     EXPECT_TRUE(protokoll.meldungen.empty());
 }
 
-TEST_F(Fallsteuerung_, ZeitraumendeOhneErnennungLöschtDenFall) {
-    datum(0, "15/06/1970");
-    fall.datum[11] = "01/01/2006";
-    datum(12, "31/12/2006");
-    EXPECT_EQ(fall.datum[1], "__/__/____");
-    EXPECT_EQ(fall.datum[11], "__/__/____");
-    EXPECT_EQ(fall.datum[0], "15/06/1970");
-}
-
 TEST_F(Fallsteuerung_, ProgrammfelderBekommenNurIhreTagnummer) {
     grunddaten("15/06/1970", "15/06/2008");
     const Fall vorher = fall;
     for (int feld : {1, 19, 20, 21, 22, 23, 24}) {
         SCOPED_TRACE(feld);
-        fall.datum[feld] = "16/06/1970";
+        fall.datum[feld] = feld == 1 ? "01/07/1970" : "16/06/1970";
         steuerung.datumEnter(feld);
-        EXPECT_EQ(fall.tagnummer[feld], 1);
+        EXPECT_EQ(fall.tagnummer[feld], feld == 1 ? 16 : 1);
         EXPECT_EQ(fall.gesamt, vorher.gesamt);
         fall.datum[feld] = vorher.datum[feld];
     }
 }
 
-TEST_F(Fallsteuerung_, FokusDerBeschreibungenUndSpannenfelder) {
+TEST_F(Fallsteuerung_, FokusDerBeschreibungen) {
+    const char* const nächstes[] = {"Datum(5)",  "Datum(7)",  "Datum(9)",  "Datum(11)",
+                                    "Datum(13)", "Datum(15)", "Datum(17)", "none"};
     for (int box = 0; box < 8; ++box) {
         protokoll.letzterFokus.reset();
         steuerung.eingabeEnter(box);
-        EXPECT_EQ(fokus(), box < 7 ? "Datum(" + std::to_string(2 * box + 5) + ")" : "none") << box;
-    }
-    for (int feld = 0; feld < Feld::anzahl; ++feld) {
-        protokoll.letzterFokus.reset();
-        steuerung.datumFokussiert(feld);
-        EXPECT_EQ(fokus(), feld >= 20 && feld <= 23 ? "Datum(2)" : "none") << feld;
+        EXPECT_EQ(fokus(), nächstes[box]) << box;
     }
 }
 

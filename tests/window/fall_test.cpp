@@ -62,4 +62,33 @@ TEST_F(FallTest, GanzerFallMitEnterAllein) {
     EXPECT_TRUE(meldungen.texte.isEmpty());
 }
 
+// A period that the moved appointment leaves outside its span stays on screen with its length in red
+// and 0/0/0; correcting the appointment back lets it count in the usual colour again.
+TEST_F(FallTest, NichtAngerechneterZeitraumInRot) {
+    schritt("15061970", "Datum_2");
+    schritt("15062008", "Datum_3");
+    datum(11)->setFocus();
+    schritt("20092006", "Datum_12");
+    schritt("30092006", "Eingabe_4");
+    const auto farbe = [this] { return bauteil<QLabel>("Tag2_1")->palette().color(QPalette::WindowText); };
+    const QColor schwarz = farbe();
+    EXPECT_EQ(beschriftung("Tag2_1"), "11");
+
+    datum(2)->setFocus();
+    QTest::keyClick(datum(2), Qt::Key_F3);
+    tippen("15062006");
+    enter();
+    EXPECT_EQ(meldungen.texte.size(), 1);
+    EXPECT_EQ(beschriftung("Tag2_1"), "0");
+    EXPECT_EQ(datum(11)->displayText(), "20/09/2006");
+    EXPECT_EQ(farbe(), QColor(0xB0, 0x00, 0x00));
+
+    datum(2)->setFocus();
+    QTest::keyClick(datum(2), Qt::Key_F3);
+    tippen("15062008");
+    enter();
+    EXPECT_EQ(beschriftung("Tag2_1"), "11");
+    EXPECT_EQ(farbe(), schwarz);
+}
+
 }  // namespace

@@ -71,7 +71,7 @@ TEST_F(StartTest, OptionenSchreibenTitelBeschriftungenUndHilfethema) {
     }
     fenster->hilfefenster()->close();
 
-    // Judges and prosecutors are not ready yet: a message, the rest stays as for professors.
+    // Judges and prosecutors are not ready yet: a message, and the case stays with professors.
     klicken("Eingangsamt_4");
     EXPECT_EQ(meldungen.texte, QStringList{"in Vorbereitung"});
     EXPECT_EQ(meldungen.titel, QStringList{"BDA-Rechner"});
@@ -80,12 +80,12 @@ TEST_F(StartTest, OptionenSchreibenTitelBeschriftungenUndHilfethema) {
     EXPECT_EQ(fenster->windowTitle(), titel("36"));
     EXPECT_EQ(beschriftung("Text_3"), text3("40"));
     EXPECT_EQ(beschriftung("Label10"), label10("40"));
-    nurGewählt(4);
+    nurGewählt(3);
     fenster->activateWindow();  // the offscreen platform activates no window after the message box
     ASSERT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
     QTest::keyClick(datum(0), Qt::Key_F1);
     EXPECT_TRUE(fenster->hilfefenster()->isVisible());
-    EXPECT_EQ(fenster->hilfefenster()->thema(), 3);
+    EXPECT_EQ(fenster->hilfefenster()->thema(), 6);
 }
 
 TEST_F(StartTest, ErsterStartInEntwurfsgroesseDanachDerGespeicherteFensterplatz) {
