@@ -160,16 +160,18 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
         melden("Feld 19 leer oder 01/mm/jjjj", bda);
     }
 
-    const auto nichtNegativ = [&](const Zeitspanne& spanne, const std::string& wo) {
+    const auto nichtNegativ = [&](const Zeitspanne& spanne, const char* wo, int zeile = -1) {
         if (spanne.tage < 0 || spanne.monate < 0 || spanne.jahre < 0) {
-            melden("keine negative Zahl", wo + " = " + alsText(spanne));
+            melden("keine negative Zahl", std::string(wo) +
+                                              (zeile >= 0 ? " Zeile " + std::to_string(zeile) : "") + " = " +
+                                              alsText(spanne));
         }
     };
     nichtNegativ(fall.überschritten, "Überschreitung");
     nichtNegativ(fall.gesamt, "Gesamtverschiebung");
     for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
-        nichtNegativ(fall.rahmen1[zeile], "SSFrame1 Zeile " + std::to_string(zeile));
-        nichtNegativ(fall.rahmen2[zeile], "SSFrame2 Zeile " + std::to_string(zeile));
+        nichtNegativ(fall.rahmen1[zeile], "SSFrame1", zeile);
+        nichtNegativ(fall.rahmen2[zeile], "SSFrame2", zeile);
     }
 
     for (const Rahmenzeilen* rahmen : {&fall.rahmen1, &fall.rahmen2}) {

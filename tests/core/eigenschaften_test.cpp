@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -64,6 +65,7 @@ class Lauf {
     }
 
     const Fall& fall() const { return fall_; }
+    const std::vector<std::string>& meldungen() const { return protokoll_.meldungen; }
 
    private:
     Fall fall_;
@@ -75,6 +77,34 @@ class Lauf {
 struct Befund {
     fallregeln::Verstoß verstoß;
     std::size_t schritt;  // index of the action after which the rule broke
+};
+
+// How often the cases reached what the rules are about, so that a generator that stops reaching it
+// fails instead of passing on nothing.
+struct Abdeckung {
+    long aktionen = 0;
+    long zählendeZeilen = 0;       // actions after which a shown frame credits a period
+    long nichtZählendeZeilen = 0;  // ... shows a period with two dates that does not count
+    long außerhalbMeldungen = 0;   // messages of a moved appointment
+    long bitteZuerst = 0;          // dates refused for want of birth date or appointment
+    long nurHälfte = 0;            // actions on an evaluated case of grade 1 to 3
+
+    void zählen(const Fall& fall, const std::vector<std::string>& meldungen) {
+        ++aktionen;
+        bool zählt = false, zähltNicht = false;
+        for (int k = 1; k <= 8; ++k) {
+            const fallregeln::Zeitraumzeile z(k);
+            if (!z.rahmenSichtbar(fall) || !z.hältZweiDaten(fall)) continue;
+            (z.zählt(fall) ? zählt : zähltNicht) = true;
+        }
+        zählendeZeilen += zählt;
+        nichtZählendeZeilen += zähltNicht;
+        for (const auto& m : meldungen) {
+            außerhalbMeldungen += m.starts_with("Der Zeitraum vom ");
+            bitteZuerst += m.starts_with("Bitte zuerst");
+        }
+        nurHälfte += fall.amtswahl != 0 && kalendermodell::lesen(fall.datum[Feld::ernennung]).has_value();
+    }
 };
 
 std::optional<Befund> ersterVerstoß(const std::vector<Aktion>& aktionen) {
@@ -120,18 +150,25 @@ class Fallgenerator {
    public:
     explicit Fallgenerator(std::uint64_t saat) : zufall_(saat) {}
 
-    std::vector<Aktion> folge() {
+    struct Folge {
         std::vector<Aktion> aktionen;
-        Lauf lauf;  // the generator looks at the case to choose fitting dates
-        const int länge = zahl(1, 30);
-        for (int i = 0; i < länge; ++i) {
-            Aktion aktion = i == 0 && chance(85)   ? geburtstag()
-                            : i == 1 && chance(80) ? ernennung(lauf.fall())
+        std::optional<Befund> befund;  // the first broken rule; the case ends there
+    };
+
+    // A case played while it is made: the generator looks at the case to choose fitting dates.
+    Folge folge(Abdeckung& abdeckung) {
+        Folge folge;
+        Lauf lauf;
+        const int länge = zahl(1, 40);
+        for (int i = 0; i < länge && !folge.befund; ++i) {
+            Aktion aktion = i == 0 && chance(85)   ? geburtstag(97)
+                            : i == 1 && chance(80) ? ernennung(lauf.fall(), 97)
                                                    : irgendeine(lauf.fall());
-            lauf.ausführen(aktion);
-            aktionen.push_back(std::move(aktion));
+            if (auto verstoß = lauf.ausführen(aktion)) folge.befund = Befund{*verstoß, folge.aktionen.size()};
+            folge.aktionen.push_back(std::move(aktion));
+            abdeckung.zählen(lauf.fall(), lauf.meldungen());
         }
-        return aktionen;
+        return folge;
     }
 
    private:
@@ -145,11 +182,11 @@ class Fallgenerator {
     }
 
     // A date text near `tag`: mostly the date itself, else a broken or unfinished form of it.
-    std::string text(Tag tag) {
-        const int wurf = zahl(1, 100);
+    std::string text(Tag tag, int richtig) {
         std::string t = kalendermodell::text(tag);
-        if (wurf <= 80) return t;
-        if (wurf <= 86) {
+        if (chance(richtig)) return t;
+        const int wurf = zahl(1, 10);
+        if (wurf <= 3) {
             // Complete but no date, or no date the fields accept.
             switch (zahl(0, 5)) {
                 case 0:
@@ -166,7 +203,7 @@ class Fallgenerator {
                     return t.substr(0, 6) + std::to_string(zahl(0, 1) ? zahl(1925, 1929) : zahl(2041, 2045));
             }
         }
-        if (wurf <= 94) {
+        if (wurf <= 7) {
             // Unfinished: the typing stopped somewhere.
             for (std::size_t i = static_cast<std::size_t>(zahl(0, 9)); i < t.size(); ++i) {
                 if (t[i] != '/') t[i] = '_';
@@ -176,15 +213,22 @@ class Fallgenerator {
         return std::string(leeresDatum);
     }
 
-    Aktion datum(int feld, Tag tag) { return {Aktion::Art::datum, feld, text(tag)}; }
+    // `richtig`: the percentage of texts that are the date as meant.
+    Aktion datum(int feld, Tag tag, int richtig = 80) {
+        return {Aktion::Art::datum, feld, text(tag, richtig)};
+    }
 
-    Aktion geburtstag() { return datum(0, tagZwischen({chance(95) ? 1930 : 1925, 1, 1}, {1990, 12, 31})); }
+    Aktion geburtstag(int richtig) {
+        return datum(0, tagZwischen({chance(95) ? 1930 : 1925, 1, 1}, {1990, 12, 31}), richtig);
+    }
 
-    Aktion ernennung(const Fall& fall) {
+    Aktion ernennung(const Fall& fall, int richtig) {
         const auto geburt = kalendermodell::lesen(fall.datum[0]);
-        if (!geburt || chance(5)) return datum(2, tagZwischen({1925, 1, 1}, {2045, 12, 31}));
-        // Appointed between 16 and 56: before the 31st, 35th and 40th birthdays and long after them.
-        return datum(2, tagZwischen({geburt->jahr + 16, 1, 1}, {geburt->jahr + 56, 12, 31}));
+        if (!geburt || chance(5)) return datum(2, tagZwischen({1925, 1, 1}, {2045, 12, 31}), richtig);
+        // Appointed between 16 and 56, mostly after the 35th birthday, where both frames have periods.
+        const int von = geburt->jahr + (chance(60) ? 36 : 16);
+        const int bis = chance(90) ? std::min(geburt->jahr + 56, 2040) : geburt->jahr + 56;
+        return datum(2, tagZwischen({von, 1, 1}, {std::max(von, bis), 12, 31}), richtig);
     }
 
     Aktion zeitraum(const Fall& fall) {
@@ -225,10 +269,13 @@ class Fallgenerator {
     }
 
     Aktion irgendeine(const Fall& fall) {
+        // After "Bitte zuerst ..." the clerk mostly types what is missing.
+        if (!kalendermodell::lesen(fall.datum[0]) && chance(50)) return geburtstag(90);
+        if (!kalendermodell::lesen(fall.datum[2]) && chance(50)) return ernennung(fall, 90);
         const int wurf = zahl(1, 100);
-        if (wurf <= 10) return {Aktion::Art::amt, chance(15) ? 4 : zahl(0, 3), ""};
-        if (wurf <= 14) return geburtstag();
-        if (wurf <= 24) return ernennung(fall);
+        if (wurf <= 7) return {Aktion::Art::amt, chance(15) ? 4 : zahl(0, 3), ""};
+        if (wurf <= 12) return geburtstag(80);
+        if (wurf <= 20) return ernennung(fall, 80);
         if (wurf <= 32) return beschreibung();
         if (wurf <= 34) {
             const auto geburt = kalendermodell::lesen(fall.datum[0]);
@@ -246,13 +293,11 @@ TEST(Eigenschaften, ZufaelligeFaelleHaltenDieRegeln) {
     const auto saat = static_cast<std::uint64_t>(umgebungszahl("BDA_EIGENSCHAFTEN_SAAT", 20260801));
     Fallgenerator generator(saat);
     std::map<std::string, std::vector<Aktion>> gebrochen;  // the first case that broke each rule
-    long aktionen = 0;
+    Abdeckung abdeckung;
     for (long n = 0; n < folgen; ++n) {
-        std::vector<Aktion> folge = generator.folge();
-        aktionen += static_cast<long>(folge.size());
-        const auto befund = ersterVerstoß(folge);
+        auto [aktionen, befund] = generator.folge(abdeckung);
         if (befund && !gebrochen.count(befund->verstoß.regel))
-            gebrochen[befund->verstoß.regel] = std::move(folge);
+            gebrochen[befund->verstoß.regel] = std::move(aktionen);
     }
     for (const auto& [regel, folge] : gebrochen) {
         const std::vector<Aktion> kurz = verkürzt(folge, regel);
@@ -261,7 +306,19 @@ TEST(Eigenschaften, ZufaelligeFaelleHaltenDieRegeln) {
                       << "\nbda-fall-Skript:\n"
                       << alsSkript(kurz);
     }
-    EXPECT_GT(aktionen, folgen) << "the generator made cases of one action only";
+    EXPECT_GT(abdeckung.aktionen, 10 * folgen) << "the cases are too short";
+    for (const auto& [was, zahl] : {std::pair{"credited periods", abdeckung.zählendeZeilen},
+                                    {"periods shown but not counted", abdeckung.nichtZählendeZeilen},
+                                    {"messages of a moved appointment", abdeckung.außerhalbMeldungen},
+                                    {"refusals for want of birth date or appointment", abdeckung.bitteZuerst},
+                                    {"evaluated cases of grades 1 to 3", abdeckung.nurHälfte}}) {
+        EXPECT_GT(zahl, folgen / 100) << "the cases rarely reach " << was;
+    }
+    std::printf(
+        "%ld Fälle, %ld Aktionen: %ld mit angerechneten, %ld mit nicht zählenden Zeiträumen, %ld Meldungen "
+        "verschobener Ernennungen, %ld \"Bitte zuerst\", %ld auf Eingangsamt 1 bis 3\n",
+        folgen, abdeckung.aktionen, abdeckung.zählendeZeilen, abdeckung.nichtZählendeZeilen,
+        abdeckung.außerhalbMeldungen, abdeckung.bitteZuerst, abdeckung.nurHälfte);
 }
 
 // The property test is only as good as its calendar: the model against the worked values of the

@@ -1,6 +1,7 @@
 // The monkey test: a seeded stream of random keys and clicks on the real main window, every message box
 // closed. After every event the controls show what the case holds; after every Enter in a date field and
-// every grade click the case keeps the rules of Fallregeln.h. The print, close, legal-remedy and help
+// every grade click the case keeps the rules of Fallregeln.h, and exactly the periods that hold two
+// dates but are not credited show their lengths in red. The print, close, legal-remedy and help
 // commands are left alone, so nothing is printed and the window stays.
 //   BDA_AFFENTEST_EREIGNISSE   number of events (default 2000; 20000 for the long run)
 //   BDA_AFFENTEST_SAAT         seed of the stream
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QToolButton>
+#include <cstdio>
 #include <cstdlib>
 #include <deque>
 #include <random>
@@ -40,7 +42,7 @@ class Affentest : public Fenstertest {
             QTest::keyClick(ziel, taste);
             return false;
         }
-        if (chance(75)) return taste();
+        if (chance(85)) return taste();
         return klick();
     }
 
@@ -49,6 +51,14 @@ class Affentest : public Fenstertest {
         const int wurf = zahl(1, 100);
         Qt::Key taste = Qt::Key_unknown;
         QChar zeichen;
+        // As a clerk types: a whole date that fits the field, then mostly Enter.
+        if (auto* feld = qobject_cast<Datumsfeld*>(ziel); feld && chance(35)) {
+            datumTippen(feld);
+            if (chance(20)) return false;
+            protokollieren("Taste Return in " + feld->objectName());
+            QTest::keyClick(feld, Qt::Key_Return);
+            return true;
+        }
         if (wurf <= 40) {
             zeichen = QChar('0' + zahl(0, 9));
         } else if (wurf <= 46) {
@@ -80,6 +90,38 @@ class Affentest : public Fenstertest {
         protokollieren("Taste " + QKeySequence(taste).toString() + " in " + name);
         QTest::keyClick(ziel, taste);
         return taste == Qt::Key_Return && qobject_cast<Datumsfeld*>(ziel);
+    }
+
+    // F3 and the eight digits of a date that fits the field: a birth date, an appointment 16 to 56
+    // years later, a period date inside its frame's span or close to it.
+    void datumTippen(Datumsfeld* feld) {
+        using kalendermodell::Tag;
+        const Fall& fall = fenster->fall();
+        const int index = feld->objectName().mid(6).toInt();
+        const auto zwischen = [&](Tag von, Tag bis) {
+            const long a = kalendermodell::tagzahl(von), b = kalendermodell::tagzahl(bis);
+            return kalendermodell::ausTagzahl(
+                std::uniform_int_distribution<long>(std::min(a, b) - 3, std::max(a, b) + 3)(zufall_));
+        };
+        Tag tag = zwischen({1950, 1, 1}, {2040, 12, 31});
+        const auto geburt = kalendermodell::lesen(fall.datum[Feld::geburtstag]);
+        if (index == Feld::geburtstag) {
+            tag = zwischen({1930, 1, 1}, {1990, 12, 31});
+        } else if (index == Feld::ernennung && geburt) {
+            tag = zwischen({geburt->jahr + 16, 1, 1}, {std::min(geburt->jahr + 56, 2040), 12, 31});
+        } else if (index >= 3 && index <= 18) {
+            const fallregeln::Zeitraumzeile z((index - 1) / 2);
+            const auto von = kalendermodell::lesen(fall.datum[z.spanneBeginn]);
+            const auto bis = kalendermodell::lesen(fall.datum[z.spanneEnde]);
+            if (von && bis) tag = zwischen(*von, *bis);
+        } else {
+            tag.tag = 1;
+        }
+        const std::string text = kalendermodell::text(tag);
+        protokollieren("F3 und " + QString::fromStdString(text) + " in " + feld->objectName());
+        QTest::keyClick(feld, Qt::Key_F3);
+        QTest::keyClicks(feld,
+                         QString::fromStdString(text.substr(0, 2) + text.substr(3, 2) + text.substr(6)));
     }
 
     bool klick() {
@@ -164,6 +206,28 @@ class Affentest : public Fenstertest {
         return abweichung;
     }
 
+    // The first row of a shown frame whose length labels are red when they should not be, or the other
+    // way round: red stands for a period that holds two dates but is not credited.
+    std::string farbabweichung() const {
+        const Fall& fall = fenster->fall();
+        for (int k = 1; k <= 8; ++k) {
+            const fallregeln::Zeitraumzeile z(k);
+            if (!z.rahmenSichtbar(fall)) continue;
+            const bool rotSoll = z.hältZweiDaten(fall) && !z.zählt(fall);
+            const QString endung = QStringLiteral("%1_%2").arg(z.ersterRahmen ? 1 : 2).arg(z.rahmenzeile);
+            for (const char* art : {"Tag", "Monat", "Jahr"}) {
+                const QColor farbe = bauteil<QLabel>(art + endung)->palette().color(QPalette::WindowText);
+                const bool rot = farbe.red() >= 128 && farbe.green() < 64 && farbe.blue() < 64;
+                if (rot != rotSoll) {
+                    return art + endung.toStdString() + (rot ? " ist rot" : " ist nicht rot") + " bei " +
+                           fall.datum[z.beginn] + " bis " + fall.datum[z.ende] + " in " +
+                           fall.datum[z.spanneBeginn] + " bis " + fall.datum[z.spanneEnde];
+                }
+            }
+        }
+        return "";
+    }
+
     std::mt19937_64 zufall_{static_cast<std::uint64_t>(umgebungszahl("BDA_AFFENTEST_SAAT", 20260801))};
     std::deque<std::string> letzte_;
 };
@@ -172,6 +236,7 @@ TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
     const long ereignisse = umgebungszahl("BDA_AFFENTEST_EREIGNISSE", 2000);
     const long saat = umgebungszahl("BDA_AFFENTEST_SAAT", 20260801);
     long regelprüfungen = 0;
+    long mitAngerechnetenZeiten = 0;  // rule checks on a case that credits a period
     for (long n = 1; n <= ereignisse; ++n) {
         const bool nachEnter = ereignis();
         QCoreApplication::processEvents();
@@ -184,7 +249,17 @@ TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
         fallregeln::zustandPrüfen(fenster->fall(), verstöße);
         if (nachEnter) {
             fallregeln::enterRegelnPrüfen(fenster->fall(), verstöße);
+            if (const std::string abweichung = farbabweichung(); !abweichung.empty()) {
+                verstöße.push_back({"nicht angerechnete Zeiträume rot", abweichung});
+            }
             ++regelprüfungen;
+            for (int k = 1; k <= 8; ++k) {
+                const fallregeln::Zeitraumzeile z(k);
+                if (z.rahmenSichtbar(fenster->fall()) && z.zählt(fenster->fall())) {
+                    ++mitAngerechnetenZeiten;
+                    break;
+                }
+            }
         }
         ASSERT_TRUE(verstöße.empty())
             << "Regel \"" << verstöße.front().regel << "\" gebrochen nach Ereignis " << n << " (Saat " << saat
@@ -193,6 +268,11 @@ TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
     }
     EXPECT_GT(regelprüfungen, ereignisse / 20) << "too few Enters in date fields to check the rows";
     EXPECT_FALSE(meldungen.texte.isEmpty()) << "no message box came up: the stream never reached a refusal";
+    EXPECT_GT(mitAngerechnetenZeiten, ereignisse / 200)
+        << "the stream rarely reaches a case with credited periods";
+    std::printf(
+        "%ld Ereignisse, %ld nach Enter geprüft, davon %ld mit angerechneten Zeiträumen, %lld Meldungen\n",
+        ereignisse, regelprüfungen, mitAngerechnetenZeiten, static_cast<long long>(meldungen.texte.size()));
 }
 
 }  // namespace
