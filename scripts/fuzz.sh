@@ -3,6 +3,7 @@
 # given libFuzzer options (no blanks inside an option), for example
 #   scripts/fuzz.sh -max_total_time=60
 #   scripts/fuzz.sh -runs=10000000 -max_total_time=2400
+# A harness's own options stand in tests/fuzz/NAME.optionen, its dictionary in tests/fuzz/NAME.dict.
 # New inputs go to build-fuzz/korpus/NAME, findings to build-fuzz/funde, the log to build-fuzz/NAME.log.
 # Prints executions and seconds per harness; exits with 1 when a harness crashed.
 set -u
@@ -15,6 +16,7 @@ for harness in build-fuzz/tests/fuzz/*_fuzz; do
     mkdir -p "build-fuzz/korpus/$name" build-fuzz/funde
     zusatz="-artifact_prefix=build-fuzz/funde/$name- -print_final_stats=1"
     [ -f "tests/fuzz/$name.dict" ] && zusatz="$zusatz -dict=tests/fuzz/$name.dict"
+    [ -f "tests/fuzz/$name.optionen" ] && zusatz="$zusatz $(cat "tests/fuzz/$name.optionen")"
     korpus="build-fuzz/korpus/$name"
     [ -d "tests/fuzz/korpus/$name" ] && korpus="$korpus tests/fuzz/korpus/$name"
     # shellcheck disable=SC2086

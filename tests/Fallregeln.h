@@ -122,9 +122,10 @@ inline int bedeutsameZeichen(std::string_view text) {
 }
 
 inline bool maskenform(std::string_view text) {
-    if (text.size() != 10 || text[2] != '/' || text[5] != '/') return false;
-    for (std::size_t stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (text[stelle] != '_' && (text[stelle] < '0' || text[stelle] > '9')) return false;
+    const char* z = text.data();
+    if (text.size() != 10 || z[2] != '/' || z[5] != '/') return false;
+    for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (z[stelle] != '_' && (z[stelle] < '0' || z[stelle] > '9')) return false;
     }
     return true;
 }

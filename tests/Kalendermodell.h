@@ -29,11 +29,12 @@ inline int monatslänge(int jahr, int monat) {
 // day does not exist.
 inline std::optional<Tag> lesen(std::string_view text) {
     if (text.size() != 10) return std::nullopt;
+    const char* z = text.data();
     int ziffern[8];
     int n = 0;
-    for (std::size_t stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (text[stelle] < '0' || text[stelle] > '9') return std::nullopt;
-        ziffern[n++] = text[stelle] - '0';
+    for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (z[stelle] < '0' || z[stelle] > '9') return std::nullopt;
+        ziffern[n++] = z[stelle] - '0';
     }
     const Tag tag{ziffern[4] * 1000 + ziffern[5] * 100 + ziffern[6] * 10 + ziffern[7],
                   ziffern[2] * 10 + ziffern[3], ziffern[0] * 10 + ziffern[1]};

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "Fallregeln.h"
 #include "Fallskript.h"
+#include "Regelpruefung.h"
 
 namespace {
 
@@ -84,7 +84,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
         try {
             skript.abspielen(strom);
         } catch (const Skriptfehler&) {
-            if (const std::string was = fallregeln::unterschied(vorher, skript.fall()); !was.empty()) {
+            if (const std::string was = fallunterschied(vorher, skript.fall()); !was.empty()) {
                 gebrochen(gespielt + zeile, "abgewiesene Zeile ändert nichts", was);
             }
             continue;
@@ -93,8 +93,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
         const std::vector<std::string> meldungen(
             skript.meldungen().begin() + static_cast<long>(meldungenVorher), skript.meldungen().end());
         const auto gelesen = aktion(zeile);
-        const auto verstöße = fallregeln::aktionPrüfen(verlauf, gelesen ? &*gelesen : nullptr, vorher,
-                                                       skript.fall(), meldungen, skript.fokus());
+        const auto verstöße = regelnPrüfen(verlauf, gelesen ? &*gelesen : nullptr, vorher, skript.fall(),
+                                           meldungen, skript.fokus());
         if (!verstöße.empty()) gebrochen(gespielt, verstöße.front().regel, verstöße.front().was);
     }
     return 0;
