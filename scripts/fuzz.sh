@@ -5,20 +5,27 @@
 #   scripts/fuzz.sh -runs=10000000 -max_total_time=2400
 # A harness's own options stand in tests/fuzz/NAME.optionen, its dictionary in tests/fuzz/NAME.dict.
 # New inputs go to build-fuzz/korpus/NAME, findings to build-fuzz/funde, the log to build-fuzz/NAME.log.
-# Prints executions and seconds per harness; exits with 1 when a harness crashed.
+# Prints executions and seconds per harness; exits with 1 when a harness is missing or crashed.
 set -u
 cd "$(dirname "$0")/.."
 optionen=${*:--max_total_time=60}
 status=0
-for harness in build-fuzz/tests/fuzz/*_fuzz; do
-    [ -x "$harness" ] || continue
-    name=$(basename "$harness" _fuzz)
+for quelle in tests/fuzz/*_fuzz.cpp; do
+    name=$(basename "$quelle" _fuzz.cpp)
+    harness=build-fuzz/tests/fuzz/${name}_fuzz
+    if [ ! -x "$harness" ]; then
+        echo "$name: $harness fehlt, erst build-fuzz bauen (siehe README)"
+        status=1
+        continue
+    fi
     mkdir -p "build-fuzz/korpus/$name" build-fuzz/funde
     zusatz="-artifact_prefix=build-fuzz/funde/$name- -print_final_stats=1"
     [ -f "tests/fuzz/$name.dict" ] && zusatz="$zusatz -dict=tests/fuzz/$name.dict"
     [ -f "tests/fuzz/$name.optionen" ] && zusatz="$zusatz $(cat "tests/fuzz/$name.optionen")"
     korpus="build-fuzz/korpus/$name"
-    [ -d "tests/fuzz/korpus/$name" ] && korpus="$korpus tests/fuzz/korpus/$name"
+    for saat in "tests/fuzz/korpus/$name" "tests/fuzz/korpus/${name}_fuzz"; do
+        [ -d "$saat" ] && korpus="$korpus $saat"
+    done
     # shellcheck disable=SC2086
     if "$harness" $optionen $zusatz $korpus >"build-fuzz/$name.log" 2>&1; then
         ergebnis="keine Abstürze"
