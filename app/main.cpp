@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
@@ -8,6 +9,10 @@
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BDA-Rechner"));
+    // The installed desktop entry and icon carry this id; from the build folder the resource serves.
+    QApplication::setDesktopFileName(QStringLiteral(BDA_ANWENDUNGS_ID));
+    QApplication::setWindowIcon(
+        QIcon::fromTheme(QStringLiteral(BDA_ANWENDUNGS_ID), QIcon(QStringLiteral(":/bilder/bda.svg"))));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
     QTranslator übersetzung;
     if (übersetzung.load(QLocale(), QStringLiteral("qtbase"), QStringLiteral("_"),

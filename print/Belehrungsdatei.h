@@ -1,31 +1,45 @@
 #pragma once
-// The legal-remedy text files: record 1 of 1000 bytes in Windows-1252, the text left-aligned and padded
-// with blanks, no terminator. The user's file is read by the notice and the editor and written by the
-// editor; the shipped default file is only read. No file is kept open between operations.
+// The legal-remedy texts: the user's file, record 1 of 1000 bytes (core/Belehrungssatz.h), and the
+// shipped text compiled into the program. The user's file is read by the notice and the editor and
+// written only when the clerk saves in the editor; no read ever writes it. Only ordinary files are
+// opened, checked before and after the opening, so that nothing can block on a pipe or a device. No
+// file is kept open between operations.
 
 #include <QString>
+#include <optional>
+#include <string>
 #include <string_view>
 
+#include "Belehrungssatz.h"
 #include "FesterText.h"
 
-inline constexpr std::size_t belehrungssatzlänge = 1000;
-using Belehrungssatz = FesterText<belehrungssatzlänge>;
-
-// A record as read: the text (blank when the file does not exist) or why it could not be read.
+// The user's file as read: its text (blank when there is no file) or why it cannot be read.
 struct Belehrungslesung {
-    Belehrungssatz inhalt;
+    Satztext satz;
     QString fehler;  // empty when the text could be read
 };
 
-// An instruction is a text that, without the blanks at either end, begins with "Gegen".
-bool istBelehrung(std::string_view inhalt);
+// The instruction the notice prints, or why the notice cannot be printed.
+struct Druckbelehrung {
+    std::string text;           // UTF-8, "$" marks a line break, at most 1000 characters
+    bool mitgeliefert = false;  // the shipped text, as the user has saved no text of his own
+    QString fehler;             // empty when `text` can be printed
+};
+
+// Where the program keeps its shipped text.
+QString mitgelieferteDatei();
+
+// The shipped text. With a letterhead it names the authority that issues the notice, one letterhead
+// line a printed line, after "… die diesen Bescheid erlassen hat:"; blank lines are left out.
+// Empty only when the program lacks its shipped text.
+std::string mitgelieferteBelehrung(std::string_view kopfzeile1, std::string_view kopfzeile2);
 
 class Belehrungsdatei {
    public:
-    Belehrungsdatei(QString benutzerdatei, QString vorgabedatei);
+    // `vorgabedatei` is where the shipped text is read: the program's own unless a test says otherwise.
+    explicit Belehrungsdatei(QString benutzerdatei, QString vorgabedatei = mitgelieferteDatei());
 
-    // The user's file with the start values of `Datenordner` and `Kennung`, and the default file found
-    // by vorgabedateiname().
+    // The user's file with the start values of `Datenordner` and `Kennung`.
     static Belehrungsdatei standard();
 
     // `Datenordner` (trimmed) + `Kennung` + "\Belehrung.txt" as a path of this platform: backslashes
@@ -34,27 +48,33 @@ class Belehrungsdatei {
     // <AppDataLocation>/Belehrung.txt.
     static QString benutzerdateiname(std::string_view datenordner = {}, const FesterText<7>& kennung = {});
 
-    // "Texte/Belehrung.txt" in the working folder, else in the source tree's Texte folder that the build
-    // names (BDA_TEXTE_ORDNER).
-    static QString vorgabedateiname();
-
     const QString& benutzerdatei() const { return benutzerdatei_; }
-    const QString& vorgabedatei() const { return vorgabedatei_; }
 
-    // Record 1 of the user's file. A missing file reads as a blank text and is not created; a file shorter
-    // than 1000 bytes reads as its bytes padded with blanks.
+    // The text of the user's file. A missing file (or a missing folder) reads as a blank text and is not
+    // created; anything but an ordinary file is refused unopened.
     Belehrungslesung lesen() const;
-    // Record 1 of the default file, read the same way.
-    Belehrungslesung vorgabeLesen() const;
-    // The instruction the notice prints: the user's text, or the default text while the user's file holds
-    // no instruction (it was never saved, or its text does not begin with "Gegen"). A notice never goes
-    // out without its legal remedy because the editor was not opened first.
-    Belehrungslesung zumDrucken() const;
 
-    // Writes `inhalt` (UTF-8, cut at 1000 characters, padded) as record 1 of the user's file: a new file
-    // takes the old one's place only when completely written, and its folder is created when missing.
-    // On failure returns false and sets `fehler` to the message for the user; the old file is untouched.
-    bool schreiben(std::string_view inhalt, QString& fehler) const;
+    // The shipped text naming the authority (see mitgelieferteBelehrung); nothing when it is missing.
+    std::optional<std::string> vorgabe(std::string_view kopfzeile1, std::string_view kopfzeile2) const;
+
+    // What the notice prints: the user's text whenever it is not blank, whatever its first word, else
+    // the shipped text naming the authority. Refused, with the reason, when the user's file cannot be
+    // read, its text would be cut or holds control characters, or the shipped text is missing.
+    Druckbelehrung zumDrucken(std::string_view kopfzeile1, std::string_view kopfzeile2) const;
+
+    // What the clerk should know before editing the user's text: that it is too long and will be cut,
+    // holds control characters, or holds characters the file cannot keep (within the 1000 it keeps).
+    // Empty when there is nothing.
+    QString öffnungshinweis(const Satztext& satz) const;
+    // The message when the editor opens empty because the shipped text is missing.
+    static QString vorgabeFehltImEditor();
+
+    // Writes the text (line ends as "$", cut at 1000 characters, padded) as record 1 of the user's file:
+    // a new file takes the old one's place only when completely written, and its folder is created when
+    // missing. Refused while the part kept holds characters Windows-1252 lacks, or when the name belongs to
+    // anything but an ordinary file. On failure returns false and sets `fehler` to the message for the
+    // user; the old file is untouched.
+    bool schreiben(std::string_view text, QString& fehler) const;
 
    private:
     QString benutzerdatei_;

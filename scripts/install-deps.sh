@@ -9,6 +9,7 @@ packages="
   fonts-liberation2
   libgtest-dev libbenchmark-dev
   cups cups-client printer-driver-cups-pdf poppler-utils
+  desktop-file-utils appstream shared-mime-info dpkg-dev lintian
 "
 
 missing=""

@@ -38,7 +38,7 @@ int Hauptform::hilfethema() const { return fall_.amtswahl == Eingangsamt::profes
 void Hauptform::resizeEvent(QResizeEvent* ereignis) {
     QWidget::resizeEvent(ereignis);
     skalierer_.anpassen(size());
-    if (rechtsmittel_->istOffen()) rechtsmittel_->editor()->setGeometry(rechtsmittelbereich());
+    if (rechtsmittel_->istOffen()) rechtsmittel_->setGeometry(rechtsmittelbereich());
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {

@@ -20,6 +20,14 @@ std::chrono::year_month_day heute() {
                                        std::chrono::day{static_cast<unsigned>(datum.day())}};
 }
 
+// The letterhead lines the shipped legal-remedy text names as the issuing authority; the window keeps
+// no letterhead yet, so the text names none.
+struct Briefkopf {
+    std::string zeile1;
+    std::string zeile2;
+};
+Briefkopf briefkopf() { return {}; }
+
 QString text(std::string_view utf8) {
     return QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
 }
@@ -28,13 +36,14 @@ QString text(std::string_view utf8) {
 
 void Hauptform::bescheidGeklickt() {
     if (!druckVorbereiten()) return;
-    const Belehrungslesung belehrung = rechtsmittel_->datei().zumDrucken();
+    const Briefkopf kopf = briefkopf();
+    const Druckbelehrung belehrung = rechtsmittel_->datei().zumDrucken(kopf.zeile1, kopf.zeile2);
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;
     }
     aufStandarddrucker(QStringLiteral("BDA-Bescheid"), [&](Druckauftrag& auftrag) {
-        return bescheidDrucken(fall_, belehrung.inhalt.text(), heute(), auftrag);
+        return bescheidDrucken(fall_, belehrung.text, heute(), auftrag);
     });
 }
 
@@ -67,7 +76,10 @@ void Hauptform::aufStandarddrucker(const QString& dokumentname,
     if (!dokument(auftrag)) meldung("Der Druck ist fehlgeschlagen.");
 }
 
-void Hauptform::rechtsmittelUmschalten() { rechtsmittel_->umschalten(rechtsmittelbereich()); }
+void Hauptform::rechtsmittelUmschalten() {
+    const Briefkopf kopf = briefkopf();
+    rechtsmittel_->umschalten(rechtsmittelbereich(), kopf.zeile1, kopf.zeile2);
+}
 
 // The editor covers the window below the row of command buttons.
 QRect Hauptform::rechtsmittelbereich() const {

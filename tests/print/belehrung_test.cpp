@@ -1,19 +1,18 @@
-// The legal-remedy files in Windows-1252, their names, and the editor over the window.
+// The legal-remedy texts: the name of the user's file, the shipped text inside the program and what the
+// notice prints.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QPlainTextEdit>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTest>
-#include <QWidget>
 #include <algorithm>
 
 #include "Belehrungsdatei.h"
-#include "Rechtsmitteleditor.h"
+#include "Druckhilfe.h"
 #include "Windows1252.h"
 
 namespace {
@@ -26,7 +25,8 @@ std::string bytesVon(const QString& pfad) {
 void schreibeBytes(const QString& pfad, const std::string& bytes) {
     QDir().mkpath(QFileInfo(pfad).absolutePath());
     QFile datei(pfad);
-    if (datei.open(QIODevice::WriteOnly)) datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
 }
 
 // A record as the file holds it: the text in Windows-1252, padded with blanks to 1000 bytes.
@@ -34,6 +34,19 @@ std::string satz(const std::string& utf8) {
     const std::string bytes = nachWindows1252(utf8);
     return bytes + std::string(1000 - bytes.size(), ' ');
 }
+
+// The shipped text, one printed line a part.
+const std::string zeile1 =
+    "Gegen diesen Bescheid können Sie innerhalb eines Monats nach seiner Bekanntgabe Widerspruch einlegen.";
+const std::string zeile2 =
+    "Der Widerspruch ist schriftlich, in elektronischer Form nach § 3a Abs. 2 des "
+    "Verwaltungsverfahrensgesetzes";
+const std::string zeile3 =
+    "oder zur Niederschrift bei der Behörde zu erheben, die diesen Bescheid erlassen hat";
+const std::string zeile4 =
+    "Die Frist gilt auch dann als gewahrt, wenn der Widerspruch fristgemäß bei der Widerspruchsbehörde "
+    "eingeht.";
+const std::string mitgeliefert = zeile1 + "$" + zeile2 + "$" + zeile3 + ".$" + zeile4;
 
 TEST(Belehrungsdatei, TheUsersFileNameIsResolvedOnThisPlatform) {
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -54,119 +67,103 @@ TEST(Belehrungsdatei, TheUsersFileNameIsResolvedOnThisPlatform) {
     }
 }
 
-TEST(Belehrungsdatei, TheNoticePrintsTheDefaultWhileTheUserHasNoInstruction) {
-    QTemporaryDir ordner;
-    const Belehrungsdatei datei(ordner.filePath("Belehrung.txt"), ordner.filePath("Texte/Belehrung.txt"));
-    schreibeBytes(datei.vorgabedatei(), satz("Gegen den Vorgabetext"));
+TEST(Belehrungsdatei, TheShippedTextTravelsInsideTheProgramAsARecordOfThousandBytes) {
+    EXPECT_EQ(mitgelieferteDatei().left(2), ":/") << "a resource, not a file beside the program";
+    EXPECT_EQ(bytesVon(mitgelieferteDatei()), satz(mitgeliefert));
+    // No control characters; 0x80 to 0x9F hold Windows-1252 letters such as „ “ –.
+    const std::string bytes = bytesVon(mitgelieferteDatei());
+    EXPECT_TRUE(std::ranges::all_of(bytes, [](unsigned char b) { return b >= 0x20 && b != 0x7F; }));
+}
+
+TEST(Belehrungsdatei, TheShippedTextNamesTheAuthorityOfTheLetterhead) {
+    const std::string vor = zeile1 + "$" + zeile2 + "$" + zeile3;
+    const std::string nach = "$" + zeile4;
+    const std::string lang1(39, 'W'), lang2(40, 'W');
     // clang-format off
     const struct {
         const char* name;
-        const char* benutzer;  // nullptr: no user's file
-        const char* gedruckt;
+        std::string kopfzeile1, kopfzeile2, text;
     } fälle[] = {
-        {"no user's file yet",            nullptr,                 "Gegen den Vorgabetext"},
-        {"the user's instruction",        "  Gegen meinen Text",   "  Gegen meinen Text"},
-        {"a text that is no instruction", "Widerspruch ist ...",   "Gegen den Vorgabetext"},
-        {"a blank file",                  "",                      "Gegen den Vorgabetext"},
+        {"no letterhead",           "",                          "",             mitgeliefert},
+        {"a blank letterhead",      "       ",                   "   ",          mitgeliefert},
+        {"both lines",              "Bundesverwaltungsamt",      "50728 Köln",   vor + ":$Bundesverwaltungsamt$50728 Köln" + nach},
+        {"blanks around the lines", "  Der Präsident des  ",     " Bundesamtes", vor + ":$Der Präsident des$Bundesamtes" + nach},
+        {"only the first line",     "Bundesverwaltungsamt",      "",             vor + ":$Bundesverwaltungsamt" + nach},
+        {"only the second line",    "",                          "50728 Köln",   vor + ":$50728 Köln" + nach},
+        {"both at their full length", lang1,                     lang2,          vor + ":$" + lang1 + "$" + lang2 + nach},
     };
     // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
-        QFile::remove(datei.benutzerdatei());
-        if (f.benutzer) schreibeBytes(datei.benutzerdatei(), satz(f.benutzer));
-        const Belehrungslesung lesung = datei.zumDrucken();
-        EXPECT_TRUE(lesung.fehler.isEmpty());
-        EXPECT_EQ(lesung.inhalt.text(), Belehrungssatz(f.gedruckt).text());
+        const std::string text = mitgelieferteBelehrung(f.kopfzeile1, f.kopfzeile2);
+        EXPECT_EQ(text, f.text);
+        EXPECT_TRUE(passtInSatz(text));
     }
-    EXPECT_EQ(bytesVon(datei.vorgabedatei()), satz("Gegen den Vorgabetext"))
-        << "the default file is only read";
 }
 
-TEST(Belehrungsdatei, TheShippedDefaultTextIsARecordOfThousandBytesInWindows1252) {
-    const std::string bytes = bytesVon(Belehrungsdatei::vorgabedateiname());
-    ASSERT_EQ(bytes.size(), 1000u);
-    EXPECT_TRUE(bytes.starts_with("Gegen"));
-    EXPECT_NE(bytes.find("k\xF6nnen"), std::string::npos) << "no ö in Windows-1252";
-    EXPECT_EQ(bytes.back(), ' ');
-    // No control characters; 0x80 to 0x9F hold Windows-1252 letters such as „ “ –.
-    EXPECT_TRUE(std::ranges::all_of(bytes, [](unsigned char b) { return b >= 0x20 && b != 0x7F; }));
+// The notice prints the text without wrapping: each line between two "$" must fit the page at column 17
+// in 8 points, also with the widest letterhead.
+TEST(Belehrungsdatei, EveryLineOfTheShippedTextFitsTheWidthOfTheNotice) {
+    const double seitenbreite = (210.0 - 2 * 5) / 25.4 * 1440;
+    const std::string text = mitgelieferteBelehrung(std::string(39, 'W'), std::string(40, 'W'));
+    std::size_t anfang = 0;
+    while (anfang <= text.size()) {
+        const std::size_t ende = std::min(text.find('$', anfang), text.size());
+        const std::string zeile = text.substr(anfang, ende - anfang);
+        SCOPED_TRACE(zeile);
+        Aufzeichnung a;
+        a.auftrag.größeSetzen(8);
+        a.auftrag.zuSpalte(17);
+        a.auftrag.drucke(zeile);
+        EXPECT_LE(a.auftrag.x(), seitenbreite);
+        anfang = ende + 1;
+    }
 }
 
-const std::string vorgabetext = "Gegen diesen Bescheid ist der „Widerspruch“ zulässig – binnen eines Monats.";
-
-// The main window's stand-in with the editor, its files in a temporary folder and the messages recorded.
-class Editorfenster : public ::testing::Test {
-   public:
-    Editorfenster() { fenster.show(); }
-    void rbText() { editor.umschalten({0, 37, 736, 543}); }
-    void enter() { QTest::keyClick(editor.editor(), Qt::Key_Return); }
-
+TEST(Belehrungsdatei, TheNoticePrintsTheUsersTextWheneverItIsNotBlank) {
     QTemporaryDir ordner;
-    const QString benutzer = ordner.filePath("Daten/Belehrung.txt");
-    const QString vorgabe = ordner.filePath("Texte/Belehrung.txt");
-    QWidget fenster;
-    QStringList meldungen;
-    Rechtsmitteleditor editor{&fenster, Belehrungsdatei(benutzer, vorgabe),
-                              [this](const QString& t) { meldungen << t; }};
-};
-
-TEST_F(Editorfenster, OpensTheUsersInstructionOrTheDefaultAndOnlyEnterSavesARecordOfThousandBytes) {
-    const std::string ä994 = QString(994, u'ä').toStdString();
+    const QString benutzer = ordner.filePath("Belehrung.txt");
+    const Belehrungsdatei datei(benutzer);
+    const QString pfad = QDir::toNativeSeparators(benutzer);
     // clang-format off
-    // The user's file (nullptr: none yet) and the default file before the opening; the text shown then
-    // without the blanks up to 1000 characters; the text that replaces it; how the editor is closed; the
-    // bytes in the user's file afterwards.
-    const auto rb = &Editorfenster::rbText, enter = &Editorfenster::enter;
     const struct {
-        const char *name, *eigener;
-        bool mitVorgabe;
-        std::string gezeigt, getippt;
-        void (Editorfenster::*schließen)();
-        std::string bytes;
+        const char* name;
+        const char* bytes;  // nullptr: no user's file
+        std::string text;
+        bool mitgeliefert;
+        QString fehler;
     } fälle[] = {
-        {"first opening", nullptr, true, vorgabetext, "", rb, satz(vorgabetext)},
-        {"first opening without default", nullptr, false, "", "", rb, std::string(1000, ' ')},
-        {"a short record with leading blanks", "   Gegen meine Fassung.", true, "   Gegen meine Fassung.", "", rb, "   Gegen meine Fassung."},
-        {"Enter right after opening", "   Gegen meine Fassung.", true, "   Gegen meine Fassung.", "", enter, "   Gegen meine Fassung." + std::string(977, ' ')},
-        {"lower-case gegen", "gegen meine Fassung.", true, vorgabetext, "", rb, satz(vorgabetext)},
-        {"RB_Text discards what was typed", "Gegen alt", true, "Gegen alt", "Gegen neu", rb, "Gegen alt"},
-        {"German letters and quotes", "Gegen alt", true, "Gegen alt", "Gegen äöüÄÖÜß „a“ – b", enter,
-         "Gegen \xE4\xF6\xFC\xC4\xD6\xDC\xDF \x84" "a\x93 \x96 b" + std::string(979, ' ')},
-        {"what the code page lacks", "Gegen alt", true, "Gegen alt", "Gegen ł", enter, "Gegen ?" + std::string(993, ' ')},
-        {"1200 characters cut at 1000", "Gegen alt", true, "Gegen alt", "Gegen " + ä994 + std::string(200, 'x'), enter, "Gegen " + std::string(994, '\xE4')},
-        {"a pasted line break", "Gegen alt", true, "Gegen alt", "Gegen A\nB\tC", enter, "Gegen A$B C" + std::string(989, ' ')},
+        {"no user's file yet",           nullptr,                  mitgeliefert,           true,  ""},
+        {"a blank record",               "          ",             mitgeliefert,           true,  ""},
+        {"the user's instruction",       "  Gegen meinen Text  ",  "  Gegen meinen Text",  false, ""},
+        {"another first word",           "Widerspruch ist ...",    "Widerspruch ist ...",  false, ""},
+        {"lower-case gegen",             "gegen den Bescheid",     "gegen den Bescheid",   false, ""},
+        {"UTF-8 from another editor",    "Gegen f\xC3\xBCr ł",     "Gegen für ł",          false, ""},
+        {"CR LF line ends",              "Gegen A\r\nB\r\n",       "Gegen A$B",            false, ""},
+        {"control characters",           "Gegen\x01 A",            "",                     false,
+         "Die Rechtsbehelfsbelehrung in „" + pfad + "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit "
+         "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann erneut."},
     };
     // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         QFile::remove(benutzer);
-        QFile::remove(vorgabe);
-        if (f.mitVorgabe) schreibeBytes(vorgabe, satz(vorgabetext));
-        if (f.eigener) schreibeBytes(benutzer, f.eigener);
-        rbText();
-        EXPECT_TRUE(editor.istOffen());
-        EXPECT_EQ(editor.editor()->toPlainText(), QString::fromStdString(f.gezeigt).leftJustified(1000));
-        if (!f.getippt.empty()) editor.editor()->setPlainText(QString::fromStdString(f.getippt));
-        (this->*f.schließen)();
-        EXPECT_FALSE(editor.istOffen());
-        EXPECT_EQ(bytesVon(benutzer), f.bytes);
-        EXPECT_EQ(QFile::exists(vorgabe), f.mitVorgabe);
+        if (f.bytes) schreibeBytes(benutzer, f.bytes);
+        const Druckbelehrung druck = datei.zumDrucken("", "");
+        EXPECT_EQ(druck.text, f.text);
+        EXPECT_EQ(druck.mitgeliefert, f.mitgeliefert);
+        EXPECT_EQ(druck.fehler.toStdString(), f.fehler.toStdString());
+        EXPECT_EQ(bytesVon(benutzer), f.bytes ? f.bytes : "<missing>") << "the notice only reads";
     }
-    EXPECT_TRUE(meldungen.isEmpty());
 }
 
-TEST_F(Editorfenster, AFailedSaveShowsTheReasonAndKeepsTheTypedTextAndTheOldFile) {
-    schreibeBytes(ordner.filePath("Daten"), "alt");  // a file where the folder of the user's file belongs
-    rbText();
-    ASSERT_TRUE(editor.istOffen());
-    meldungen.clear();
-    editor.editor()->setPlainText("Gegen getippt");
-    QTest::keyClick(editor.editor(), Qt::Key_Enter);
-    ASSERT_EQ(meldungen.size(), 1);
-    EXPECT_TRUE(meldungen[0].startsWith("Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: "));
-    EXPECT_TRUE(editor.istOffen());
-    EXPECT_EQ(editor.editor()->toPlainText(), "Gegen getippt");
-    EXPECT_EQ(bytesVon(ordner.filePath("Daten")), "alt");
+TEST(Belehrungsdatei, TheNoticeNamesTheAuthorityInTheShippedTextOnly) {
+    QTemporaryDir ordner;
+    const Belehrungsdatei datei(ordner.filePath("Belehrung.txt"));
+    const Druckbelehrung druck = datei.zumDrucken("Bundesverwaltungsamt", "50728 Köln");
+    EXPECT_TRUE(druck.mitgeliefert);
+    EXPECT_EQ(druck.text, mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln"));
+    EXPECT_NE(druck.text.find("erlassen hat:$Bundesverwaltungsamt$50728 Köln$"), std::string::npos);
 }
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include <QDir>
 #include <QFile>
 #include <QPlainTextEdit>
 
@@ -11,7 +12,10 @@ namespace {
 // folder and is removed before each test.
 class DruckTest : public Fenstertest {
    public:
-    DruckTest() { QFile::remove(datei()); }
+    DruckTest() {
+        QDir().rmdir(datei());
+        QFile::remove(datei());
+    }
     static QString datei() { return Belehrungsdatei::benutzerdateiname(); }
     QPlainTextEdit* editor() const { return bauteil<QPlainTextEdit>("Rechtsmittel"); }
 };
@@ -35,33 +39,63 @@ TEST_F(DruckTest, OhneErgebnisWirdNichtsGedruckt) {
     EXPECT_TRUE(meldungen.ohneSymbol);
 }
 
-// RB_Text opens and closes the editor; Enter in it saves, the help button discards.
+// RB_Text opens and closes the editor; Enter in it saves, Esc and the help button discard. Opening
+// writes nothing.
 TEST_F(DruckTest, RBTextEditorÜberDemFenster) {
     klicken("RB_Text");
     ASSERT_TRUE(editor()->isVisible());
     const int knopfhöhe = bauteil("Schließen")->height();
     EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, fenster->width(), fenster->height() - knopfhöhe));
-    EXPECT_TRUE(editor()->toPlainText().startsWith("Gegen")) << "the shipped default text";
-    EXPECT_EQ(QFile(datei()).size(), 1000) << "the default text is written into the user's file at once";
+    EXPECT_EQ(editor()->toPlainText().toStdString(), mitgelieferteBelehrung("", ""))
+        << "the shipped text without its padding";
+    EXPECT_FALSE(QFile::exists(datei())) << "opening writes nothing";
+    EXPECT_EQ(fokus(), "Rechtsmittel");
     fenster->resize(fenster->size() * 3 / 2);
     QCoreApplication::processEvents();
     EXPECT_EQ(editor()->geometry().width(), fenster->width()) << "the editor follows the window";
     klicken("RB_Text");
     EXPECT_FALSE(editor()->isVisible());
 
+    const QString gespeichert = "Gegen diesen Bescheid ist der Widerspruch statthaft.";
     klicken("RB_Text");
-    editor()->setPlainText("Gegen diesen Bescheid ist der Widerspruch zulässig.");
-    QTest::keyClick(editor(), Qt::Key_Return);
+    editor()->selectAll();
+    tippen(gespeichert);
+    enter();
+    EXPECT_FALSE(editor()->isVisible());
+    ASSERT_EQ(QFile(datei()).size(), 1000);
+    klicken("RB_Text");
+    EXPECT_EQ(editor()->toPlainText(), gespeichert);
+
+    tippen(" Esc");
+    QTest::keyClick(editor(), Qt::Key_Escape);
     EXPECT_FALSE(editor()->isVisible());
     klicken("RB_Text");
-    EXPECT_TRUE(editor()->toPlainText().startsWith("Gegen diesen Bescheid ist der Widerspruch zulässig.  "));
-    editor()->setPlainText("Gegen alles");
+    tippen(" Hilfe");
     klicken("Hilfe");
     EXPECT_FALSE(editor()->isVisible());
-    const Belehrungslesung gespeichert = fenster->rechtsmittel()->datei().lesen();
-    EXPECT_TRUE(gespeichert.inhalt.text().starts_with("Gegen diesen Bescheid ist der Widerspruch zulässig."))
-        << "help discards what was typed since the last Enter";
+    EXPECT_EQ(fenster->rechtsmittel()->datei().lesen().satz.text, gespeichert.toStdString())
+        << "Esc and help discard what was typed since the last Enter";
     EXPECT_TRUE(meldungen.texte.isEmpty());
+}
+
+// A notice whose legal remedy cannot be read is not printed; the message names the path.
+TEST_F(DruckTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
+    for (const char* getippt : {"15061970", "15062008"}) {
+        tippen(getippt);
+        enter();
+    }
+    // 01/06/1991 put off by a quarter of 4 years and half of 3 years.
+    ASSERT_EQ(datum(19)->displayText(), "01/12/1993");
+    ASSERT_TRUE(QDir().mkpath(datei()));
+    klicken("Bescheid");
+    QCoreApplication::processEvents();
+    EXPECT_EQ(
+        meldungen.texte,
+        QStringList{"Die Rechtsbehelfsbelehrung kann nicht gelesen werden: „" + datei() +
+                    "“ ist keine gewöhnliche Datei, sondern ein Ordner. Entfernen Sie diesen Eintrag oder "
+                    "benennen Sie ihn um; danach können Sie die Rechtsbehelfsbelehrung mit „RB-Text“ neu "
+                    "anlegen."});
+    EXPECT_TRUE(QDir().rmdir(datei()));
 }
 
 }  // namespace

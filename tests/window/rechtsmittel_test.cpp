@@ -1,0 +1,412 @@
+// The legal-remedy editor over a stand-in window: what it shows and saves, its limit of 1000
+// characters, and the faults of the user's file, none of which may block or change the file.
+
+#include <fcntl.h>
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTextBlock>
+#include <QWidget>
+#include <chrono>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <optional>
+#include <thread>
+
+#include "Belehrungsdatei.h"
+#include "Fenstertest.h"
+#include "Rechtsmitteleditor.h"
+#include "Windows1252.h"
+
+namespace {
+
+void schreibeBytes(const QString& pfad, const std::string& bytes) {
+    QDir().mkpath(QFileInfo(pfad).absolutePath());
+    QFile datei(pfad);
+    ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
+    datei.write(bytes.data(), static_cast<qint64>(bytes.size()));
+}
+
+// What lies at a path, without opening anything but an ordinary file: "<missing>", "<folder>",
+// "<fifo>", or the bytes of the file.
+std::string zustand(const QString& pfad) {
+    struct stat info {};
+    if (::lstat(QFile::encodeName(pfad).constData(), &info) != 0) return "<missing>";
+    if (S_ISDIR(info.st_mode)) return "<folder>";
+    if (S_ISFIFO(info.st_mode)) return "<fifo>";
+    QFile datei(pfad);
+    return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<unreadable>";
+}
+
+// A record as the file holds it: the text in Windows-1252, padded with blanks to 1000 bytes.
+std::string satz(const std::string& utf8) {
+    const std::string bytes = nachWindows1252(utf8);
+    return bytes + std::string(1000 - bytes.size(), ' ');
+}
+
+const QRect bereich(0, 37, 736, 543);
+
+const std::string gegenX = "Gegen X";
+
+// A FIFO without a writer, as a fault leaves it, blocks whoever opens it for reading. Should the code
+// under test do so, this helper lets it go after a grace time: every two seconds it writes "Gegen X"
+// into the FIFO when someone waits for it to read, so the code reads that text and fails the test
+// instead of hanging it. Code that never opens the FIFO never meets it.
+class Fifoentsperrer {
+   public:
+    explicit Fifoentsperrer(const QString& pfad)
+        : name_(QFile::encodeName(pfad)), faden_([this] {
+              std::unique_lock sperre(mutex_);
+              while (!ende_.wait_for(sperre, std::chrono::seconds(2), [this] { return halt_; })) {
+                  const int fifo = ::open(name_.constData(), O_WRONLY | O_NONBLOCK);
+                  if (fifo < 0) continue;  // nobody waits to read
+                  [[maybe_unused]] const auto geschrieben = ::write(fifo, gegenX.data(), gegenX.size());
+                  ::close(fifo);
+              }
+          }) {}
+    ~Fifoentsperrer() {
+        {
+            const std::lock_guard sperre(mutex_);
+            halt_ = true;
+        }
+        ende_.notify_all();
+        faden_.join();
+    }
+
+   private:
+    QByteArray name_;
+    std::mutex mutex_;
+    std::condition_variable ende_;
+    bool halt_ = false;
+    std::thread faden_;
+};
+
+// Types the text key by key; QTest maps only ASCII characters to keys, so the rest come as text alone.
+void tippen(QWidget* ziel, const QString& text) {
+    for (const QChar zeichen : text) {
+        if (zeichen.unicode() < 0x80) {
+            QTest::keyClicks(ziel, QString(zeichen));
+        } else {
+            QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+        }
+    }
+}
+
+// The main window's stand-in with the editor; the user's file lies in a temporary folder and the
+// messages are recorded.
+class Rechtsmitteltest : public ::testing::Test {
+   public:
+    Rechtsmitteltest() {
+        fenster.resize(736, 580);
+        fenster.show();
+    }
+    // A fresh editor, on the shipped text or on another default file.
+    Rechtsmitteleditor& editor(const QString& vorgabe = mitgelieferteDatei()) {
+        editor_.reset();
+        editor_.emplace(&fenster, Belehrungsdatei(benutzer, vorgabe),
+                        [this](const QString& t) { meldungen << t; });
+        return *editor_;
+    }
+    QString pfad(const QString& name) const { return QDir::toNativeSeparators(name); }
+
+    QTemporaryDir ordner;
+    const QString benutzer = ordner.filePath("Daten/Belehrung.txt");
+    QWidget fenster;
+    QStringList meldungen;
+    std::optional<Fifoentsperrer> entsperrer;
+    std::optional<Rechtsmitteleditor> editor_;
+};
+
+QString keineDatei(const QString& pfad, const QString& art) {
+    return "Die Rechtsbehelfsbelehrung kann nicht gelesen werden: „" + pfad +
+           "“ ist keine gewöhnliche Datei, sondern " + art +
+           ". Entfernen Sie diesen Eintrag oder benennen Sie ihn um; danach können Sie die "
+           "Rechtsbehelfsbelehrung mit „RB-Text“ neu anlegen.";
+}
+
+TEST_F(Rechtsmitteltest, FileFaultsNeitherBlockNorChangeTheUsersFile) {
+    const std::string shipped = mitgelieferteBelehrung("", "");
+    const std::string zehnMB = "Gegen " + std::string(10 * 1024 * 1024, 'x');
+    const QString lang = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
+                         "“ ist länger als 1000 Zeichen. Beim Speichern wird sie nach dem 1000. Zeichen "
+                         "abgeschnitten; was dann wegfällt, ist im Textfenster markiert. Kürzen Sie den Text "
+                         "vorher, wenn Sie lieber etwas anderes weglassen.";
+    const QString langGedruckt =
+        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
+        "“ ist länger als 1000 Zeichen und würde gekürzt gedruckt. Kürzen Sie sie mit "
+        "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den "
+        "Bescheid dann erneut.";
+    const QString binär =
+        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
+        "“ enthält Steuerzeichen oder Binärdaten (6 Zeichen). Sie werden als Leerzeichen "
+        "gezeigt und so gespeichert. Prüfen Sie den Text, bevor Sie ihn mit der Eingabetaste "
+        "speichern.";
+    const QString binärGedruckt = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
+                                  "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit „RB-Text“, "
+                                  "speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann "
+                                  "erneut.";
+    const QString fehlendesZeichen =
+        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
+        "“ enthält Zeichen, die die Datei nicht aufnehmen kann: „ł“ (U+0142). "
+        "Ersetzen oder löschen Sie sie, bevor Sie mit der Eingabetaste speichern.";
+    const QString zeichenNichtGespeichert =
+        "Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: Die Datei kann diese Zeichen nicht "
+        "aufnehmen: „ł“ (U+0142). Ersetzen oder löschen Sie sie und speichern Sie dann erneut mit der "
+        "Eingabetaste.";
+    const QString ordnerFehlt = "Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: Der Ordner „" +
+                                pfad(ordner.filePath("Daten")) +
+                                "“ kann nicht angelegt werden. Prüfen Sie, ob an seiner Stelle oder über ihm "
+                                "eine Datei liegt, und benennen Sie diese um.";
+    const QString vorgabeFehlt =
+        "Der mitgelieferte Text der Rechtsbehelfsbelehrung fehlt im Programm. Schreiben Sie die "
+        "Rechtsbehelfsbelehrung selbst und speichern Sie sie mit der Eingabetaste, oder installieren Sie das "
+        "Programm neu.";
+    const QString vorgabeFehltGedruckt =
+        "Der mitgelieferte Text der Rechtsbehelfsbelehrung fehlt im Programm. Installieren Sie das Programm "
+        "neu oder speichern Sie mit „RB-Text“ eine eigene Rechtsbehelfsbelehrung.";
+
+    const auto bytes = [this](std::string inhalt) {
+        return [this, inhalt] { schreibeBytes(benutzer, inhalt); };
+    };
+    const auto esc = Qt::Key_Escape, enter = Qt::Key_Return;
+    // clang-format off
+    // How the fault is made; whether the shipped text is missing; the messages on opening (none: the
+    // editor opens without one) and whether it opens; the text it shows; the key that closes it and the
+    // messages that key gives; the bytes at the user's path afterwards (nothing: unchanged); what the
+    // notice prints, or why it refuses.
+    const struct {
+        const char* name;
+        std::function<void()> anlegen;
+        bool ohneVorgabe;
+        QStringList beimÖffnen;
+        bool öffnet;
+        QString gezeigt;
+        Qt::Key taste;
+        QStringList beimSchließen;
+        std::optional<std::string> danach;
+        std::string gedruckt;
+        QString druckfehler;
+    } fälle[] = {
+        {"a FIFO at the user's path",
+         [this] {
+             QDir().mkpath(ordner.filePath("Daten"));
+             ASSERT_EQ(::mkfifo(QFile::encodeName(benutzer).constData(), 0600), 0);
+             entsperrer.emplace(benutzer);
+         },
+         false, {keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")}, false, "", esc, {}, {},
+         "", keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
+        {"a folder where the file should be", [this] { QDir().mkpath(benutzer); },
+         false, {keineDatei(pfad(benutzer), "ein Ordner")}, false, "", esc, {}, {},
+         "", keineDatei(pfad(benutzer), "ein Ordner")},
+        {"a file where its folder should be", [this] { schreibeBytes(ordner.filePath("Daten"), "alt"); },
+         false, {}, true, QString::fromStdString(shipped), enter, {ordnerFehlt}, {}, shipped, ""},
+        {"no shipped text", [] {}, true, {vorgabeFehlt}, true, "", esc, {}, {}, "", vorgabeFehltGedruckt},
+        {"no shipped text, a blank user's file", bytes(std::string(1000, ' ')), true, {vorgabeFehlt}, true, "",
+         esc, {}, {}, "", vorgabeFehltGedruckt},
+        {"binary bytes", bytes(std::string("Gegen\x00\x01\x02 Bescheid\xFF\x81\x00\x03", 21)),
+         false, {binär}, true, "Gegen    Bescheidÿ", esc, {}, {}, "", binärGedruckt},
+        {"a UTF-8 file", bytes("Gegen f\xC3\xBCr \xE2\x80\x9E" "A\xE2\x80\x9C"),
+         false, {}, true, "Gegen für „A“", enter, {}, satz("Gegen für „A“"), "Gegen für „A“", ""},
+        {"a UTF-8 file with a letter Windows-1252 lacks", bytes("Gegen f\xC3\xBCr \xC5\x82"),
+         false, {fehlendesZeichen}, true, "Gegen für ł", enter, {zeichenNichtGespeichert}, {}, "Gegen für ł", ""},
+        {"a letter Windows-1252 lacks beyond the cut", bytes("Gegen " + std::string(994, 'x') + "\xC5\x82"), false,
+         {lang}, true, QString::fromStdString("Gegen " + std::string(994, 'x') + "ł"), enter, {},
+         "Gegen " + std::string(994, 'x'), "", langGedruckt},
+        {"10 MB, closed with Esc", bytes(zehnMB), false, {lang}, true,
+         QString::fromStdString(zehnMB.substr(0, 16 * 1024)), esc, {}, {}, "", langGedruckt},
+        {"10 MB, saved with Enter", bytes(zehnMB), false, {lang}, true,
+         QString::fromStdString(zehnMB.substr(0, 16 * 1024)), enter, {}, zehnMB.substr(0, 1000), "", langGedruckt},
+        {"CR LF line ends", bytes("Gegen A\r\nB\r\n"), false, {}, true, "Gegen A$B", esc, {}, {}, "Gegen A$B", ""},
+        {"CR LF line ends, saved", bytes("Gegen A\r\nB\r\n"), false, {}, true, "Gegen A$B", enter, {},
+         satz("Gegen A$B"), "Gegen A$B", ""},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        QDir(ordner.path()).removeRecursively();
+        QDir().mkpath(ordner.path());
+        meldungen.clear();
+        f.anlegen();
+        const std::string vorher = zustand(benutzer);
+        const std::string ordnerVorher = zustand(ordner.filePath("Daten"));
+
+        Rechtsmitteleditor& e = editor(f.ohneVorgabe ? ordner.filePath("fehlt.txt") : mitgelieferteDatei());
+        e.umschalten(bereich, "", "");
+        EXPECT_EQ(meldungen, f.beimÖffnen);
+        ASSERT_EQ(e.istOffen(), f.öffnet);
+        const Druckbelehrung druck = e.datei().zumDrucken("", "");
+        EXPECT_EQ(druck.text, f.gedruckt);
+        EXPECT_EQ(druck.fehler, f.druckfehler);
+        if (f.öffnet) {
+            EXPECT_EQ(e.toPlainText(), f.gezeigt);
+            meldungen.clear();
+            QTest::keyClick(&e, f.taste);
+            EXPECT_EQ(meldungen, f.beimSchließen);
+            EXPECT_EQ(e.istOffen(), !f.beimSchließen.isEmpty()) << "a failed save keeps the editor open";
+        }
+        EXPECT_EQ(zustand(benutzer), f.danach.value_or(vorher));
+        if (!f.danach) {
+            EXPECT_EQ(zustand(ordner.filePath("Daten")), ordnerVorher);
+        }
+        entsperrer.reset();
+    }
+}
+
+TEST_F(Rechtsmitteltest, OpensTheUsersTextOrTheShippedOneWithoutPaddingAndWritesNothingUntilEnter) {
+    const std::string shipped = mitgelieferteBelehrung("", "");
+    const std::string ämter = mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln");
+    // clang-format off
+    // The user's file before the opening (nullptr: none); the letterhead; what the editor shows; the
+    // text typed at its end; the key that closes it; the bytes in the user's file afterwards.
+    const struct {
+        const char* name;
+        std::optional<std::string> eigener;
+        const char *kopf1, *kopf2;
+        std::string gezeigt, getippt;
+        Qt::Key taste;
+        std::string danach;
+    } fälle[] = {
+        {"first opening, Esc",               std::nullopt, "", "", shipped, "", Qt::Key_Escape, "<missing>"},
+        {"first opening, Enter",             std::nullopt, "", "", shipped, "", Qt::Key_Return, satz(shipped)},
+        {"the shipped text names the authority", std::nullopt, "Bundesverwaltungsamt", "50728 Köln", ämter, "",
+         Qt::Key_Return, satz(ämter)},
+        {"a blank user's file, Esc",         std::string(1000, ' '), "", "", shipped, "", Qt::Key_Escape, std::string(1000, ' ')},
+        {"leading blanks, short record",     "   Gegen meine Fassung.", "", "", "   Gegen meine Fassung.", "",
+         Qt::Key_Escape, "   Gegen meine Fassung."},
+        {"Enter right after opening",        "   Gegen meine Fassung.", "", "", "   Gegen meine Fassung.", "",
+         Qt::Key_Return, satz("   Gegen meine Fassung.")},
+        {"another first word is kept",       satz("Widerspruch ist zulässig."), "Amt", "", "Widerspruch ist zulässig.",
+         "", Qt::Key_Return, satz("Widerspruch ist zulässig.")},
+        {"Esc discards what was typed",      satz("Gegen alt"), "", "", "Gegen alt", " und neu", Qt::Key_Escape,
+         satz("Gegen alt")},
+        {"typed at the end, saved whole",    satz("Gegen alt"), "", "", "Gegen alt", " und neu", Qt::Key_Return,
+         satz("Gegen alt und neu")},
+        {"German letters typed",             satz("Gegen"), "", "", "Gegen", " äöüß", Qt::Key_Enter,
+         satz("Gegen äöüß")},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        QFile::remove(benutzer);
+        if (f.eigener) schreibeBytes(benutzer, *f.eigener);
+        Rechtsmitteleditor& e = editor();
+        e.umschalten(bereich, f.kopf1, f.kopf2);
+        ASSERT_TRUE(e.istOffen());
+        EXPECT_EQ(e.geometry(), bereich);
+        EXPECT_EQ(e.toPlainText(), QString::fromStdString(f.gezeigt));
+        EXPECT_EQ(zustand(benutzer), f.eigener.value_or("<missing>")) << "opening writes nothing";
+        QTest::keyClick(&e, Qt::Key_End, Qt::ControlModifier);
+        tippen(&e, QString::fromStdString(f.getippt));
+        QTest::keyClick(&e, f.taste);
+        EXPECT_FALSE(e.istOffen());
+        EXPECT_EQ(zustand(benutzer), f.danach);
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
+TEST_F(Rechtsmitteltest, TypingStopsAtThousandCharactersAndTheCountSaysWhatIsFree) {
+    const auto fuß = [](Rechtsmitteleditor& e) { return e.fußzeile()->text(); };
+    const QString tasten =
+        "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck";
+    // clang-format off
+    // Characters in the user's file; what is typed at the end (or pasted); the characters then, the
+    // free count and where the marking of the cut begins (-1: none).
+    const struct {
+        const char* name;
+        int vorher;
+        QString getippt;
+        bool einfügen;
+        int danach, frei, schnitt;
+    } fälle[] = {
+        {"ten typed, five fit",             995,  "abcdefghij", false, 1000, 0,    -1},
+        {"the last one fits",               999,  "a",          false, 1000, 0,    -1},
+        {"a pasted text cut to the rest",   990,  QString(20, u'y'), true, 1000, 0, -1},
+        {"a character beyond the BMP is one", 998, "\U0001F600\U0001F600\U0001F600", true, 1000, 0, -1},
+        {"a pasted line end counts once",   998,  "a\nb\nc",    true, 1000, 0,    -1},
+        {"nothing more into a long text",   1200, "a",          false, 1200, -200, 1000},
+        {"a short text has room",           9,    "abc",        false, 12,   988,  -1},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        schreibeBytes(benutzer, std::string(static_cast<std::size_t>(f.vorher), 'x'));
+        meldungen.clear();
+        Rechtsmitteleditor& e = editor();
+        e.umschalten(bereich, "", "");
+        ASSERT_TRUE(e.istOffen());
+        QTest::keyClick(&e, Qt::Key_End, Qt::ControlModifier);
+        if (f.einfügen) {
+            e.insertPlainText(f.getippt);
+        } else {
+            QTest::keyClicks(&e, f.getippt);
+        }
+        EXPECT_EQ(e.freieZeichen(), f.frei);
+        EXPECT_EQ(1000 - e.freieZeichen(), f.danach);
+        EXPECT_TRUE(e.toPlainText().startsWith(QString(f.vorher, u'x')))
+            << "typing never removes what was there";
+        EXPECT_EQ(fuß(e),
+                  (f.frei >= 0 ? QStringLiteral("Noch %1 von 1000 Zeichen frei.").arg(f.frei)
+                               : QStringLiteral("%1 Zeichen zu viel: Der rot markierte Rest fällt beim "
+                                                "Speichern weg.")
+                                     .arg(-f.frei)) +
+                      tasten);
+        const auto markiert = e.extraSelections();
+        ASSERT_EQ(markiert.size(), f.schnitt < 0 ? 0 : 1);
+        if (f.schnitt >= 0) {
+            EXPECT_EQ(markiert[0].cursor.selectionStart(), f.schnitt);
+            EXPECT_EQ(markiert[0].cursor.selectionEnd(), f.danach);
+        }
+        QTest::keyClick(&e, Qt::Key_Escape);
+    }
+}
+
+TEST_F(Rechtsmitteltest, DeletingInALongTextMovesTheCutAndEnterKeepsTheFirstThousand) {
+    const std::string text = "Gegen " + std::string(1194, 'x');
+    schreibeBytes(benutzer, text);
+    Rechtsmitteleditor& e = editor();
+    e.umschalten(bereich, "", "");
+    ASSERT_EQ(e.freieZeichen(), -200);
+    QTest::keyClick(&e, Qt::Key_Home, Qt::ControlModifier);
+    for (int i = 0; i < 6; ++i) QTest::keyClick(&e, Qt::Key_Delete);
+    EXPECT_EQ(e.freieZeichen(), -194);
+    ASSERT_EQ(e.extraSelections().size(), 1);
+    EXPECT_EQ(e.extraSelections()[0].cursor.selectionStart(), 1000);
+    QTest::keyClick(&e, Qt::Key_Return);
+    EXPECT_EQ(zustand(benutzer), std::string(1000, 'x'));
+}
+
+TEST_F(Rechtsmitteltest, AFailedSaveShowsTheReasonAndKeepsTheTypedTextAndTheOldFile) {
+    schreibeBytes(ordner.filePath("Daten"), "alt");  // a file where the folder of the user's file belongs
+    Rechtsmitteleditor& e = editor();
+    e.umschalten(bereich, "", "");
+    ASSERT_TRUE(e.istOffen());
+    e.setPlainText("Gegen getippt");
+    QTest::keyClick(&e, Qt::Key_Enter);
+    ASSERT_EQ(meldungen.size(), 1);
+    EXPECT_TRUE(meldungen[0].startsWith("Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: "));
+    EXPECT_TRUE(e.istOffen());
+    EXPECT_EQ(e.toPlainText(), "Gegen getippt");
+    EXPECT_EQ(zustand(ordner.filePath("Daten")), "alt");
+}
+
+TEST_F(Rechtsmitteltest, RBTextTwiceClosesWithoutSaving) {
+    schreibeBytes(benutzer, satz("Gegen alt"));
+    Rechtsmitteleditor& e = editor();
+    e.umschalten(bereich, "", "");
+    QTest::keyClicks(&e, "neu ");
+    e.umschalten(bereich, "", "");
+    EXPECT_FALSE(e.istOffen());
+    EXPECT_EQ(zustand(benutzer), satz("Gegen alt"));
+    e.umschalten(bereich, "", "");
+    EXPECT_EQ(e.toPlainText(), "Gegen alt") << "the next opening shows the file again";
+}
+
+}  // namespace
