@@ -4,7 +4,7 @@
 set -eu
 
 packages="
-  g++ cmake ninja-build clang-format
+  g++ cmake ninja-build clang-format clang-14 libclang-rt-14-dev
   qt6-base-dev qt6-translations-l10n libqt6svg6 libgl-dev
   fonts-liberation2
   libgtest-dev libbenchmark-dev

@@ -1,0 +1,445 @@
+#pragma once
+// The rules a case must keep, checked from outside after every action: by the property test of the core,
+// the fuzz harness of the case scripts and the monkey test of the window. Lengths and dates are recomputed
+// with the tests' own calendar (Kalendermodell.h), never with the program's date code.
+//
+// The rules in three groups:
+//   zustandPrüfen       after any action or event;
+//   enterRegelnPrüfen   after every Enter in a date field (the grade click replays one): the rows follow
+//                       their fields, and the BDA follows field 1 and the totals;
+//   auswertungPrüfen    while every field has been confirmed with Enter: the exceedance, the shares and
+//                       the spans are those of birth date, appointment and entry grade.
+// aktionPrüfen runs the groups that apply and checks what one action of a case script did.
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "Fall.h"
+#include "Kalendermodell.h"
+
+namespace fallregeln {
+
+using kalendermodell::Tag;
+
+// A broken rule: `regel` names it (the same name for the same rule, so that shrinking a failing case can
+// keep to it) and `was` tells what the case holds instead.
+struct Verstoß {
+    std::string regel;
+    std::string was;
+};
+using Verstöße = std::vector<Verstoß>;
+
+// One line of a case script (see tools/Fallskript.h).
+struct Aktion {
+    enum class Art { amt, datum, eingabe };
+    Art art = Art::datum;
+    int index = 0;
+    std::string text;
+
+    std::string skriptzeile() const {
+        switch (art) {
+            case Art::amt:
+                return "amt " + std::to_string(index);
+            case Art::datum:
+                return "datum " + std::to_string(index) + " " + text;
+            case Art::eingabe:
+                break;
+        }
+        return "eingabe " + std::to_string(index) + " " + text;
+    }
+};
+
+inline std::string alsText(const Zeitspanne& spanne) {
+    return std::to_string(spanne.jahre) + "/" + std::to_string(spanne.monate) + "/" +
+           std::to_string(spanne.tage) + " (J/M/T)";
+}
+
+// A complete text: no place left open. It may still name no real day.
+inline bool vollständig(std::string_view text) { return text.find('_') == std::string_view::npos; }
+
+// A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
+struct Zeitraumzeile {
+    int beginn, ende;
+    int spanneBeginn, spanneEnde;
+    bool ersterRahmen;
+    int rahmenzeile;  // 1..4 in its frame
+
+    explicit Zeitraumzeile(int k)
+        : beginn(2 * k + 1),
+          ende(2 * k + 2),
+          spanneBeginn(k <= 4 ? 20 : 22),
+          spanneEnde(k <= 4 ? 21 : 23),
+          ersterRahmen(k <= 4),
+          rahmenzeile(k <= 4 ? k : k - 4) {}
+
+    const Zeitspanne& länge(const Fall& fall) const {
+        return (ersterRahmen ? fall.rahmen1 : fall.rahmen2)[rahmenzeile];
+    }
+    bool rahmenSichtbar(const Fall& fall) const {
+        return ersterRahmen ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
+    }
+    bool hältZweiDaten(const Fall& fall) const {
+        return kalendermodell::lesen(fall.datum[beginn]) && kalendermodell::lesen(fall.datum[ende]);
+    }
+    // The length the row counts: the span of its dates when they and the frame's span are complete and
+    // span start <= start <= end <= span end; none otherwise.
+    std::optional<Zeitspanne> zählt(const Fall& fall) const {
+        const auto a = kalendermodell::lesen(fall.datum[beginn]);
+        const auto e = kalendermodell::lesen(fall.datum[ende]);
+        const auto sa = kalendermodell::lesen(fall.datum[spanneBeginn]);
+        const auto se = kalendermodell::lesen(fall.datum[spanneEnde]);
+        if (!a || !e || !sa || !se) return std::nullopt;
+        using kalendermodell::tagzahl;
+        if (tagzahl(*sa) > tagzahl(*a) || tagzahl(*a) > tagzahl(*e) || tagzahl(*e) > tagzahl(*se)) {
+            return std::nullopt;
+        }
+        return kalendermodell::dreißigTage(*a, *e);
+    }
+    std::string name() const {
+        return "Zeile " + std::to_string(ersterRahmen ? rahmenzeile : rahmenzeile + 4) + " (Datum " +
+               std::to_string(beginn) + "/" + std::to_string(ende) + ")";
+    }
+};
+
+inline Zeitspanne mitÜbertrag(Zeitspanne spanne) {
+    spanne.monate += spanne.tage / 30;
+    spanne.tage %= 30;
+    spanne.jahre += spanne.monate / 12;
+    spanne.monate %= 12;
+    return spanne;
+}
+
+// Characters of a description as the counter counts them: code points, without blanks at either end.
+inline int bedeutsameZeichen(std::string_view text) {
+    const auto anfang = text.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) return 0;
+    text = text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+    int zahl = 0;
+    for (char c : text) zahl += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    return zahl;
+}
+
+inline bool maskenform(std::string_view text) {
+    const char* z = text.data();
+    if (text.size() != 10 || z[2] != '/' || z[5] != '/') return false;
+    for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (z[stelle] != '_' && (z[stelle] < '0' || z[stelle] > '9')) return false;
+    }
+    return true;
+}
+
+// What a moved appointment says about a row of a shown frame that holds two dates but does not count.
+inline std::vector<std::string> außerhalbMeldungen(const Fall& fall) {
+    std::vector<std::string> meldungen;
+    for (int k = 1; k <= 8; ++k) {
+        const Zeitraumzeile z(k);
+        if (!z.rahmenSichtbar(fall) || !z.hältZweiDaten(fall) || z.zählt(fall)) continue;
+        meldungen.push_back("Der Zeitraum vom " + fall.datum[z.beginn] + " bis " + fall.datum[z.ende] +
+                            " liegt außerhalb der Zeitspanne vom " + fall.datum[z.spanneBeginn] + " bis " +
+                            fall.datum[z.spanneEnde] + " und wird nicht angerechnet.");
+    }
+    return meldungen;
+}
+
+inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
+    const auto melden = [&](const char* regel, std::string was) {
+        verstöße.push_back({regel, std::move(was)});
+    };
+
+    for (int i = 0; i < Feld::anzahl; ++i) {
+        if (!maskenform(fall.datum[i])) {
+            melden("Datumsfelder in Maskenform",
+                   "Datum(" + std::to_string(i) + ") = \"" + fall.datum[i] + "\"");
+        }
+    }
+
+    const std::string& bda = fall.datum[Feld::bda];
+    if (bda != leeresDatum &&
+        !(bda.size() == 10 && bda.compare(0, 3, "01/") == 0 && kalendermodell::lesen(bda))) {
+        melden("Feld 19 leer oder 01/mm/jjjj", bda);
+    }
+
+    const auto nichtNegativ = [&](const Zeitspanne& spanne, const char* wo, int zeile = -1) {
+        if (spanne.tage < 0 || spanne.monate < 0 || spanne.jahre < 0) {
+            melden("keine negative Zahl", std::string(wo) +
+                                              (zeile >= 0 ? " Zeile " + std::to_string(zeile) : "") + " = " +
+                                              alsText(spanne));
+        }
+    };
+    nichtNegativ(fall.überschritten, "Überschreitung");
+    nichtNegativ(fall.gesamt, "Gesamtverschiebung");
+    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
+        nichtNegativ(fall.rahmen1[zeile], "SSFrame1", zeile);
+        nichtNegativ(fall.rahmen2[zeile], "SSFrame2", zeile);
+    }
+
+    for (const Rahmenzeilen* rahmen : {&fall.rahmen1, &fall.rahmen2}) {
+        Zeitspanne summe;
+        for (int zeile = 1; zeile <= 4; ++zeile) {
+            summe = {summe.tage + (*rahmen)[zeile].tage, summe.monate + (*rahmen)[zeile].monate,
+                     summe.jahre + (*rahmen)[zeile].jahre};
+        }
+        const char* name = rahmen == &fall.rahmen1 ? "SSFrame1" : "SSFrame2";
+        if (mitÜbertrag(summe) != (*rahmen)[5]) {
+            melden("Summen", std::string(name) + " Zeile 5 = " + alsText((*rahmen)[5]) +
+                                 ", Zeilen 1 bis 4 ergeben " + alsText(mitÜbertrag(summe)));
+        }
+    }
+    const Zeitspanne verschiebungen = mitÜbertrag({fall.rahmen1[7].tage + fall.rahmen2[7].tage,
+                                                   fall.rahmen1[7].monate + fall.rahmen2[7].monate,
+                                                   fall.rahmen1[7].jahre + fall.rahmen2[7].jahre});
+    if (verschiebungen != fall.gesamt) {
+        melden("Summen", "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " +
+                             alsText(verschiebungen));
+    }
+
+    // A hidden frame counts nothing: its share and so its postponement are 0.
+    const auto verborgen = [&](bool sichtbar, const Rahmenzeilen& rahmen, const char* name) {
+        if (!sichtbar && (rahmen[0] != Zeitspanne{} || rahmen[7] != Zeitspanne{})) {
+            melden("verborgener Rahmen zählt nichts", std::string(name) + " Zeile 0 = " + alsText(rahmen[0]) +
+                                                          ", Zeile 7 = " + alsText(rahmen[7]));
+        }
+    };
+    verborgen(fall.rahmen1Sichtbar, fall.rahmen1, "SSFrame1");
+    verborgen(fall.rahmen2Sichtbar, fall.rahmen2, "SSFrame2");
+
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);
+        if (frei < 0 || frei > 60) {
+            melden("Zähler 0 bis 60", "Zähler(" + std::to_string(i) + ") = " + std::to_string(frei));
+        }
+    }
+}
+
+inline void enterRegelnPrüfen(const Fall& fall, Verstöße& verstöße) {
+    for (int k = 1; k <= 8; ++k) {
+        const Zeitraumzeile z(k);
+        if (!z.rahmenSichtbar(fall)) continue;
+        const Zeitspanne soll = z.zählt(fall).value_or(Zeitspanne{});
+        if (z.länge(fall) != soll) {
+            verstöße.push_back({"Zeile folgt ihren Feldern",
+                                z.name() + " " + fall.datum[z.beginn] + " bis " + fall.datum[z.ende] +
+                                    " in " + fall.datum[z.spanneBeginn] + " bis " + fall.datum[z.spanneEnde] +
+                                    ": zeigt " + alsText(z.länge(fall)) + ", soll " + alsText(soll)});
+        }
+    }
+
+    // The BDA is the regular BDA moved by the total's months and years; no BDA without a regular one.
+    const auto regelBDA = kalendermodell::lesen(fall.datum[Feld::regelBDA]);
+    std::string soll(leeresDatum);
+    if (regelBDA) {
+        const int monate = regelBDA->monat - 1 + fall.gesamt.monate;
+        soll = kalendermodell::text({regelBDA->jahr + fall.gesamt.jahre + monate / 12, monate % 12 + 1, 1});
+    }
+    if (fall.datum[Feld::bda] != soll) {
+        verstöße.push_back({"BDA aus Regel-BDA und Verschiebung",
+                            "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " +
+                                alsText(fall.gesamt) + ": Feld 19 = " + fall.datum[Feld::bda] + ", soll " +
+                                soll});
+    }
+    const auto bda = kalendermodell::lesen(fall.datum[Feld::bda]);
+    if (regelBDA && bda && bda->jahr * 12 + bda->monat < regelBDA->jahr * 12 + regelBDA->monat) {
+        verstöße.push_back(
+            {"BDA nicht vor dem Regel-BDA", fall.datum[Feld::bda] + " vor " + fall.datum[Feld::regelBDA]});
+    }
+    const std::string tafel = bda ? fall.datum[Feld::bda] + "." : "";
+    if (fall.bdaDatum != tafel) {
+        verstöße.push_back(
+            {"BDADatum zeigt Feld 19", "\"" + fall.bdaDatum + "\", Feld 19 = " + fall.datum[Feld::bda]});
+    }
+}
+
+// `spannen`: the span fields are the evaluation's (no script wrote them since).
+inline void auswertungPrüfen(const Fall& fall, bool spannen, Verstöße& verstöße) {
+    using namespace kalendermodell;
+    const auto geburt = lesen(fall.datum[Feld::geburtstag]);
+    const auto ernennung = lesen(fall.datum[Feld::ernennung]);
+    // On which day a birthday of 29 February falls in a common year is the program's choice.
+    if (!geburt || !ernennung || (geburt->monat == 2 && geburt->tag == 29)) return;
+    const auto melden = [&](const char* regel, std::string was) {
+        verstöße.push_back({regel, "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
+                                       ", Eingangsamt " + std::to_string(fall.amtswahl) + ": " +
+                                       std::move(was)});
+    };
+    const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
+
+    const int lebensjahre = fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35;
+    const Tag stichtag = geburtstag(lebensjahre);
+    const Tag vorErnennung = tagDavor(*ernennung);
+    const bool danach = tagzahl(*ernennung) > tagzahl(stichtag);
+    const Zeitspanne überschritten = danach ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
+    if (fall.überschritten != überschritten) {
+        melden("Überschreitung", "zeigt " + alsText(fall.überschritten) + ", soll " + alsText(überschritten) +
+                                     " vom " + text(stichtag) + " bis " + text(vorErnennung));
+    }
+
+    const auto spanne = [&](int feld, const Tag& soll) {
+        if (spannen && fall.datum[feld] != text(soll)) {
+            melden("Zeitspannen",
+                   "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " + text(soll));
+        }
+    };
+    const auto anteil = [&](const char* rahmen, const Zeitspanne& ist, const Zeitspanne& soll) {
+        if (ist != soll)
+            melden("Anteile", std::string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " + alsText(soll));
+    };
+    const auto sichtbar = [&](const char* rahmen, bool ist, bool soll) {
+        if (ist != soll) melden("Anteile", std::string(rahmen) + (soll ? " verborgen" : " gezeigt"));
+    };
+
+    if (fall.amtswahl == 0) {
+        const bool zweiterRahmen = überschritten.jahre >= 4;
+        sichtbar("SSFrame1", fall.rahmen1Sichtbar, true);
+        sichtbar("SSFrame2", fall.rahmen2Sichtbar, zweiterRahmen);
+        anteil("SSFrame1", fall.rahmen1[0], zweiterRahmen ? Zeitspanne{0, 0, 4} : überschritten);
+        if (zweiterRahmen) {
+            anteil("SSFrame2", fall.rahmen2[0],
+                   {überschritten.tage, überschritten.monate, überschritten.jahre - 4});
+        }
+        const Tag geburtstag35 = geburtstag(35);
+        spanne(Feld::viertelBeginn, stichtag);
+        spanne(Feld::viertelEnde,
+               tagzahl(geburtstag35) <= tagzahl(*ernennung) ? tagDavor(geburtstag35) : vorErnennung);
+        spanne(Feld::hälfteBeginn, geburtstag35);
+    } else {
+        const bool zweiterRahmen = danach || fall.amtswahl != 3;
+        sichtbar("SSFrame1", fall.rahmen1Sichtbar, false);
+        sichtbar("SSFrame2", fall.rahmen2Sichtbar, zweiterRahmen);
+        if (zweiterRahmen) anteil("SSFrame2", fall.rahmen2[0], überschritten);
+        spanne(Feld::hälfteBeginn, stichtag);
+    }
+    spanne(Feld::hälfteEnde, vorErnennung);
+}
+
+// The first member in which two cases differ, or "" when they agree.
+inline std::string unterschied(const Fall& a, const Fall& b) {
+    for (int i = 0; i < Feld::anzahl; ++i) {
+        if (a.datum[i] != b.datum[i])
+            return "Datum(" + std::to_string(i) + ") " + a.datum[i] + " -> " + b.datum[i];
+        if (a.tagnummer[i] != b.tagnummer[i]) return "Tagnummer(" + std::to_string(i) + ")";
+    }
+    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
+        if (a.rahmen1[zeile] != b.rahmen1[zeile]) return "SSFrame1 Zeile " + std::to_string(zeile);
+        if (a.rahmen2[zeile] != b.rahmen2[zeile]) return "SSFrame2 Zeile " + std::to_string(zeile);
+    }
+    for (int i = 0; i < anzahlEingaben; ++i) {
+        if (a.eingabe[i] != b.eingabe[i]) return "Eingabe(" + std::to_string(i) + ")";
+    }
+    if (a.überschritten != b.überschritten) return "Überschreitung";
+    if (a.gesamt != b.gesamt) return "Gesamtverschiebung";
+    if (a.rahmen1Sichtbar != b.rahmen1Sichtbar || a.rahmen2Sichtbar != b.rahmen2Sichtbar)
+        return "Rahmen gezeigt";
+    if (a.bdaDatum != b.bdaDatum) return "BDADatum";
+    if (a.amtswahl != b.amtswahl)
+        return "Amtswahl " + std::to_string(a.amtswahl) + " -> " + std::to_string(b.amtswahl);
+    if (a.lebensjahr != b.lebensjahr) return "Lebensjahr";
+    if (a.paragraph != b.paragraph) return "Paragraph";
+    if (a.titel != b.titel) return "Titel";
+    if (a.text3 != b.text3) return "Text(3)";
+    if (a.label10 != b.label10) return "Label10";
+    if (a.name != b.name) return "Name";
+    return "";
+}
+
+// What the checks remember between the actions of one case.
+struct Verlauf {
+    bool spannenVonHand = false;  // a script wrote into the span fields 20 to 23 since the last evaluation
+};
+
+// Checks one action of a case: `vorher` and `nachher` are the case around it, `meldungen` the messages it
+// showed, `fokus` where it left the focus ("Datum(2)", "" for nowhere). Without `aktion` (a script line
+// that is no action on the case) only the state is checked.
+inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fall& vorher, const Fall& nachher,
+                             const std::vector<std::string>& meldungen, const std::string& fokus) {
+    Verstöße verstöße;
+    const auto melden = [&](const char* regel, std::string was) {
+        verstöße.push_back({regel, std::move(was)});
+    };
+    const auto meldungenSind = [&](const char* regel, const std::vector<std::string>& soll) {
+        if (meldungen == soll) return;
+        std::string was = "Meldungen:";
+        for (const auto& m : meldungen) was += " \"" + m + "\"";
+        was += "; soll:";
+        for (const auto& m : soll) was += " \"" + m + "\"";
+        melden(regel, was);
+    };
+
+    zustandPrüfen(nachher, verstöße);
+    for (const auto& meldung : meldungen) {
+        if (meldung.find('_') != std::string::npos)
+            melden("keine Meldung mit unvollständigem Datum", meldung);
+    }
+    if (aktion && aktion->art == Aktion::Art::datum && aktion->index >= Feld::viertelBeginn &&
+        aktion->index <= Feld::hälfteEnde) {
+        verlauf.spannenVonHand = true;
+    }
+
+    const bool amtswechsel = aktion && aktion->art == Aktion::Art::amt && aktion->index < 4;
+    if (aktion && aktion->art == Aktion::Art::amt && aktion->index == 4) {
+        if (const std::string was = unterschied(vorher, nachher); !was.empty()) {
+            melden("Eingangsamt 4 ändert nichts", was);
+        }
+        meldungenSind("Eingangsamt 4 ändert nichts", {"in Vorbereitung"});
+    } else if (aktion && (aktion->art == Aktion::Art::datum || amtswechsel)) {
+        // The grade click replays Enter in the appointment field.
+        const int feld = amtswechsel ? Feld::ernennung : aktion->index;
+        const std::string& text = amtswechsel ? vorher.datum[Feld::ernennung] : aktion->text;
+        enterRegelnPrüfen(nachher, verstöße);
+
+        const auto sonstUnverändert = [&](const char* regel) {
+            for (int i = 0; i < Feld::anzahl; ++i) {
+                if (i != feld && i != Feld::bda && vorher.datum[i] != nachher.datum[i]) {
+                    melden(regel,
+                           "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
+                }
+            }
+            for (int i = 0; i < anzahlEingaben; ++i) {
+                if (vorher.eingabe[i] != nachher.eingabe[i])
+                    melden(regel, "Eingabe(" + std::to_string(i) + ") geändert");
+            }
+        };
+
+        const auto datum = kalendermodell::lesen(text);
+        const bool zulässig = datum && datum->jahr >= 1930 && datum->jahr <= 2040;
+        if (!vollständig(text) && feld != Feld::geburtstag) {
+            meldungenSind("unvollständige Eingabe still", {});
+            sonstUnverändert("unvollständige Eingabe still");
+        } else if (vollständig(text) && !zulässig && feld <= 18) {
+            if (meldungen.size() != 1) meldungenSind("ungültiges Datum abgewiesen", {"(eine Meldung)"});
+            if (nachher.datum[feld] != leeresDatum)
+                melden("ungültiges Datum abgewiesen",
+                       "Datum(" + std::to_string(feld) + ") = " + nachher.datum[feld]);
+        } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
+            const bool ohneGeburtstag = !kalendermodell::lesen(vorher.datum[Feld::geburtstag]);
+            const bool ohneErnennung =
+                feld != Feld::ernennung && !kalendermodell::lesen(vorher.datum[Feld::ernennung]);
+            if (ohneGeburtstag || ohneErnennung) {
+                const char* regel = "erst Geburtstag und Ernennung";
+                meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
+                                                     : "Bitte zuerst den Tag der Ernennung eingeben."});
+                if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
+                    melden(regel, "Datum(" + std::to_string(feld) + ") = " + nachher.datum[feld] +
+                                      ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
+                }
+                const std::string fokusSoll = ohneGeburtstag ? "Datum(0)" : "Datum(2)";
+                if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
+                sonstUnverändert(regel);
+            } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
+                verlauf.spannenVonHand = false;
+                meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
+                for (int i = 3; i <= 18; ++i) {
+                    if (vorher.datum[i] != nachher.datum[i]) {
+                        melden("Auswertung entfernt nichts", "Datum(" + std::to_string(i) + ") " +
+                                                                 vorher.datum[i] + " -> " + nachher.datum[i]);
+                    }
+                }
+            }
+        }
+    }
+    auswertungPrüfen(nachher, !verlauf.spannenVonHand, verstöße);
+    return verstöße;
+}
+
+}  // namespace fallregeln

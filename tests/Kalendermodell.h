@@ -1,0 +1,105 @@
+#pragma once
+// The tests' own calendar, written from the reckoning rules rather than from the program's date code, so
+// that the program's dates can be checked against it: real calendar days (Gregorian calendar) and the
+// 30-day reckoning of a span with both end days counted.
+
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "Zeitspanne.h"
+
+namespace kalendermodell {
+
+struct Tag {
+    int jahr = 0;
+    int monat = 0;
+    int tag = 0;
+};
+
+inline bool schaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
+
+inline int monatslänge(int jahr, int monat) {
+    constexpr int längen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    return monat == 2 && schaltjahr(jahr) ? 29 : längen[monat - 1];
+}
+
+// The day a text "dd/mm/yyyy" names (the separators are not read); none when a digit is missing or the
+// day does not exist.
+inline std::optional<Tag> lesen(std::string_view text) {
+    if (text.size() != 10) return std::nullopt;
+    const char* z = text.data();
+    int ziffern[8];
+    int n = 0;
+    for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        if (z[stelle] < '0' || z[stelle] > '9') return std::nullopt;
+        ziffern[n++] = z[stelle] - '0';
+    }
+    const Tag tag{ziffern[4] * 1000 + ziffern[5] * 100 + ziffern[6] * 10 + ziffern[7],
+                  ziffern[2] * 10 + ziffern[3], ziffern[0] * 10 + ziffern[1]};
+    if (tag.monat < 1 || tag.monat > 12 || tag.tag < 1 || tag.tag > monatslänge(tag.jahr, tag.monat)) {
+        return std::nullopt;
+    }
+    return tag;
+}
+
+inline std::string text(Tag tag) {
+    char puffer[32];
+    std::snprintf(puffer, sizeof puffer, "%02d/%02d/%04d", tag.tag, tag.monat, tag.jahr);
+    return puffer;
+}
+
+// Days counted from 1 January of the year -399: every year from there on gives a positive count. The
+// leap days before a year are those of the 400-year rule, counted over the years since -399 (the shift by
+// 400 years keeps every year's leap status). Only differences of two counts mean anything.
+inline long tagzahl(Tag tag) {
+    constexpr int vorDemMonat[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
+    const long jahre = tag.jahr + 399L;
+    return 365 * jahre + jahre / 4 - jahre / 100 + jahre / 400 + vorDemMonat[tag.monat - 1] +
+           (tag.monat > 2 && schaltjahr(tag.jahr) ? 1 : 0) + tag.tag;
+}
+
+inline Tag ausTagzahl(long zahl) {
+    Tag tag{static_cast<int>(zahl / 365.2425) - 400, 1, 1};
+    while (tagzahl({tag.jahr + 1, 1, 1}) <= zahl) ++tag.jahr;
+    while (tagzahl({tag.jahr, 1, 1}) > zahl) --tag.jahr;
+    while (tag.monat < 12 && tagzahl({tag.jahr, tag.monat + 1, 1}) <= zahl) ++tag.monat;
+    tag.tag = static_cast<int>(zahl - tagzahl({tag.jahr, tag.monat, 1})) + 1;
+    return tag;
+}
+
+// Calendar days from `von` to `bis`, negative when `bis` lies earlier.
+inline long kalendertage(Tag von, Tag bis) { return tagzahl(bis) - tagzahl(von); }
+
+inline Tag tagDavor(Tag tag) { return ausTagzahl(tagzahl(tag) - 1); }
+inline Tag tagDanach(Tag tag) { return ausTagzahl(tagzahl(tag) + 1); }
+
+// The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning. Both dates
+// become counts of 30-day days: the start from its own day (so a 31st is the 1st of the next month), the
+// end up to its day, where the 31st and the last day of February count as the 30th. February's last day
+// is the 29th in the years divisible by 4 and the 28th in the others (1900 and 2100 are leap years here).
+//   28/02/2001 .. 15/03/2001: 2 x 30 + 15 - (1 x 30 + 28) + 1 = 18 days
+//   31/01/2001 .. 31/03/2001: 2 x 30 + 30 - (0 x 30 + 31) + 1 = 60 days = 2 months
+// A span from the last day of February to day 28 or 29 of a later month keeps its 31 or 32 days
+// uncarried: 28/02/2001 .. 29/03/2001 is 32 days, not 1 month 2 days.
+inline Zeitspanne dreißigTage(Tag anfang, Tag ende) {
+    const auto letzterFebruartag = [](int jahr) { return jahr % 4 == 0 ? 29 : 28; };
+    const bool aufDenDreißigsten =
+        ende.tag == 31 || (ende.monat == 2 && ende.tag == letzterFebruartag(ende.jahr));
+    const int endtag = aufDenDreißigsten ? 30 : ende.tag;
+    const long von = 360L * anfang.jahr + 30 * (anfang.monat - 1) + anfang.tag;
+    const long bis = 360L * ende.jahr + 30 * (ende.monat - 1) + endtag;
+    const int tage = static_cast<int>(bis - von + 1);
+
+    const int februarrest =
+        anfang.monat == 2 && anfang.tag == letzterFebruartag(anfang.jahr) ? 30 - anfang.tag : 0;
+    if (februarrest > 0 && endtag < 30 && endtag + februarrest >= 30) {
+        const int übrig = endtag + 1 + februarrest;
+        const int ganzeMonate = (tage - übrig) / 30;
+        return {übrig, ganzeMonate % 12, ganzeMonate / 12};
+    }
+    return {tage % 30, (tage / 30) % 12, tage / 360};
+}
+
+}  // namespace kalendermodell

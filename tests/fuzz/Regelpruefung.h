@@ -1,0 +1,10 @@
+#pragma once
+// The case rules of Fallregeln.h, reached through a file compiled without coverage (regelpruefung.cpp).
+
+#include "Fallregeln.h"
+
+fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallregeln::Aktion* aktion,
+                                  const Fall& vorher, const Fall& nachher,
+                                  const std::vector<std::string>& meldungen, const std::string& fokus);
+
+std::string fallunterschied(const Fall& a, const Fall& b);

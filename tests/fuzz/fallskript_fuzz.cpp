@@ -1,0 +1,101 @@
+// libFuzzer: a case script read and replayed line by line through the driver, the case rules of
+// Fallregeln.h checked after every line. A line the reader refuses must leave the case as it was.
+// A broken rule prints the script up to that line and aborts.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <string_view>
+
+#include "Fallskript.h"
+#include "Regelpruefung.h"
+
+namespace {
+
+std::string nächstesWort(std::string_view& rest) {
+    const auto anfang = rest.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) {
+        rest = {};
+        return {};
+    }
+    rest.remove_prefix(anfang);
+    const auto ende = std::min(rest.find(' '), rest.size());
+    std::string wort(rest.substr(0, ende));
+    rest.remove_prefix(ende);
+    return wort;
+}
+
+std::optional<int> nummer(const std::string& wort, int anzahl) {
+    if (wort.empty() || wort.size() > 3) return std::nullopt;
+    int wert = 0;
+    for (char c : wort) {
+        if (c < '0' || c > '9') return std::nullopt;
+        wert = wert * 10 + (c - '0');
+    }
+    if (wert >= anzahl) return std::nullopt;
+    return wert;
+}
+
+// The action a line the reader took stands for; none for names, comments and blank lines.
+std::optional<fallregeln::Aktion> aktion(std::string_view zeile) {
+    using fallregeln::Aktion;
+    if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+    const std::string befehl = nächstesWort(zeile);
+    if (befehl == "amt") {
+        if (const auto index = nummer(nächstesWort(zeile), 5)) return Aktion{Aktion::Art::amt, *index, ""};
+    } else if (befehl == "datum") {
+        if (const auto index = nummer(nächstesWort(zeile), Feld::anzahl)) {
+            return Aktion{Aktion::Art::datum, *index, nächstesWort(zeile)};
+        }
+    } else if (befehl == "eingabe") {
+        if (const auto index = nummer(nächstesWort(zeile), anzahlEingaben)) {
+            return Aktion{Aktion::Art::eingabe, *index, std::string(zeile)};
+        }
+    }
+    return std::nullopt;
+}
+
+[[noreturn]] void gebrochen(const std::string& skript, const std::string& regel, const std::string& was) {
+    std::fprintf(stderr, "Regel \"%s\" gebrochen: %s\nbda-fall-Skript:\n%s\n", regel.c_str(), was.c_str(),
+                 skript.c_str());
+    std::abort();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t größe) {
+    // Longer scripts add time, not cases.
+    if (größe > 4000) return 0;
+    const std::string_view eingabe(reinterpret_cast<const char*>(daten), größe);
+    Fallskript skript;
+    fallregeln::Verlauf verlauf;
+    std::string gespielt;
+    for (std::size_t anfang = 0; anfang < eingabe.size();) {
+        const std::size_t ende = std::min(eingabe.find('\n', anfang), eingabe.size());
+        const std::string zeile(eingabe.substr(anfang, ende - anfang));
+        anfang = ende + 1;
+
+        const Fall vorher = skript.fall();
+        const std::size_t meldungenVorher = skript.meldungen().size();
+        std::istringstream strom(zeile);
+        try {
+            skript.abspielen(strom);
+        } catch (const Skriptfehler&) {
+            if (const std::string was = fallunterschied(vorher, skript.fall()); !was.empty()) {
+                gebrochen(gespielt + zeile, "abgewiesene Zeile ändert nichts", was);
+            }
+            continue;
+        }
+        gespielt += zeile + "\n";
+        const std::vector<std::string> meldungen(
+            skript.meldungen().begin() + static_cast<long>(meldungenVorher), skript.meldungen().end());
+        const auto gelesen = aktion(zeile);
+        const auto verstöße = regelnPrüfen(verlauf, gelesen ? &*gelesen : nullptr, vorher, skript.fall(),
+                                           meldungen, skript.fokus());
+        if (!verstöße.empty()) gebrochen(gespielt, verstöße.front().regel, verstöße.front().was);
+    }
+    return 0;
+}
