@@ -132,7 +132,7 @@ class Affentest : public Fenstertest {
             const bool calendarButton =
                 qobject_cast<QToolButton*>(w) && qobject_cast<Datumsfeld*>(w->parentWidget());
             if (name.startsWith("Datum_") || name.startsWith("Eingabe_") || name.startsWith("Eingangsamt_") ||
-                name == "Grundgehälter" || name == "BDADatum" || name.startsWith("Tag1_") || calendarButton) {
+                name == "BDADatum" || name.startsWith("Tag1_") || calendarButton) {
                 ziele.push_back(w);
             }
         }
