@@ -7,17 +7,15 @@
 
 std::optional<std::string> briefdatumAusText(std::string_view datumstext, std::string& fehler) {
     if (getrimmt(datumstext).empty() || istLeer(datumstext)) return std::string();
-    using std::chrono::sys_days;
     const auto datum = datumAusText(datumstext);
-    if (datum && sys_days{*datum} >= sys_days{erstesZulässigesDatum} &&
-        sys_days{*datum} <= sys_days{letztesZulässigesDatum}) {
+    if (datum && zulässig(*datum)) {
         std::string text(datumstext);
         text[2] = text[5] = '.';
         return text;
     }
-    fehler = "Das Bescheiddatum „" + std::string(datumstext) +
-             "“ ist kein gültiges Datum vom 01/01/1930 bis 31/12/2040. Bitte ein solches Datum eingeben oder "
-             "das Feld leeren (dann gilt das heutige Datum).";
+    fehler = "Das Bescheiddatum „" + std::string(datumstext) + "“ ist kein gültiges Datum vom " +
+             zulässigerBereich() +
+             ". Bitte ein solches Datum eingeben oder das Feld leeren (dann gilt das heutige Datum).";
     return std::nullopt;
 }
 
@@ -36,7 +34,8 @@ std::optional<int> bezugsjahrAusText(std::string_view text, std::string& fehler)
         const int wert = ziffernwert(jahr, 1, 4);
         if (wert >= erstesBezugsjahr && wert <= letztesBezugsjahr) return wert;
     }
-    fehler = "Das Bezugsjahr „" + std::string(jahr) +
-             "“ ist kein Jahr von 1930 bis 2040. Bitte ein solches Jahr eingeben oder das Feld leeren.";
+    fehler = "Das Bezugsjahr „" + std::string(jahr) + "“ ist kein Jahr von " +
+             std::to_string(erstesBezugsjahr) + " bis " + std::to_string(letztesBezugsjahr) +
+             ". Bitte ein solches Jahr eingeben oder das Feld leeren.";
     return std::nullopt;
 }

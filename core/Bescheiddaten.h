@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 
+#include "Datumstext.h"
 #include "FesterText.h"
 
 struct Bescheiddaten {
@@ -24,8 +25,9 @@ struct Bescheiddaten {
     FesterText<30> unterschrift2;     // printed under "Festgestellt:" when not blank
 };
 
-inline constexpr int erstesBezugsjahr = 1930;
-inline constexpr int letztesBezugsjahr = 2040;
+// The years of the dates the fields accept.
+inline constexpr int erstesBezugsjahr = static_cast<int>(erstesZulässigesDatum.year());
+inline constexpr int letztesBezugsjahr = static_cast<int>(letztesZulässigesDatum.year());
 
 // The salutation codes a notice knows; blank is "no salutation".
 inline bool istAnredecode(std::string_view code) {

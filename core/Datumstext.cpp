@@ -34,6 +34,15 @@ std::string textAusDatum(year_month_day datum) {
     return text;
 }
 
+bool zulässig(year_month_day datum) {
+    return sys_days{datum} >= sys_days{erstesZulässigesDatum} &&
+           sys_days{datum} <= sys_days{letztesZulässigesDatum};
+}
+
+std::string zulässigerBereich() {
+    return textAusDatum(erstesZulässigesDatum) + " bis " + textAusDatum(letztesZulässigesDatum);
+}
+
 std::optional<std::string> datumsfehler(std::string_view datumstext) {
     if (datumstext.find('_') != std::string_view::npos) return std::nullopt;
     const auto datum = datumAusText(datumstext);

@@ -15,6 +15,12 @@ inline constexpr std::chrono::year_month_day erstesZulässigesDatum{std::chrono:
 inline constexpr std::chrono::year_month_day letztesZulässigesDatum{
     std::chrono::year{2040}, std::chrono::December, std::chrono::day{31}};
 
+// Whether `datum` lies in 01/01/1930..31/12/2040.
+bool zulässig(std::chrono::year_month_day datum);
+
+// The permitted range as messages name it: "01/01/1930 bis 31/12/2040".
+std::string zulässigerBereich();
+
 // The number the leading digits at character `von` (counted from 1) spell, over at most `länge`
 // characters; 0 when the place holds no digit ("__" reads 0, "7_" reads 7).
 int ziffernwert(std::string_view text, std::size_t von, std::size_t länge);

@@ -98,9 +98,7 @@ Bescheiddialog::Bescheiddialog(const Bescheiddaten& daten, const QString& name, 
     bescheiddatum_->datumstextSetzen(
         QString::fromStdString(datumstextAusBriefdatum(daten.bescheiddatum.text())));
     // Enter in the date field accepts the dialog, as in every other field.
-    connect(bescheiddatum_, &Datumsfeld::tastendruck, this, [this](int zeichen) {
-        if (zeichen == 13) accept();
-    });
+    connect(bescheiddatum_, &Datumsfeld::enterGedrueckt, this, &QDialog::accept);
     zeileAnfügen(bescheid, QStringLiteral("&Bescheiddatum:"), bescheiddatum_,
                  new QLabel(QStringLiteral("leer: heutiges Datum")));
     bezugsjahr_ = new QLineEdit(daten.bezugsjahr ? QString::number(daten.bezugsjahr) : QString());

@@ -12,8 +12,13 @@ namespace {
 
 const QString eingabemaske = QStringLiteral("99/99/9999;_");
 const QString datumsformat = QStringLiteral("dd/MM/yyyy");
-const QDate erstesDatum(1930, 1, 1);
-const QDate letztesDatum(2040, 12, 31);
+QDate qdatum(std::chrono::year_month_day datum) {
+    return QDate(static_cast<int>(datum.year()), static_cast<int>(static_cast<unsigned>(datum.month())),
+                 static_cast<int>(static_cast<unsigned>(datum.day())));
+}
+// The calendar offers the dates the fields accept.
+const QDate erstesDatum = qdatum(erstesZulässigesDatum);
+const QDate letztesDatum = qdatum(letztesZulässigesDatum);
 const QString leererText = QString::fromUtf8(leeresDatum.data(), static_cast<qsizetype>(leeresDatum.size()));
 
 }  // namespace
@@ -88,12 +93,11 @@ void Datumsfeld::keyPressEvent(QKeyEvent* ereignis) {
         case Qt::Key_Enter:
             // Enter belongs to the window's driver; the line edit itself has nothing to do with it.
             ereignis->accept();
-            Q_EMIT tastendruck(13);
+            Q_EMIT enterGedrueckt();
             return;
         default:
             break;
     }
-    if (!ereignis->text().isEmpty()) Q_EMIT tastendruck(ereignis->text().at(0).unicode());
     QLineEdit::keyPressEvent(ereignis);
 }
 
@@ -134,7 +138,7 @@ void Datumsfeld::datumEinsetzen(QDate datum) {
 // As if the clerk had typed the date and pressed Enter: the driver checks it and moves the focus on.
 void Datumsfeld::kalenderGewaehlt(QDate datum) {
     datumEinsetzen(datum);
-    Q_EMIT tastendruck(13);
+    Q_EMIT enterGedrueckt();
 }
 
 void Datumsfeld::knopfAnordnen() {

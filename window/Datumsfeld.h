@@ -36,8 +36,8 @@ class Datumsfeld : public QLineEdit {
     Kalender* kalender() const { return kalender_; }
 
    Q_SIGNALS:
-    // A key with a character code was pressed, before the character reaches the field.
-    void tastendruck(int zeichen);
+    // Enter was pressed in the field (or a date taken from the calendar): the driver's turn.
+    void enterGedrueckt();
     // The user changed the text: typing, the calendar, F2 or F3.
     void bearbeitet();
 

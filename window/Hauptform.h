@@ -82,7 +82,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     // HauptformEreignisse.cpp
     void verbinden();
     QDate kalenderanfang(int index) const;
-    void datumTaste(int index, int zeichen);
+    void datumEnter(int index);
     void eingabeBearbeitet(int index);
     void hilfeGeklickt();
     void hilfeZeigen();

@@ -11,7 +11,7 @@
 void Hauptform::verbinden() {
     for (int i = 0; i < Feld::anzahl; ++i) {
         Datumsfeld* feld = datum_[i];
-        connect(feld, &Datumsfeld::tastendruck, this, [this, i](int zeichen) { datumTaste(i, zeichen); });
+        connect(feld, &Datumsfeld::enterGedrueckt, this, [this, i] { datumEnter(i); });
         connect(feld, &Datumsfeld::bearbeitet, this,
                 [this, i, feld] { fall_.datum[i] = feld->datumstext().toStdString(); });
         feld->anfangsdatumSetzen([this, i] { return kalenderanfang(i); });
@@ -49,8 +49,7 @@ QDate Hauptform::kalenderanfang(int index) const {
     return datum_[spanne]->wert().value_or(heute);
 }
 
-void Hauptform::datumTaste(int index, int zeichen) {
-    if (zeichen != 13) return;
+void Hauptform::datumEnter(int index) {
     fall_.datum[index] = datum_[index]->datumstext().toStdString();
     steuerung_.datumEnter(index);
     darstellen();

@@ -34,7 +34,7 @@ QAbstractItemModel* tage(Kalender* kalender) {
 TEST(Datumsfeld, KalenderAufDeutschMitSonntagVorn) {
     Datumsfeld feld;
     feld.show();
-    QSignalSpy tasten(&feld, &Datumsfeld::tastendruck);
+    QSignalSpy enter(&feld, &Datumsfeld::enterGedrueckt);
     feld.datumstextSetzen("15/12/2026");
     QTest::keyClick(&feld, Qt::Key_F4);
     Kalender* kalender = feld.kalender();
@@ -53,8 +53,7 @@ TEST(Datumsfeld, KalenderAufDeutschMitSonntagVorn) {
     EXPECT_FALSE(kalender->isVisible());
     EXPECT_EQ(feld.displayText(), "16/12/2026");
     // Taken as if typed and confirmed: the window's driver gets the Enter.
-    ASSERT_EQ(tasten.size(), 1);
-    EXPECT_EQ(tasten.at(0).at(0).toInt(), 13);
+    EXPECT_EQ(enter.size(), 1);
 }
 
 struct Blätterzeile {
