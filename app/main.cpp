@@ -5,6 +5,7 @@
 #include <QTranslator>
 
 #include "ErstesBild.h"
+#include "Fallbefehle.h"
 #include "Hauptform.h"
 
 int main(int argc, char* argv[]) {
@@ -25,5 +26,7 @@ int main(int argc, char* argv[]) {
     if (QCoreApplication::arguments().contains(QStringLiteral("--nach-start-beenden")))
         new NachErstemBild(&fenster);
     fenster.show();
+    // bda-rechner DATEI.bda opens the case file.
+    if (QApplication::arguments().size() > 1) fenster.befehle().öffnen(QApplication::arguments().at(1));
     return QApplication::exec();
 }

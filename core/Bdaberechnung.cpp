@@ -1,7 +1,5 @@
 #include "Bdaberechnung.h"
 
-#include <cstdio>
-
 namespace {
 
 // Days past 29 become months, months past 11 become years.
@@ -102,8 +100,6 @@ void bdaberechnen(Fall& fall) {
         jahr += monat / 12;
         monat %= 12;
     }
-    char bda[32];
-    std::snprintf(bda, sizeof bda, "01/%02d/%04d", monat, jahr % 10000);
-    fall.datum[Feld::bda] = bda;
+    fall.datum[Feld::bda] = textAusDatum(std::chrono::year{jahr % 10000} / monat / 1);
     fall.bdaDatum = fall.datum[Feld::bda] + ".";
 }

@@ -15,22 +15,53 @@ int ziffernwert(std::string_view text, std::size_t von, std::size_t länge) {
 
 bool istLeer(std::string_view datumstext) { return datumstext == leeresDatum; }
 
-std::optional<year_month_day> datumAusText(std::string_view datumstext) {
-    if (datumstext.size() != leeresDatum.size()) return std::nullopt;
-    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (datumstext[i] < '0' || datumstext[i] > '9') return std::nullopt;
+bool hatDatumsmaske(std::string_view text) {
+    if (text.size() != leeresDatum.size()) return false;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool trenner = i == 2 || i == 5;
+        const char c = text[i];
+        if (trenner ? c != '/' : !(c == '_' || (c >= '0' && c <= '9'))) return false;
     }
-    const year_month_day datum{year{ziffernwert(datumstext, 7, 4)},
-                               month{static_cast<unsigned>(ziffernwert(datumstext, 4, 2))},
-                               day{static_cast<unsigned>(ziffernwert(datumstext, 1, 2))}};
-    if (!datum.ok()) return std::nullopt;
+    return true;
+}
+
+std::optional<year_month_day> datumAusText(std::string_view datumstext) {
+    // Read on every Enter for every period of the case, so by hand rather than through a parser.
+    if (datumstext.size() != leeresDatum.size()) return std::nullopt;
+    unsigned ziffer[10];
+    for (std::size_t i : {0, 1, 3, 4, 6, 7, 8, 9}) {
+        ziffer[i] = static_cast<unsigned char>(datumstext[i]) - unsigned{'0'};
+        if (ziffer[i] > 9) return std::nullopt;
+    }
+    const unsigned t = ziffer[0] * 10 + ziffer[1];
+    const unsigned m = ziffer[3] * 10 + ziffer[4];
+    const int j = static_cast<int>(ziffer[6] * 1000 + ziffer[7] * 100 + ziffer[8] * 10 + ziffer[9]);
+    if (m < 1 || m > 12 || t < 1 || t > 31) return std::nullopt;
+    const year_month_day datum{year{j}, month{m}, day{t}};
+    if (t > 28 && !datum.ok()) return std::nullopt;
     return datum;
 }
 
 std::string textAusDatum(year_month_day datum) {
-    char text[32];
-    std::snprintf(text, sizeof text, "%02u/%02u/%04d", static_cast<unsigned>(datum.day()),
-                  static_cast<unsigned>(datum.month()), static_cast<int>(datum.year()));
+    const auto t = static_cast<unsigned>(datum.day());
+    const auto m = static_cast<unsigned>(datum.month());
+    const int j = static_cast<int>(datum.year());
+    if (j < 0 || j > 9999) {
+        char text[32];
+        std::snprintf(text, sizeof text, "%02u/%02u/%04d", t, m, j);
+        return text;
+    }
+    const auto ziffer = [](unsigned wert) { return static_cast<char>('0' + wert % 10); };
+    const auto jahr = static_cast<unsigned>(j);
+    std::string text = "__/__/____";
+    text[0] = ziffer(t / 10);
+    text[1] = ziffer(t);
+    text[3] = ziffer(m / 10);
+    text[4] = ziffer(m);
+    text[6] = ziffer(jahr / 1000);
+    text[7] = ziffer(jahr / 100);
+    text[8] = ziffer(jahr / 10);
+    text[9] = ziffer(jahr);
     return text;
 }
 

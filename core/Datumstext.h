@@ -27,6 +27,9 @@ int ziffernwert(std::string_view text, std::size_t von, std::size_t länge);
 
 bool istLeer(std::string_view datumstext);
 
+// The text has the shape the field's mask gives it: two digits or "_", "/", two, "/", four.
+bool hatDatumsmaske(std::string_view text);
+
 // The date a complete text names, or none when a digit is missing or the date does not exist.
 std::optional<std::chrono::year_month_day> datumAusText(std::string_view datumstext);
 

@@ -64,6 +64,10 @@ void Fallsteuerung::nameSetzen(std::string_view name) {
 
 void Fallsteuerung::datumEnter(int feld) {
     bestätigen(feld);
+    abgleichen();
+}
+
+void Fallsteuerung::abgleichen() {
     zeilenAbgleichen(fall_);
     bdaberechnen(fall_);
 }

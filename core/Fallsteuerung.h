@@ -32,6 +32,10 @@ class Fallsteuerung {
     // case always counts what it shows.
     void datumEnter(int index);
 
+    // The rows follow their fields and the BDA is recomputed, nothing else: an Enter whose date was taken
+    // back (a new birth date the clerk cancelled) still leaves the case counting what it shows.
+    void abgleichen();
+
     // Enter in Eingabe(index): on to the start of the next period; the last box keeps the focus.
     void eingabeEnter(int index);
 

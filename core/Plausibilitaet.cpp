@@ -33,12 +33,12 @@ std::optional<std::string> ablehnung(const Fall& fall, const Zeitraum& z, int fe
     const auto spanBeginn = tag(fall, z.spanBeginn);
     const auto spanEnde = tag(fall, z.spanEnde);
     if (spanBeginn && spanEnde) {
-        const std::string spanne = d[z.spanBeginn] + " bis " + d[z.spanEnde] + ".";
+        const auto spanne = [&] { return d[z.spanBeginn] + " bis " + d[z.spanEnde] + "."; };
         if (*datum < *spanBeginn) {
-            return "Das Datum " + d[feld] + " liegt vor der hier zu prüfenden Zeitspanne vom " + spanne;
+            return "Das Datum " + d[feld] + " liegt vor der hier zu prüfenden Zeitspanne vom " + spanne();
         }
         if (*datum > *spanEnde) {
-            return "Das Datum " + d[feld] + " liegt nach der hier zu prüfenden Zeitspanne vom " + spanne;
+            return "Das Datum " + d[feld] + " liegt nach der hier zu prüfenden Zeitspanne vom " + spanne();
         }
     }
     if (const auto k = andererZeitraum(

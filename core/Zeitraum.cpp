@@ -19,12 +19,13 @@ bool zeitraumErfasst(const Fall& fall, const Zeitraum& z) {
 }
 
 bool zeitraumZählt(const Fall& fall, const Zeitraum& z) {
-    const auto spanBeginn = datumAusText(fall.datum[z.spanBeginn]);
+    // Asked for every row after every Enter: most rows are empty, so their start is read first.
     const auto beginn = datumAusText(fall.datum[z.beginn]);
+    if (!beginn) return false;
     const auto ende = datumAusText(fall.datum[z.ende]);
+    const auto spanBeginn = datumAusText(fall.datum[z.spanBeginn]);
     const auto spanEnde = datumAusText(fall.datum[z.spanEnde]);
-    return spanBeginn && beginn && ende && spanEnde && *spanBeginn <= *beginn && *beginn <= *ende &&
-           *ende <= *spanEnde;
+    return ende && spanBeginn && spanEnde && *spanBeginn <= *beginn && *beginn <= *ende && *ende <= *spanEnde;
 }
 
 void zeilenAbgleichen(Fall& fall) {

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 scripts/install-deps.sh
 scripts/cups-pdf-drucker.sh
 
-find app bench core print tests tools window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
+find app bench core datei print tests tools window -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
 
 cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
 cmake --build build

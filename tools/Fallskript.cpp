@@ -35,17 +35,6 @@ std::string zitiert(std::string_view wort) {
     return "\"" + std::string(ersteZeichen(wort, höchstens)) + "…\"";
 }
 
-// A date text as the field's mask holds it: two digits or "_", "/", two, "/", four.
-bool hatDatumsmaske(std::string_view text) {
-    if (text.size() != leeresDatum.size()) return false;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool trenner = i == 2 || i == 5;
-        const char c = text[i];
-        if (trenner ? c != '/' : !(c == '_' || (c >= '0' && c <= '9'))) return false;
-    }
-    return true;
-}
-
 void zeileZuEnde(std::string_view rest) {
     const std::string überzählig = nächstesWort(rest);
     if (!überzählig.empty()) throw Skriptfehler("am Ende der Zeile steht zu viel: " + zitiert(überzählig));
@@ -100,6 +89,13 @@ const struct {
 }  // namespace
 
 Fallskript::Fallskript() { steuerung_.laden(); }
+
+void Fallskript::übernehmen(const Fall& fall, std::vector<std::string> meldungen,
+                            std::optional<Steuerelement> fokus) {
+    fall_ = fall;
+    protokoll_.meldungen = std::move(meldungen);
+    if (fokus) fokus_ = steuerelementname(*fokus);
+}
 
 void Fallskript::abspielen(std::istream& skript) {
     std::string zeile;

@@ -13,6 +13,7 @@
 // Blank lines and lines starting with "#" are skipped.
 
 #include <istream>
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -34,6 +35,9 @@ class Fallskript {
 
     // Plays every action of `skript`; throws Skriptfehler at the first line it cannot read.
     void abspielen(std::istream& skript);
+
+    // Takes over an opened case file: its case, the messages of its opening and the focus it left.
+    void übernehmen(const Fall& fall, std::vector<std::string> meldungen, std::optional<Steuerelement> fokus);
 
     const Fall& fall() const { return fall_; }
     const std::vector<std::string>& meldungen() const { return protokoll_.meldungen; }

@@ -1,6 +1,7 @@
 // bda-fall: replays a case script through the case logic and prints the resulting state as JSON.
 // Usage: bda-fall [--pdf DATEI] [SKRIPT]   (without SKRIPT, or with "-", the script is read from standard
 // input; with --pdf the notice and the sheet of the case are also written to DATEI as PDF/A)
+// Case files (.bda, --pruefen, --speichern): see Falldateiaufruf.h.
 
 #include <filesystem>
 #include <fstream>
@@ -8,18 +9,22 @@
 #include <optional>
 
 #include "Fallausgabe.h"
+#include "Falldateiaufruf.h"
 #include "Fallpdf.h"
 
 namespace {
 
 int aufruf() {
-    std::cerr << "Aufruf: bda-fall [--pdf DATEI] [SKRIPT]\n";
+    std::cerr << "Aufruf: bda-fall [--pdf DATEI] [SKRIPT | DATEI.bda]\n"
+                 "        bda-fall --pruefen ORDNER-ODER-DATEIEN …\n"
+                 "        bda-fall --speichern DATEI.bda SKRIPT\n";
     return 2;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
+    if (const auto status = falldateiaufruf(argc, argv, std::cout, std::cerr)) return *status;
     std::optional<std::string> pdf;
     std::optional<std::string> skriptname;
     for (int i = 1; i < argc; ++i) {

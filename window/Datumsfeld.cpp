@@ -103,6 +103,7 @@ void Datumsfeld::keyPressEvent(QKeyEvent* ereignis) {
 
 void Datumsfeld::focusInEvent(QFocusEvent* ereignis) {
     QLineEdit::focusInEvent(ereignis);
+    Q_EMIT fokussiert();
     // Coming by keyboard or by a move of the program, the clerk types over what the field holds.
     if (ereignis->reason() != Qt::MouseFocusReason) {
         if (displayText() == leererText) {

@@ -40,6 +40,8 @@ class Datumsfeld : public QLineEdit {
     void enterGedrueckt();
     // The user changed the text: typing, the calendar, F2 or F3.
     void bearbeitet();
+    // The field got the focus.
+    void fokussiert();
 
    protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

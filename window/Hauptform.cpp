@@ -11,6 +11,7 @@
 #include "Bauplan.h"
 #include "Briefkopf.h"
 #include "Datumsfeld.h"
+#include "Fallbefehle.h"
 #include "Fensterplatz.h"
 #include "Hilfefenster.h"
 #include "Leitertext.h"
@@ -30,6 +31,7 @@ Hauptform::Hauptform(QWidget* eltern)
     anordnung->setMenuBar(menüleiste_);
     anordnung->addWidget(entwurf_);
     aufbauen();
+    befehle_ = std::make_unique<Fallbefehle>(*this);
     menüAufbauen();
     const QSize menü(0, menüleiste_->sizeHint().height());
     setMinimumSize(skalierer_.kleinsteGröße(punkte(Schrift::arial825), mindestpunkte) + menü);
@@ -101,6 +103,10 @@ void Hauptform::lückenbeschriftungenSetzen() {
 }
 
 void Hauptform::closeEvent(QCloseEvent* ereignis) {
+    if (!befehle_->schließenErlaubt()) {
+        ereignis->ignore();
+        return;
+    }
     Fensterplatz::sichern(*this);
     if (hilfe_) hilfe_->close();
     ereignis->accept();
@@ -123,6 +129,17 @@ void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
     box.exec();
     // The clerk goes on in this window, whatever the window manager activates after the box.
     activateWindow();
+}
+
+void Hauptform::fallErsetzen(const Fall& fall, std::optional<Steuerelement> ziel) {
+    const Bescheiddaten bisher = fall_.bescheid;
+    fall_ = fall;
+    fall_.bescheid.kopfzeile1 = bisher.kopfzeile1.text();
+    fall_.bescheid.kopfzeile2 = bisher.kopfzeile2.text();
+    fall_.bescheid.unterschrift1 = bisher.unterschrift1.text();
+    fall_.bescheid.unterschrift2 = bisher.unterschrift2.text();
+    darstellen();
+    fokus(ziel.value_or(Steuerelement::datum(Feld::geburtstag)));
 }
 
 void Hauptform::fokus(Steuerelement ziel) {

@@ -10,6 +10,8 @@
 #include <array>
 #include <functional>
 #include <map>
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "Eingangsamt.h"
@@ -20,7 +22,9 @@
 
 struct Bauteil;
 class Datumsfeld;
+class Druckauftrag;
 class Druckziel;
+class Fallbefehle;
 class Hilfefenster;
 class QLabel;
 class QLineEdit;
@@ -51,6 +55,12 @@ class Hauptform : public QWidget, private Oberflaeche {
     // The area below the menu bar that holds the controls at their design places.
     QWidget* entwurf() const { return entwurf_; }
     QMenuBar* menüleiste() const { return menüleiste_; }
+    // The case-file commands of the "Fall" menu.
+    Fallbefehle& befehle() const { return *befehle_; }
+    // Shows another case (a new one, an opened file); the letterhead and the signers stay.
+    void fallErsetzen(const Fall& fall, std::optional<Steuerelement> fokus);
+    // A message box with an OK button only and no icon.
+    void meldungsfenster(const QString& titel, const QString& text);
 
    protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -65,8 +75,6 @@ class Hauptform : public QWidget, private Oberflaeche {
 
     void meldung(std::string_view text) override;
     void fokus(Steuerelement ziel) override;
-    // A message box with an OK button only and no icon.
-    void meldungsfenster(const QString& titel, const QString& text);
 
     void lückenbeschriftungenSetzen();
 
@@ -134,6 +142,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     Hilfefenster* hilfe_ = nullptr;
     Stufendialog* stufen_ = nullptr;
     Rechtsmitteleditor* rechtsmittel_ = nullptr;
+    std::unique_ptr<Fallbefehle> befehle_;
 };
 
 template <class T>

@@ -5,6 +5,7 @@
 
 #include "Beschreibung.h"
 #include "Datumsfeld.h"
+#include "Fallbefehle.h"
 #include "Farben.h"
 #include "Hauptform.h"
 #include "Zeitraum.h"
@@ -42,7 +43,7 @@ void Hauptform::darstellen() {
         setzen(zeile.jahr, QString::number(spanne.jahre));
     };
 
-    setWindowTitle(text(fall_.titel));
+    befehle_->titelZeigen();
     setzen(text3_, text(fall_.text3));
     setzen(label10_, text(fall_.label10));
     for (int i = 0; i < Eingangsamt::anzahl; ++i) eingangsamt_[i]->setChecked(i == fall_.amtswahl);

@@ -4,6 +4,7 @@
 #include <QRadioButton>
 
 #include "Datumsfeld.h"
+#include "Fallbefehle.h"
 #include "Hauptform.h"
 #include "Hilfefenster.h"
 #include "Rechtsmitteleditor.h"
@@ -12,8 +13,10 @@ void Hauptform::verbinden() {
     for (int i = 0; i < Feld::anzahl; ++i) {
         Datumsfeld* feld = datum_[i];
         connect(feld, &Datumsfeld::enterGedrueckt, this, [this, i] { datumEnter(i); });
-        connect(feld, &Datumsfeld::bearbeitet, this,
-                [this, i, feld] { fall_.datum[i] = feld->datumstext().toStdString(); });
+        connect(feld, &Datumsfeld::bearbeitet, this, [this, i, feld] {
+            fall_.datum[i] = feld->datumstext().toStdString();
+            befehle_->titelZeigen();
+        });
         feld->anfangsdatumSetzen([this, i] { return kalenderanfang(i); });
     }
     for (int i = 0; i < Eingangsamt::anzahl; ++i) {
@@ -51,7 +54,11 @@ QDate Hauptform::kalenderanfang(int index) const {
 
 void Hauptform::datumEnter(int index) {
     fall_.datum[index] = datum_[index]->datumstext().toStdString();
-    steuerung_.datumEnter(index);
+    if (index == Feld::geburtstag && !befehle_->neuerGeburtstagErlaubt(fall_)) {
+        steuerung_.abgleichen();
+    } else {
+        steuerung_.datumEnter(index);
+    }
     darstellen();
 }
 

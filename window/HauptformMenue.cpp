@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include "Fallbefehle.h"
 #include "Hauptform.h"
 
 namespace {
@@ -34,7 +35,10 @@ void Hauptform::menüAufbauen() {
         {"&Hilfe", "&Hilfe", QKeySequence(Qt::Key_F1), &Hauptform::hilfeZeigen},
         {"&Hilfe", "&Über BDA-Rechner", {}, &Hauptform::überBdaRechner},
     };
-    std::map<std::string, QMenu*> menüs;
+    // The case-file commands open the "Fall" menu.
+    std::map<std::string, QMenu*> menüs{{"&Fall", menüleiste_->addMenu(QStringLiteral("&Fall"))}};
+    befehle_->menüFüllen(*menüs["&Fall"]);
+    menüs["&Fall"]->addSeparator();
     for (const Menüeintrag& eintrag : einträge) {
         QMenu*& menü = menüs[eintrag.menü];
         if (!menü) menü = menüleiste_->addMenu(QString::fromUtf8(eintrag.menü));

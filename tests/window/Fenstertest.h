@@ -4,8 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSettings>
@@ -20,8 +22,8 @@
 inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
 // Closes every message box that comes up and records its text and title, so tests need no hand on the
-// keyboard; a question is answered with `antwort`. `nurOk` and `ohneSymbol` stay true while every box had
-// an OK button only and no icon.
+// keyboard. `nurOk` and `ohneSymbol` stay true while every box had an OK button only and no icon. A
+// question (a box with several buttons) is answered with `antwort` and recorded in `fragen` instead.
 class Meldungsfaenger {
    public:
     Meldungsfaenger() {
@@ -29,17 +31,21 @@ class Meldungsfaenger {
         QObject::connect(&uhr_, &QTimer::timeout, [this] {
             auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
             if (!box) return;
+            if (box->buttons().size() > 1) {
+                fragen << box->text();
+                QAbstractButton* knopf = box->button(antwort);
+                if (!knopf)
+                    knopf = box->button(box->button(QMessageBox::No) ? QMessageBox::No : QMessageBox::Cancel);
+                knopf->click();
+                return;
+            }
             texte << box->text();
             titel << box->windowTitle();
             breiten << box->width();
             nurOk = nurOk && box->buttons().size() == 1 &&
                     box->standardButton(box->buttons().first()) == QMessageBox::Ok;
             ohneSymbol = ohneSymbol && box->icon() == QMessageBox::NoIcon;
-            if (box->buttons().size() > 1 && box->button(antwort)) {
-                box->button(antwort)->click();
-            } else {
-                box->accept();
-            }
+            box->accept();
         });
         uhr_.start();
     }
@@ -47,9 +53,11 @@ class Meldungsfaenger {
     QStringList texte;
     QStringList titel;
     QList<int> breiten;  // of each box as shown, pixels
+    QStringList fragen;
     bool nurOk = true;
     bool ohneSymbol = true;
-    QMessageBox::StandardButton antwort = QMessageBox::No;
+    // The button a question is answered with; a question without it gets "Nein", else "Abbrechen".
+    QMessageBox::StandardButton antwort = QMessageBox::Cancel;
 
    private:
     QTimer uhr_;

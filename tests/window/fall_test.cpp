@@ -52,7 +52,9 @@ TEST_F(FallTest, GanzerFallMitEnterAllein) {
     EXPECT_EQ(beschriftung("BDADatum"), "01/12/1992.");
     EXPECT_EQ(fokus(), "Datum_11");
 
-    // An incomplete birthday passes without a message but empties the case and its result.
+    // An incomplete birthday passes without a message but empties the case and its result, once the
+    // unsaved case is given up.
+    meldungen.antwort = QMessageBox::Discard;
     datum(0)->setFocus();
     QTest::keyClick(datum(0), Qt::Key_F3);
     schritt("1506", "Datum_0");
@@ -60,6 +62,7 @@ TEST_F(FallTest, GanzerFallMitEnterAllein) {
     EXPECT_EQ(datum(19)->displayText(), "__/__/____");
     EXPECT_EQ(beschriftung("BDADatum"), "");
     EXPECT_TRUE(meldungen.texte.isEmpty());
+    EXPECT_EQ(meldungen.fragen, QStringList{"Änderungen speichern?"});
 }
 
 // A period that the moved appointment leaves outside its span stays on screen with its length in red

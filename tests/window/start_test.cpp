@@ -16,9 +16,9 @@ class StartTest : public Fenstertest {
     }
 };
 
-// The window title with paragraph 28 or 36 and no official's name.
+// The window title of a case never saved, with paragraph 28 or 36 and no official's name.
 QString titel(const char* paragraph) {
-    return QStringLiteral("Berechnung des Besoldungsdienstalters nach § ") + paragraph +
+    return QStringLiteral("Unbenannt[*] – Berechnung des Besoldungsdienstalters nach § ") + paragraph +
            QStringLiteral(" BBesG für ");
 }
 // Text_3 and Label10 around the year of life, blanks included.

@@ -1,0 +1,42 @@
+#pragma once
+// What a case file (.bda) holds: the inputs the clerk typed, the case's notice data and the results the
+// window showed when it was saved. Opening plays the inputs through the driver again (Fallwiedergabe)
+// and compares the results; the format on disk is in Fallformat and docs/fallformat.md.
+
+#include <array>
+#include <optional>
+#include <string>
+
+#include "Bescheiddaten.h"
+#include "Fall.h"
+#include "Zeitraum.h"
+
+// The results as the window shows them. A hidden frame shows no rows, so none are kept for it.
+struct Fallergebnis {
+    Zeitspanne überschritten;  // Tag0, Monat0, Jahr0
+    bool rahmen1Sichtbar = true;
+    bool rahmen2Sichtbar = true;
+    Rahmenzeilen rahmen1;  // rows 0..7 of the quarter-rule frame, all 0/0/0 while it is hidden
+    Rahmenzeilen rahmen2;  // rows 0..7 of the half-rule frame, all 0/0/0 while it is hidden
+    Zeitspanne gesamt;     // Tag3, Monat3, Jahr3
+    std::string bda = std::string(leeresDatum);  // field 19
+
+    bool operator==(const Fallergebnis&) const = default;
+};
+
+struct Falldatei {
+    int eingangsamt = 0;  // the option of Eingangsamt, 0..3
+    // Texts of the fields the clerk types (0 to 18 and 24); none for the computed fields 19 to 23, and
+    // for a field a file written by hand leaves out: the replay leaves it as the driver makes it.
+    std::array<std::optional<std::string>, Feld::anzahl> datum;
+    std::array<std::string, anzahlEingaben> eingabe;
+    std::string name;        // the official's name
+    Bescheiddaten bescheid;  // the case's notice data; the letterhead lines are not part of a case
+    Fallergebnis ergebnis;
+};
+
+// The fields a case file keeps: 0 to 18 and 24.
+constexpr bool istEingabefeld(int feld) { return (feld >= 0 && feld <= 18) || feld == Feld::vollendung21; }
+
+Fallergebnis ergebnisVon(const Fall& fall);
+Falldatei falldateiVon(const Fall& fall);

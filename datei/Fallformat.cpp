@@ -1,0 +1,462 @@
+#include "Fallformat.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <optional>
+#include <type_traits>
+#include <vector>
+
+#include "Beschreibung.h"
+#include "Eingangsamt.h"
+#include "Jsonleser.h"
+#include "Zeichen.h"
+
+namespace {
+
+// Judges and prosecutors are not yet computed: the driver never takes option 4, so no case holds it.
+constexpr int höchstesEingangsamt = Eingangsamt::professor;
+// Row lengths are 16-bit numbers, as the labels of the window hold them.
+constexpr int kleinsteZahl = -32768;
+constexpr int größteZahl = 32767;
+
+template <std::size_t N>
+constexpr std::size_t feldlänge(const FesterText<N>&) {
+    return N;
+}
+
+// Every fixed-length text of the case's notice data under its key, in the order of the file. The
+// letterhead lines belong to the office, not to the case, and are not among them.
+template <class Bescheid, class Funktion>
+void bescheidtexte(Bescheid& bescheid, Funktion&& funktion) {
+    funktion("anrede", bescheid.anrede);
+    funktion("anschrift1", bescheid.anschrift1);
+    funktion("anschrift2", bescheid.anschrift2);
+    funktion("dienstanschrift", bescheid.dienstanschrift);
+    funktion("bescheiddatum", bescheid.bescheiddatum);
+    funktion("geschaeftszeichen", bescheid.geschäftszeichen);
+}
+
+std::string zeichenkette(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char maskiert[8];
+            std::snprintf(maskiert, sizeof maskiert, "\\u%04x", static_cast<unsigned>(c));
+            json += maskiert;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
+}
+
+// A fixed-length text without the blanks that pad it.
+std::string_view ohneAuffüllung(const std::string& text) {
+    std::string_view sicht = text;
+    while (!sicht.empty() && sicht.back() == ' ') sicht.remove_suffix(1);
+    return sicht;
+}
+
+std::string spanne(Zeitspanne z) {
+    return "[" + std::to_string(z.tage) + ", " + std::to_string(z.monate) + ", " + std::to_string(z.jahre) +
+           "]";
+}
+
+std::string rahmen(bool sichtbar, const Rahmenzeilen& zeilen) {
+    if (!sichtbar) return "{\n      \"sichtbar\": false\n    }";
+    std::string json = "{\n      \"sichtbar\": true,\n      \"zeilen\": [";
+    for (std::size_t i = 0; i < zeilen.size(); ++i) json += (i ? ", " : "") + spanne(zeilen[i]);
+    return json + "]\n    }";
+}
+
+const std::string berichtigen = "Bitte den Wert in der Datei berichtigen oder den Fall neu erfassen.";
+const std::string andereDatei = "Bitte eine mit dem BDA-Rechner gespeicherte Falldatei wählen.";
+
+[[noreturn]] void ungültig(const std::string& grund) { throw Formatfehler(grund + " " + berichtigen); }
+
+std::string zitiert(std::string_view text) {
+    constexpr std::size_t höchstens = 60;
+    if (zeichenzahl(text) <= höchstens) return "„" + std::string(text) + "“";
+    return "„" + std::string(ersteZeichen(text, höchstens)) + "…“";
+}
+
+// Names in messages are made only when a message is made: `name` is a text or a function giving one.
+template <class Name>
+std::string benannt(const Name& name) {
+    if constexpr (std::is_invocable_v<Name>) {
+        return name();
+    } else {
+        return std::string(name);
+    }
+}
+
+void vorhanden(bool da, std::string_view eintrag) {
+    if (!da) ungültig("Der Eintrag „" + std::string(eintrag) + "“ fehlt.");
+}
+
+void objektErwartet(Jsonleser& leser, std::string_view eintrag) {
+    if (leser.art() != Jsonleser::Art::Objekt)
+        ungültig("„" + std::string(eintrag) + "“ muss ein Objekt in { } sein.");
+}
+
+template <class Name>
+int ganzzahl(Jsonleser& leser, const Name& name, int von, int bis) {
+    if (leser.art() != Jsonleser::Art::Zahl) ungültig(benannt(name) + " muss eine ganze Zahl sein.");
+    const double zahl = leser.zahl();
+    if (zahl != std::floor(zahl)) ungültig(benannt(name) + " muss eine ganze Zahl sein.");
+    if (zahl < von || zahl > bis) {
+        const std::string wert =
+            std::abs(zahl) < 1e15 ? " " + std::to_string(static_cast<long long>(zahl)) : "";
+        ungültig(benannt(name) + wert + " gibt es nicht (" + std::to_string(von) + " bis " +
+                 std::to_string(bis) + ").");
+    }
+    return static_cast<int>(zahl);
+}
+
+template <class Name>
+std::string text(Jsonleser& leser, const Name& name) {
+    if (leser.art() != Jsonleser::Art::Text)
+        ungültig(benannt(name) + " muss ein Text in Anführungszeichen sein.");
+    return leser.text();
+}
+
+template <class Name>
+std::string datumstext(Jsonleser& leser, const Name& name) {
+    std::string datum = text(leser, name);
+    if (!hatDatumsmaske(datum)) {
+        ungültig(benannt(name) + " " + zitiert(datum) +
+                 " hat nicht die Form TT/MM/JJJJ (zwei Ziffern oder „_“, „/“, zwei, „/“, vier).");
+    }
+    return datum;
+}
+
+template <class Name>
+Zeitspanne spanne(Jsonleser& leser, const Name& name) {
+    const auto form = [&] { return benannt(name) + " muss drei ganze Zahlen [Tage, Monate, Jahre] haben."; };
+    if (leser.art() != Jsonleser::Art::Liste) ungültig(form());
+    int teile[3] = {};
+    int anzahl = 0;
+    leser.liste([&](int i) {
+        if (i >= 3) ungültig(form());
+        teile[i] = ganzzahl(
+            leser, [&] { return benannt(name) + (i == 0   ? " (Tage)"
+                                                 : i == 1 ? " (Monate)"
+                                                          : " (Jahre)"); },
+            kleinsteZahl, größteZahl);
+        anzahl = i + 1;
+    });
+    if (anzahl != 3) ungültig(form());
+    return {teile[0], teile[1], teile[2]};
+}
+
+// The field number a key of "datum" names: 0 to 18 or 24, in plain digits.
+int feldnummer(std::string_view schlüssel) {
+    constexpr std::string_view erlaubt = " (erlaubt sind 0 bis 18 und 24).";
+    const bool ziffern = !schlüssel.empty() && schlüssel.size() <= 9 &&
+                         schlüssel.find_first_not_of("0123456789") == std::string_view::npos &&
+                         (schlüssel.size() == 1 || schlüssel[0] != '0');
+    if (!ziffern)
+        ungültig(zitiert(schlüssel) + " in „eingaben.datum“ ist keine Feldnummer" + std::string(erlaubt));
+    int feld = 0;
+    for (char c : schlüssel) feld = feld * 10 + (c - '0');
+    if (!istEingabefeld(feld)) {
+        ungültig("Datum(" + std::to_string(feld) + ") gibt es in einer Falldatei nicht" +
+                 std::string(erlaubt));
+    }
+    return feld;
+}
+
+void eingabenLesen(Jsonleser& leser, Falldatei& datei) {
+    objektErwartet(leser, "eingaben");
+    bool amt = false, daten = false, beschreibungen = false;
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "eingangsamt") {
+            datei.eingangsamt = ganzzahl(leser, "Eingangsamt", 0, höchstesEingangsamt);
+            amt = true;
+        } else if (schlüssel == "datum") {
+            objektErwartet(leser, "eingaben.datum");
+            leser.objekt([&](std::string_view nummer) {
+                const int feld = feldnummer(nummer);
+                datei.datum[feld] =
+                    datumstext(leser, [feld] { return "Datum(" + std::to_string(feld) + ")"; });
+            });
+            daten = true;
+        } else if (schlüssel == "beschreibung") {
+            const auto form = [] {
+                return "„eingaben.beschreibung“ muss genau " + std::to_string(anzahlEingaben) +
+                       " Texte haben.";
+            };
+            if (leser.art() != Jsonleser::Art::Liste) ungültig(form());
+            int anzahl = 0;
+            leser.liste([&](int i) {
+                if (i >= anzahlEingaben) ungültig(form());
+                const auto name = [i] { return "Beschreibung " + std::to_string(i + 1); };
+                std::string beschreibung = text(leser, name);
+                if (freieZeichen(beschreibung) < 0) {
+                    ungültig(name() + " ist mit " + std::to_string(zeichenzahl(getrimmt(beschreibung))) +
+                             " Zeichen länger als " + std::to_string(beschreibungHöchstzeichen) +
+                             " Zeichen.");
+                }
+                datei.eingabe[i] = std::move(beschreibung);
+                anzahl = i + 1;
+            });
+            if (anzahl != anzahlEingaben) ungültig(form());
+            beschreibungen = true;
+        } else {
+            leser.überspringen();
+        }
+    });
+    vorhanden(amt, "eingaben.eingangsamt");
+    vorhanden(daten, "eingaben.datum");
+    vorhanden(beschreibungen, "eingaben.beschreibung");
+}
+
+void bescheidLesen(Jsonleser& leser, Falldatei& datei) {
+    objektErwartet(leser, "bescheid");
+    bool name = false, jahr = false;
+    struct Mitglied {
+        std::string schlüssel;
+        std::optional<std::string> text;  // none for a member that is no text
+    };
+    std::vector<Mitglied> mitglieder;  // the fixed-length texts, judged below
+    mitglieder.reserve(8);
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "name") {
+            datei.name = text(leser, "Der Name");
+            name = true;
+        } else if (schlüssel == "bezugsjahr") {
+            const int wert = ganzzahl(leser, "Das Bezugsjahr", 0, letztesBezugsjahr);
+            if (wert != 0 && wert < erstesBezugsjahr) {
+                ungültig("Das Bezugsjahr " + std::to_string(wert) + " gibt es nicht (0 für keines, " +
+                         std::to_string(erstesBezugsjahr) + " bis " + std::to_string(letztesBezugsjahr) +
+                         ").");
+            }
+            datei.bescheid.bezugsjahr = wert;
+            jahr = true;
+        } else if (leser.art() == Jsonleser::Art::Text) {
+            mitglieder.push_back({std::string(schlüssel), leser.text()});
+        } else {
+            mitglieder.push_back({std::string(schlüssel), std::nullopt});
+            leser.überspringen();
+        }
+    });
+    vorhanden(name, "bescheid.name");
+    bescheidtexte(datei.bescheid, [&](const char* feldname, auto& feld) {
+        const auto eintrag = [feldname] { return std::string("„bescheid.") + feldname + "“"; };
+        const auto it = std::find_if(mitglieder.begin(), mitglieder.end(),
+                                     [&](const Mitglied& m) { return m.schlüssel == feldname; });
+        if (it == mitglieder.end()) vorhanden(false, std::string("bescheid.") + feldname);
+        if (!it->text) ungültig(eintrag() + " muss ein Text in Anführungszeichen sein.");
+        if (zeichenzahl(*it->text) > feldlänge(feld)) {
+            ungültig(eintrag() + " ist länger als " + std::to_string(feldlänge(feld)) + " Zeichen.");
+        }
+        feld = *it->text;
+    });
+    vorhanden(jahr, "bescheid.bezugsjahr");
+    const std::string_view anrede = getrimmt(datei.bescheid.anrede.text());
+    if (!(anrede.empty() || anrede == "b" || anrede == "c" || anrede == "d")) {
+        ungültig("Die Anrede " + zitiert(anrede) +
+                 " gibt es nicht („b“ Herrn, „c“ Frau, „d“ Fräulein, „“ keine).");
+    }
+}
+
+void rahmenLesen(Jsonleser& leser, const char* eintrag, bool& sichtbar, Rahmenzeilen& zeilen) {
+    objektErwartet(leser, eintrag);
+    bool sichtbarDa = false, zeilenDa = false;
+    Rahmenzeilen gelesen{};
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "sichtbar") {
+            if (leser.art() != Jsonleser::Art::Wahrheitswert) {
+                ungültig("„" + std::string(eintrag) + ".sichtbar“ muss true oder false sein.");
+            }
+            sichtbar = leser.wahrheitswert();
+            sichtbarDa = true;
+        } else if (schlüssel == "zeilen") {
+            const auto form = [&] {
+                return "„" + std::string(eintrag) + ".zeilen“ muss genau " +
+                       std::to_string(anzahlZeitraumzeilen) + " Zeilen haben.";
+            };
+            if (leser.art() != Jsonleser::Art::Liste) ungültig(form());
+            int anzahl = 0;
+            leser.liste([&](int i) {
+                if (i >= anzahlZeitraumzeilen) ungültig(form());
+                gelesen[i] = spanne(
+                    leser, [&] { return "Zeile " + std::to_string(i) + " von „" + eintrag + ".zeilen“"; });
+                anzahl = i + 1;
+            });
+            if (anzahl != anzahlZeitraumzeilen) ungültig(form());
+            zeilenDa = true;
+        } else {
+            leser.überspringen();
+        }
+    });
+    if (!sichtbarDa) vorhanden(false, std::string(eintrag) + ".sichtbar");
+    // A hidden frame shows no rows; rows given for it anyway are not kept.
+    if (!sichtbar) return;
+    if (!zeilenDa) vorhanden(false, std::string(eintrag) + ".zeilen");
+    zeilen = gelesen;
+}
+
+void ergebnisLesen(Jsonleser& leser, Falldatei& datei) {
+    objektErwartet(leser, "ergebnis");
+    Fallergebnis& e = datei.ergebnis;
+    bool überschritten = false, rahmen1 = false, rahmen2 = false, gesamt = false, bda = false;
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "ueberschritten") {
+            e.überschritten = spanne(leser, "„ergebnis.ueberschritten“");
+            überschritten = true;
+        } else if (schlüssel == "rahmen1") {
+            rahmenLesen(leser, "ergebnis.rahmen1", e.rahmen1Sichtbar, e.rahmen1);
+            rahmen1 = true;
+        } else if (schlüssel == "rahmen2") {
+            rahmenLesen(leser, "ergebnis.rahmen2", e.rahmen2Sichtbar, e.rahmen2);
+            rahmen2 = true;
+        } else if (schlüssel == "gesamt") {
+            e.gesamt = spanne(leser, "„ergebnis.gesamt“");
+            gesamt = true;
+        } else if (schlüssel == "bda") {
+            e.bda = datumstext(leser, "Das BDA");
+            bda = true;
+        } else {
+            leser.überspringen();
+        }
+    });
+    vorhanden(überschritten, "ergebnis.ueberschritten");
+    vorhanden(rahmen1, "ergebnis.rahmen1");
+    vorhanden(rahmen2, "ergebnis.rahmen2");
+    vorhanden(gesamt, "ergebnis.gesamt");
+    vorhanden(bda, "ergebnis.bda");
+}
+
+// Why the text is no JSON, in German: a text cut short ends inside an object, a list or a text.
+[[noreturn]] void keinJson(const Jsonfehler& fehler) {
+    if (fehler.abgebrochen) {
+        throw Formatfehler(
+            "Sie bricht mitten im Inhalt ab; vermutlich wurde sie nicht vollständig gespeichert. " +
+            andereDatei);
+    }
+    throw Formatfehler("Sie ist kein gültiger JSON-Text: " + std::string(fehler.what()) + " (Byte " +
+                       std::to_string(fehler.stelle + 1) + "). " + andereDatei);
+}
+
+}  // namespace
+
+std::string falltext(const Falldatei& datei) {
+    std::string json;
+    json.reserve(2048);
+    json += "{\n  \"format\": " + zeichenkette(fallformatName) + ",\n";
+    json += "  \"version\": " + std::to_string(fallformatVersion) + ",\n";
+
+    json += "  \"eingaben\": {\n    \"eingangsamt\": " + std::to_string(datei.eingangsamt) + ",\n";
+    json += "    \"datum\": {";
+    bool erstes = true;
+    for (int feld = 0; feld < Feld::anzahl; ++feld) {
+        if (!istEingabefeld(feld) || !datei.datum[feld]) continue;
+        json += erstes ? "\n" : ",\n";
+        json += "      \"" + std::to_string(feld) + "\": " + zeichenkette(*datei.datum[feld]);
+        erstes = false;
+    }
+    json += "\n    },\n    \"beschreibung\": [";
+    for (int i = 0; i < anzahlEingaben; ++i)
+        json += (i ? ",\n      " : "\n      ") + zeichenkette(datei.eingabe[i]);
+    json += "\n    ]\n  },\n";
+
+    json += "  \"bescheid\": {\n    \"name\": " + zeichenkette(datei.name);
+    bescheidtexte(datei.bescheid, [&](const char* schlüssel, const auto& feld) {
+        json += ",\n    \"" + std::string(schlüssel) + "\": " + zeichenkette(ohneAuffüllung(feld.text()));
+    });
+    json += ",\n    \"bezugsjahr\": " + std::to_string(datei.bescheid.bezugsjahr) + "\n  },\n";
+
+    const Fallergebnis& e = datei.ergebnis;
+    json += "  \"ergebnis\": {\n";
+    json += "    \"ueberschritten\": " + spanne(e.überschritten) + ",\n";
+    json += "    \"rahmen1\": " + rahmen(e.rahmen1Sichtbar, e.rahmen1) + ",\n";
+    json += "    \"rahmen2\": " + rahmen(e.rahmen2Sichtbar, e.rahmen2) + ",\n";
+    json += "    \"gesamt\": " + spanne(e.gesamt) + ",\n";
+    json += "    \"bda\": " + zeichenkette(e.bda) + "\n  }\n}\n";
+    return json;
+}
+
+Falldatei falldateiAusText(std::string_view text) {
+    if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+        throw Formatfehler("Sie ist leer. " + andereDatei);
+    }
+    std::optional<std::string> format;
+    std::optional<double> version;
+    // A text of another format or a newer version is named as such before any of its values is judged.
+    const auto kopfPrüfen = [&] {
+        if (format != fallformatName) {
+            throw Formatfehler("Sie ist keine Falldatei des BDA-Rechners (ihr Eintrag „format“ ist nicht „" +
+                               std::string(fallformatName) + "“). " + andereDatei);
+        }
+        if (version && *version > fallformatVersion && *version == std::floor(*version) && *version < 1e9) {
+            throw Formatfehler("Sie hat die Formatversion " +
+                               std::to_string(static_cast<long long>(*version)) +
+                               "; dieses Programm liest nur Version " + std::to_string(fallformatVersion) +
+                               ". Bitte die Datei mit einer neueren Ausgabe des BDA-Rechners öffnen.");
+        }
+        if (version != fallformatVersion) {
+            ungültig("Die Formatversion muss die Zahl " + std::to_string(fallformatVersion) + " sein.");
+        }
+    };
+
+    // The sections are read where they stand once format and version are known, as the program
+    // writes them; sections before them are kept and read at the end.
+    struct Abschnitt {
+        const char* name;
+        void (*lesen)(Jsonleser&, Falldatei&);
+        bool gelesen = false;
+        std::size_t von = 0, bis = 0;
+    };
+    Abschnitt abschnitte[] = {
+        {"eingaben", eingabenLesen}, {"bescheid", bescheidLesen}, {"ergebnis", ergebnisLesen}};
+    Falldatei datei;
+    std::optional<Jsonleser> ganzes;
+    try {
+        ganzes.emplace(text);
+        Jsonleser& leser = *ganzes;
+        if (leser.art() != Jsonleser::Art::Objekt) {
+            throw Formatfehler("Sie enthält kein JSON-Objekt in { }. " + andereDatei);
+        }
+        leser.objekt([&](std::string_view schlüssel) {
+            if (schlüssel == "format" && leser.art() == Jsonleser::Art::Text) {
+                format = leser.text();
+                return;
+            }
+            if (schlüssel == "version" && leser.art() == Jsonleser::Art::Zahl) {
+                version = leser.zahl();
+                return;
+            }
+            for (Abschnitt& a : abschnitte) {
+                if (schlüssel != a.name) continue;
+                if (format && version) {
+                    kopfPrüfen();
+                    a.lesen(leser, datei);
+                    a.gelesen = true;
+                } else {
+                    a.von = leser.stelle();
+                    leser.überspringen();
+                    a.bis = leser.stelle();
+                }
+                return;
+            }
+            leser.überspringen();
+        });
+        leser.ende();
+    } catch (const Jsonfehler& fehler) {
+        keinJson(fehler);
+    }
+    kopfPrüfen();
+    for (Abschnitt& a : abschnitte) {
+        if (a.gelesen) continue;
+        vorhanden(a.bis > 0, a.name);
+        Jsonleser teil = ganzes->teil(a.von, a.bis);
+        a.lesen(teil, datei);
+    }
+    return datei;
+}
