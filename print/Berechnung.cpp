@@ -192,7 +192,7 @@ void blockE(Blatt& b, const Fall& fall) {
 
 bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag) {
     Blatt b(auftrag);
-    auftrag.ausrichtungSetzen(Ausrichtung::querformat);
+    auftrag.ausrichtungSetzen(Seitenausrichtung::querformat);
     auftrag.fettSetzen(false);
     auftrag.schriftartSetzen("arial");
     auftrag.größeSetzen(10);

@@ -105,7 +105,7 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     const FesterText<20> bescheiddatum(getrimmt(d.bescheiddatum.text()));
     const FesterText<40> dienstanschrift(getrimmt(d.dienstanschrift.text()));
 
-    a.ausrichtungSetzen(Ausrichtung::hochformat);
+    a.ausrichtungSetzen(Seitenausrichtung::hochformat);
     a.fettSetzen(true);
     a.schriftartSetzen("arial");
     a.größeSetzen(12);

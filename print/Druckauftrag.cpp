@@ -45,10 +45,10 @@ Druckauftrag::~Druckauftrag() {
     if (painter_.isActive()) painter_.end();
 }
 
-void Druckauftrag::ausrichtungSetzen(Ausrichtung ausrichtung) {
+void Druckauftrag::ausrichtungSetzen(Seitenausrichtung ausrichtung) {
     if (begonnen_ && !dokumentWechsel_) return;
     const auto seitenlage =
-        ausrichtung == Ausrichtung::querformat ? QPageLayout::Landscape : QPageLayout::Portrait;
+        ausrichtung == Seitenausrichtung::querformat ? QPageLayout::Landscape : QPageLayout::Portrait;
     if (einheitlich_ && begonnen_) {
         gedreht_ = gerät_.pageLayout().orientation() != seitenlage;
     } else {

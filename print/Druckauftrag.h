@@ -14,7 +14,7 @@
 class QPagedPaintDevice;
 class QPdfWriter;
 
-enum class Ausrichtung { hochformat = 1, querformat = 2 };
+enum class Seitenausrichtung { hochformat = 1, querformat = 2 };
 
 // One printed text as it stands on the page.
 struct Druckposten {
@@ -43,7 +43,7 @@ class Druckauftrag {
     Druckauftrag& operator=(const Druckauftrag&) = delete;
 
     // Only before the first text of a document; later calls have no effect.
-    void ausrichtungSetzen(Ausrichtung ausrichtung);
+    void ausrichtungSetzen(Seitenausrichtung ausrichtung);
     // For a device that shows all pages in one format (the print preview): the first document sets it,
     // a later one in the other orientation is drawn turned by a quarter onto it, as a printer puts a
     // landscape page on portrait paper.

@@ -24,7 +24,7 @@ std::string abstand(int jahre) {
 }  // namespace
 
 bool stufenlisteDrucken(const Fall& fall, const Stufenfolge& plan, int erreicht, Druckauftrag& a) {
-    a.ausrichtungSetzen(Ausrichtung::hochformat);
+    a.ausrichtungSetzen(Seitenausrichtung::hochformat);
     a.schriftartSetzen("arial");
     a.größeSetzen(14);
     a.fettSetzen(true);

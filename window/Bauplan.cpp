@@ -1,6 +1,7 @@
 #include "Bauplan.h"
 
 #include "Beschriftungen.h"
+#include "Zeitraum.h"
 
 namespace {
 
@@ -90,64 +91,117 @@ const Wertkasten gesamtverschiebung[] = {
 
 void kopfteile(std::vector<Bauteil>& plan) {
     for (const Knopfzeile& k : knopfleiste) {
-        Bauteil knopf{k.name, Art::Befehlsknopf, "", k.links, 0, k.breite, 555, k.text};
-        knopf.hinweis = k.hinweis;
-        knopf.bild = k.bild;
-        plan.push_back(knopf);
+        plan.push_back({.name = k.name,
+                        .art = Art::Befehlsknopf,
+                        .lage = {k.links, 0, k.breite, 555},
+                        .text = k.text,
+                        .hinweis = k.hinweis,
+                        .bild = k.bild});
     }
     for (const Kopfzeile& k : fallkopf) {
-        plan.push_back({k.name, Art::Beschriftung, "", k.links, k.oben, k.breite, k.höhe, k.text,
-                        Schrift::arial975fett});
-        if (*k.datumsfeld) plan.push_back({k.datumsfeld, Art::Datumsfeld, "", 3210, k.datumOben, 1560, 300});
+        plan.push_back({.name = k.name,
+                        .art = Art::Beschriftung,
+                        .lage = {k.links, k.oben, k.breite, k.höhe},
+                        .text = k.text,
+                        .schrift = Schrift::arial975fett});
+        if (*k.datumsfeld) {
+            plan.push_back(
+                {.name = k.datumsfeld, .art = Art::Datumsfeld, .lage = {3210, k.datumOben, 1560, 300}});
+        }
     }
     int index = 0;
     for (const Optionszeile& o : eingangsämter) {
-        plan.push_back(
-            {"Eingangsamt_" + std::to_string(index++), Art::Option, "", 5310, o.oben, o.breite, 270, o.text});
+        plan.push_back({.name = "Eingangsamt_" + std::to_string(index++),
+                        .art = Art::Option,
+                        .lage = {5310, o.oben, o.breite, 270},
+                        .text = o.text});
     }
     for (const Wertkasten& w : überschreitung) {
-        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 1590, 825, 660, "", Schrift::arial825,
-                        Farbe::hellgelb, true});
-        plan.push_back({w.kopfname, Art::Beschriftung, w.bild, 0, 60, 840, 255, w.kopf, Schrift::arial975fett,
-                        Farbe::keine, false, Ausrichtung::mitte});
-        plan.push_back({w.wert, Art::Beschriftung, w.bild, 150, 330, 525, 255, "0", Schrift::arial975fett,
-                        Farbe::gelb, true, Ausrichtung::mitte});
+        plan.push_back({.name = w.bild,
+                        .art = Art::Bildfeld,
+                        .lage = {w.links, 1590, 825, 660},
+                        .farbe = Farbe::hellgelb,
+                        .rand = true});
+        plan.push_back({.name = w.kopfname,
+                        .art = Art::Beschriftung,
+                        .behälter = w.bild,
+                        .lage = {0, 60, 840, 255},
+                        .text = w.kopf,
+                        .schrift = Schrift::arial975fett,
+                        .ausrichtung = Textausrichtung::mitte});
+        plan.push_back({.name = w.wert,
+                        .art = Art::Beschriftung,
+                        .behälter = w.bild,
+                        .lage = {150, 330, 525, 255},
+                        .text = "0",
+                        .schrift = Schrift::arial975fett,
+                        .farbe = Farbe::gelb,
+                        .rand = true,
+                        .ausrichtung = Textausrichtung::mitte});
     }
-    Bauteil bild{"Image1", Art::Bild, "", 9570, 1020, 480, 480};
-    bild.bild = ":/bilder/bda.svg";
-    plan.push_back(bild);
+    plan.push_back(
+        {.name = "Image1", .art = Art::Bild, .lage = {9570, 1020, 480, 480}, .bild = ":/bilder/bda.svg"});
     // Seen only while SSFrame2 is hidden, so it is built before the frame.
     plan.push_back(
-        {"Label24", Art::Beschriftung, "", 1875, 5625, 7440, 870,
-         "Ziff. 28.2.2 BBesG-VwV:  \"Der Zeitraum, um dessen Hälfte bzw. Viertel der Beginn des BDA "
-         "hinauszuschieben ist, wird nach Jahren, Monaten und Tagen berechnet.  Jeder Monat ist mit 30 "
-         "Tagen anzusetzen.  ... \"",
-         Schrift::arial975, Farbe::fenster, false, Ausrichtung::links, true});
+        {.name = "Label24",
+         .art = Art::Beschriftung,
+         .lage = {1875, 5625, 7440, 870},
+         .text = "Ziff. 28.2.2 BBesG-VwV:  \"Der Zeitraum, um dessen Hälfte bzw. Viertel der Beginn des "
+                 "BDA hinauszuschieben ist, wird nach Jahren, Monaten und Tagen berechnet.  Jeder Monat "
+                 "ist mit 30 Tagen anzusetzen.  ... \"",
+         .schrift = Schrift::arial975,
+         .farbe = Farbe::fenster,
+         .umbrechen = true});
+}
+
+// A caption of the result line in Arial 11.25 bold.
+void ergebnistext(std::vector<Bauteil>& plan, const char* name, Rechteck lage, std::string_view text) {
+    plan.push_back({.name = name,
+                    .art = Art::Beschriftung,
+                    .lage = lage,
+                    .text = std::string(text),
+                    .schrift = Schrift::arial1125fett});
 }
 
 void ergebnisteile(std::vector<Bauteil>& plan) {
-    const Schrift groß = Schrift::arial1125fett;
-    plan.push_back(
-        {"Text_4", Art::Beschriftung, "", 105, 7995, 1995, 300, std::string(Beschriftung::text4), groß});
-    plan.push_back(
-        {"Text_6", Art::Beschriftung, "", 2730, 8010, 5715, 285, std::string(Beschriftung::text6), groß});
+    ergebnistext(plan, "Text_4", {105, 7995, 1995, 300}, Beschriftung::text4);
+    ergebnistext(plan, "Text_6", {2730, 8010, 5715, 285}, Beschriftung::text6);
     // Wide enough for the whole caption, which already ends in "am"; Text(7) would repeat it.
-    plan.push_back({"Text_5", Art::Beschriftung, "", 120, 8280, 2910, 255, "Somit beginnt das BDA am", groß});
-    plan.push_back({"Text_7", Art::Beschriftung, "", 2745, 8295, 405, 285, "am", groß});
+    ergebnistext(plan, "Text_5", {120, 8280, 2910, 255}, "Somit beginnt das BDA am");
+    ergebnistext(plan, "Text_7", {2745, 8295, 405, 285}, "am");
     for (const Wertkasten& w : gesamtverschiebung) {
-        plan.push_back({w.bild, Art::Bildfeld, "", w.links, 7965, 840, 675, "", Schrift::arial825,
-                        Farbe::hellgelb, true});
-        plan.push_back({w.wert, Art::Beschriftung, w.bild, 150, 60, 525, 255, "0", Schrift::arial975fett,
-                        Farbe::hellgrün, true, Ausrichtung::mitte});
-        plan.push_back({w.kopfname, Art::Beschriftung, w.bild, 0, 360, 840, 255, w.kopf,
-                        Schrift::arial975fett, Farbe::keine, false, Ausrichtung::mitte});
+        plan.push_back({.name = w.bild,
+                        .art = Art::Bildfeld,
+                        .lage = {w.links, 7965, 840, 675},
+                        .farbe = Farbe::hellgelb,
+                        .rand = true});
+        plan.push_back({.name = w.wert,
+                        .art = Art::Beschriftung,
+                        .behälter = w.bild,
+                        .lage = {150, 60, 525, 255},
+                        .text = "0",
+                        .schrift = Schrift::arial975fett,
+                        .farbe = Farbe::hellgrün,
+                        .rand = true,
+                        .ausrichtung = Textausrichtung::mitte});
+        plan.push_back({.name = w.kopfname,
+                        .art = Art::Beschriftung,
+                        .behälter = w.bild,
+                        .lage = {0, 360, 840, 255},
+                        .text = w.kopf,
+                        .schrift = Schrift::arial975fett,
+                        .ausrichtung = Textausrichtung::mitte});
     }
-    plan.push_back({"Line4", Art::Linie, "Picture6", 30, 45, 15, 585});
-    plan.push_back({"Line5", Art::Linie, "Picture6", 75, 45, 15, 585});
+    plan.push_back({.name = "Line4", .art = Art::Linie, .behälter = "Picture6", .lage = {30, 45, 15, 585}});
+    plan.push_back({.name = "Line5", .art = Art::Linie, .behälter = "Picture6", .lage = {75, 45, 15, 585}});
     // Below the line of Text(6) rather than at 8265 and 390 high, where it would cover its words.
-    plan.push_back({"BDADatum", Art::Tafel, "", 3150, 8310, 1950, 375, "", groß, Farbe::keine, true,
-                    Ausrichtung::mitte});
-    plan.push_back({"Datum_19", Art::Datumsfeld, "", 5415, 8265, 1560, 360});
+    plan.push_back({.name = "BDADatum",
+                    .art = Art::Tafel,
+                    .lage = {3150, 8310, 1950, 375},
+                    .schrift = Schrift::arial1125fett,
+                    .rand = true,
+                    .ausrichtung = Textausrichtung::mitte});
+    plan.push_back({.name = "Datum_19", .art = Art::Datumsfeld, .lage = {5415, 8265, 1560, 360}});
 }
 
 }  // namespace
@@ -164,13 +218,17 @@ const std::vector<std::string>& tabfolge() {
     static const std::vector<std::string> folge = [] {
         std::vector<std::string> namen{"Datum_0", "Datum_2"};
         for (int i = 0; i < 5; ++i) namen.push_back("Eingangsamt_" + std::to_string(i));
-        // The quarter-rule rows: from, to and the description of each period.
-        for (int zeile = 0; zeile < 4; ++zeile) {
-            namen.push_back("Datum_" + std::to_string(2 * zeile + 3));
-            namen.push_back("Datum_" + std::to_string(2 * zeile + 4));
-            namen.push_back("Eingabe_" + std::to_string(zeile));
+        // The quarter-rule rows: from, to and the description of each period; then the half-rule dates.
+        for (int zeile = 1; zeile <= 4; ++zeile) {
+            const Zeitraum z = zeitraum(zeile);
+            namen.push_back("Datum_" + std::to_string(z.beginn));
+            namen.push_back("Datum_" + std::to_string(z.ende));
+            namen.push_back("Eingabe_" + std::to_string(z.eingabe));
         }
-        for (int i = 11; i <= 18; ++i) namen.push_back("Datum_" + std::to_string(i));
+        for (int zeile = 5; zeile <= 8; ++zeile) {
+            namen.push_back("Datum_" + std::to_string(zeitraum(zeile).beginn));
+            namen.push_back("Datum_" + std::to_string(zeitraum(zeile).ende));
+        }
         for (const char* name :
              {"Datum_1", "Datum_24", "Bescheid", "Berechnung", "Grundgehälter", "Übertrag", "Hilfe",
               "Schließen", "RB_Text", "Eingabe_7", "Eingabe_6", "Eingabe_5", "Eingabe_4"}) {

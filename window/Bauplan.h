@@ -29,18 +29,24 @@ enum class Farbe {
     hellgrün,  // (192, 255, 192)
 };
 
-enum class Ausrichtung { links, mitte };
+enum class Textausrichtung { links, mitte };
 
+// A control's place in twips, relative to its container.
+struct Rechteck {
+    int links, oben, breite, höhe;
+};
+
+// The rows are written with designated initializers, so that each value names what it is.
 struct Bauteil {
     std::string name;  // Qt object name: "Datum_3" for Datum(3)
     Art art;
-    std::string behälter;  // empty for the window itself
-    int links, oben, breite, höhe;
+    std::string behälter = {};  // empty for the window itself
+    Rechteck lage;
     std::string text = {};
     Schrift schrift = Schrift::arial825;
     Farbe farbe = Farbe::keine;
     bool rand = false;  // single-line border
-    Ausrichtung ausrichtung = Ausrichtung::links;
+    Textausrichtung ausrichtung = Textausrichtung::links;
     bool umbrechen = false;    // the caption wraps at word boundaries
     std::string hinweis = {};  // tooltip
     std::string bild = {};     // resource path of the picture

@@ -58,7 +58,7 @@ QLabel* beschriftung(const Bauteil& teil, QWidget* behälter) {
     label->setTextFormat(Qt::PlainText);
     label->setWordWrap(teil.umbrechen);
     const Qt::Alignment senkrecht = teil.umbrechen ? Qt::AlignTop : Qt::AlignVCenter;
-    label->setAlignment((teil.ausrichtung == Ausrichtung::mitte ? Qt::AlignHCenter : Qt::AlignLeft) |
+    label->setAlignment((teil.ausrichtung == Textausrichtung::mitte ? Qt::AlignHCenter : Qt::AlignLeft) |
                         senkrecht);
     if (teil.rand) label->setFrameStyle(QFrame::Box | QFrame::Plain);
     return label;
@@ -83,7 +83,7 @@ void Hauptform::aufbauen() {
         neu->setObjectName(QString::fromStdString(teil.name));
         if (!teil.hinweis.empty()) neu->setToolTip(QString::fromStdString(teil.hinweis));
         färben(neu, teil.farbe);
-        skalierer_.aufnehmen(neu, QRect(teil.links, teil.oben, teil.breite, teil.höhe),
+        skalierer_.aufnehmen(neu, QRect(teil.lage.links, teil.lage.oben, teil.lage.breite, teil.lage.höhe),
                              schriftart(teil.schrift), punkte(teil.schrift));
         bauteile_[teil.name] = neu;
     }
@@ -129,7 +129,8 @@ QWidget* Hauptform::erzeugen(const Bauteil& teil, QWidget* behälter) {
         }
         case Art::Linie: {
             auto* linie = new QFrame(behälter);
-            linie->setFrameStyle((teil.breite >= teil.höhe ? QFrame::HLine : QFrame::VLine) | QFrame::Plain);
+            linie->setFrameStyle((teil.lage.breite >= teil.lage.höhe ? QFrame::HLine : QFrame::VLine) |
+                                 QFrame::Plain);
             return linie;
         }
         case Art::Bild:

@@ -2,6 +2,7 @@
 #include <QRadioButton>
 #include <QRegularExpression>
 
+#include "Bauplan.h"
 #include "Befehlsknopf.h"
 #include "Fenstertest.h"
 #include "Leitertext.h"
@@ -30,16 +31,16 @@ TEST_F(AnordnungTest, TabGehtDurchAlleEingabenInDerListe) {
 
 struct Lagezeile {
     const char* name;
-    int links, oben, breite, höhe;  // twips, relative to the container
-    int schriftpixel;               // at design size; 0 for controls without text
+    Rechteck lage;     // twips, relative to the container
+    int schriftpixel;  // at design size; 0 for controls without text
 };
 
 // Rectangles in twips (multiples of 15, so every pixel is whole) from the window's layout.
 const Lagezeile lagen[] = {
-    {"Datum_0", 3210, 660, 1560, 300, 11},   {"Eingangsamt_3", 5310, 1410, 3105, 270, 11},
-    {"Schließen", 9195, 0, 1830, 555, 11},   {"SSFrame2", 45, 5130, 10965, 2835, 0},
-    {"Tag1_1", 8610, 825, 525, 255, 13},     {"Label4", 3120, 2040, 5460, 255, 13},
-    {"BDADatum", 3150, 8310, 1950, 375, 15},
+    {"Datum_0", {3210, 660, 1560, 300}, 11},   {"Eingangsamt_3", {5310, 1410, 3105, 270}, 11},
+    {"Schließen", {9195, 0, 1830, 555}, 11},   {"SSFrame2", {45, 5130, 10965, 2835}, 0},
+    {"Tag1_1", {8610, 825, 525, 255}, 13},     {"Label4", {3120, 2040, 5460, 255}, 13},
+    {"BDADatum", {3150, 8310, 1950, 375}, 15},
 };
 
 // Design size 11040 x 8700 twips = 736 x 580 pixels below the menu bar; at twice the size places and
@@ -59,7 +60,8 @@ TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
             SCOPED_TRACE(z.name);
             const QWidget* teil = bauteil(QString::fromUtf8(z.name));
             ASSERT_NE(teil, nullptr);
-            EXPECT_EQ(teil->geometry(), QRect(px(z.links), px(z.oben), px(z.breite), px(z.höhe)));
+            EXPECT_EQ(teil->geometry(),
+                      QRect(px(z.lage.links), px(z.lage.oben), px(z.lage.breite), px(z.lage.höhe)));
             if (z.schriftpixel) {
                 EXPECT_EQ(teil->font().pixelSize(), z.schriftpixel * faktor);
             }
