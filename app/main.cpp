@@ -8,6 +8,8 @@
 #include "Fallbefehle.h"
 #include "Hauptform.h"
 
+using namespace bda::fenster;
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BDA-Rechner"));

@@ -16,6 +16,10 @@
 #include "Fallpruefung.h"
 #include "Fallwiedergabe.h"
 
+using namespace bda;
+using namespace bda::datei;
+using namespace bda::werkzeug;
+
 namespace {
 
 constexpr int anzahlDateien = 5000;

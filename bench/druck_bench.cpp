@@ -17,6 +17,9 @@
 #include "Eingangsamt.h"
 #include "Pdfdatei.h"
 
+using namespace bda;
+using namespace bda::druck;
+
 namespace {
 
 const std::string belehrung =

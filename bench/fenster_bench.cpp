@@ -10,6 +10,9 @@
 #include "Datumsfeld.h"
 #include "Hauptform.h"
 
+using namespace bda;
+using namespace bda::fenster;
+
 namespace {
 
 void tippen(const char* text) {

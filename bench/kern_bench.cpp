@@ -6,6 +6,8 @@
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 
+using namespace bda;
+
 namespace {
 
 struct Eingabe {

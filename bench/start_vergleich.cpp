@@ -7,6 +7,8 @@
 
 #include "ErstesBild.h"
 
+using namespace bda::fenster;
+
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget fenster;

@@ -1,5 +1,7 @@
 #include "Abweisung.h"
 
+namespace bda {
+
 void datumAbweisen(Fall& fall, Oberflaeche& oberfläche, int feld, std::string_view meldung) {
     datumAbweisen(fall, oberfläche, feld, meldung, feld);
 }
@@ -10,3 +12,5 @@ void datumAbweisen(Fall& fall, Oberflaeche& oberfläche, int feld, std::string_v
     fall.tagnummer[feld] = 0;
     oberfläche.fokus(Steuerelement::datum(fokusfeld));
 }
+
+}  // namespace bda

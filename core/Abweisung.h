@@ -7,5 +7,9 @@
 #include "Fall.h"
 #include "Oberflaeche.h"
 
+namespace bda {
+
 void datumAbweisen(Fall& fall, Oberflaeche& oberfläche, int feld, std::string_view meldung);
 void datumAbweisen(Fall& fall, Oberflaeche& oberfläche, int feld, std::string_view meldung, int fokusfeld);
+
+}  // namespace bda

@@ -1,5 +1,7 @@
 #include "Bdaberechnung.h"
 
+namespace bda {
+
 namespace {
 
 // Days past 29 become months, months past 11 become years.
@@ -103,3 +105,5 @@ void bdaberechnen(Fall& fall) {
     fall.datum[Feld::bda] = textAusDatum(std::chrono::year{jahr % 10000} / monat / 1);
     fall.bdaDatum = fall.datum[Feld::bda] + ".";
 }
+
+}  // namespace bda

@@ -3,6 +3,8 @@
 
 #include "Fall.h"
 
+namespace bda {
+
 // Reads row 0 (the frame's share) and rows 1 to 4 (the periods) of both frames and the regular BDA in
 // field 1; writes rows 5 to 7 of both frames, the total `gesamt`, field 19 and `bdaDatum`.
 //   row 5 = sum of rows 1 to 4, days carried into months past 29 and months into years past 11
@@ -12,3 +14,5 @@
 // The total's months and years are added to the regular BDA; its days are not, so the BDA is always
 // the first of a month: 01/11/1996 plus 2 months gives 01/01/1997.
 void bdaberechnen(Fall& fall);
+
+}  // namespace bda

@@ -5,6 +5,8 @@
 #include "Windows1252.h"
 #include "Zeichen.h"
 
+namespace bda {
+
 namespace {
 
 constexpr char32_t bom = 0xFEFF;
@@ -146,3 +148,5 @@ std::string satzSchreiben(std::string_view utf8) {
     satz.resize(belehrungssatzlänge, ' ');
     return satz;
 }
+
+}  // namespace bda

@@ -20,6 +20,8 @@
 #include <string>
 #include <string_view>
 
+namespace bda {
+
 inline constexpr std::size_t belehrungssatzlänge = 1000;
 
 enum class Satzkodierung { windows1252, utf8 };
@@ -50,3 +52,5 @@ bool passtInSatz(std::string_view utf8);
 // The 1000 bytes of record 1 for the text (alsSatztext of it): Windows-1252, cut after 1000
 // characters, padded with blanks. A character Windows-1252 lacks becomes "?" (see fehlendeZeichen).
 std::string satzSchreiben(std::string_view utf8);
+
+}  // namespace bda

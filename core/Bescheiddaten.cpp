@@ -5,6 +5,8 @@
 #include "Datumstext.h"
 #include "Zeichen.h"
 
+namespace bda {
+
 std::optional<std::string> briefdatumAusText(std::string_view datumstext, std::string& fehler) {
     if (getrimmt(datumstext).empty() || istLeer(datumstext)) return std::string();
     const auto datum = datumAusText(datumstext);
@@ -39,3 +41,5 @@ std::optional<int> bezugsjahrAusText(std::string_view text, std::string& fehler)
              ". Bitte ein solches Jahr eingeben oder das Feld leeren.";
     return std::nullopt;
 }
+
+}  // namespace bda

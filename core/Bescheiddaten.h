@@ -11,6 +11,8 @@
 #include "Datumstext.h"
 #include "FesterText.h"
 
+namespace bda {
+
 struct Bescheiddaten {
     FesterText<39> kopfzeile1;
     FesterText<40> kopfzeile2;
@@ -46,3 +48,5 @@ std::string datumstextAusBriefdatum(std::string_view briefdatum);
 // The reference year a text names: 0 for a blank text, the year for 1930..2040. None for anything else,
 // with `fehler` set to the refusal, which names the field.
 std::optional<int> bezugsjahrAusText(std::string_view text, std::string& fehler);
+
+}  // namespace bda

@@ -4,6 +4,8 @@
 
 #include "Zeichen.h"
 
+namespace bda {
+
 int freieZeichen(std::string_view text) {
     return beschreibungHöchstzeichen - static_cast<int>(zeichenzahl(getrimmt(text)));
 }
@@ -13,3 +15,5 @@ std::string begrenzteBeschreibung(std::string_view text) {
     return std::string(text.substr(0, anfang)) +
            std::string(ersteZeichen(text.substr(anfang), beschreibungHöchstzeichen));
 }
+
+}  // namespace bda

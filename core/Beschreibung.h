@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+namespace bda {
+
 inline constexpr int beschreibungHöchstzeichen = 60;
 
 // What the counter Zähler beside the box shows: 60 minus the significant characters of `text`.
@@ -12,3 +14,5 @@ int freieZeichen(std::string_view text);
 
 // `text` cut at its end so that at most 60 significant characters remain.
 std::string begrenzteBeschreibung(std::string_view text);
+
+}  // namespace bda

@@ -3,6 +3,8 @@
 
 #include <string_view>
 
+namespace bda {
+
 namespace Beschriftung {
 // share of the quarter-rule frame (Label9); the 35 is fixed
 inline constexpr std::string_view label9 =
@@ -34,3 +36,5 @@ inline constexpr std::string_view text4 = "Insgesamt ist  das";
 inline constexpr std::string_view text6 =
     "hinauszuschieben um (auf volle Monate abgerundet)  . . . . . . . . .";
 }  // namespace Beschriftung
+
+}  // namespace bda

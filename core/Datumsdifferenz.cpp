@@ -2,6 +2,8 @@
 
 #include "Datumstext.h"
 
+namespace bda {
+
 namespace {
 
 bool hatEinunddreißigTage(int monat) {
@@ -77,3 +79,5 @@ int datumdiffneu(std::string_view geburtsdatum, std::string_view feld) {
     if (!geburt || !datum) return 0;
     return kalendertage(*geburt, *datum);
 }
+
+}  // namespace bda

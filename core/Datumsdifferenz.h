@@ -6,6 +6,8 @@
 
 #include "Zeitspanne.h"
 
+namespace bda {
+
 // The span from `anfangsdatum` to `enddatum`, both days counted, in the civil-service manner: the 31st
 // of a month does not count, the last day of February counts as the 30th, and a span starting on the
 // last day of February gets the missing days of February added. Leap years are the years divisible by 4.
@@ -18,3 +20,5 @@ Zeitspanne datumsdifferenz(std::string_view anfangsdatum, std::string_view endda
 // Calendar days from the birth date to `feld`: negative when `feld` lies earlier; 0 when either text
 // holds no date.
 int datumdiffneu(std::string_view geburtsdatum, std::string_view feld);
+
+}  // namespace bda

@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+namespace bda {
+
 using namespace std::chrono;
 
 int ziffernwert(std::string_view text, std::size_t von, std::size_t länge) {
@@ -100,3 +102,5 @@ year_month_day geburtstag(year_month_day geburtsdatum, int jahre) {
     }
     return jahr / geburtsdatum.month() / geburtsdatum.day();
 }
+
+}  // namespace bda

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace bda {
+
 inline constexpr std::string_view leeresDatum = "__/__/____";
 
 // Dates the fields accept, both ends included.
@@ -48,3 +50,5 @@ std::chrono::year_month_day tagDavor(std::chrono::year_month_day datum);
 // The N-th birthday: the day and month of the birth date in the year of birth + N. A 29 February falls
 // on 1 March in a year not divisible by 4.
 std::chrono::year_month_day geburtstag(std::chrono::year_month_day geburtsdatum, int jahre);
+
+}  // namespace bda

@@ -6,6 +6,8 @@
 
 #include "Zeichen.h"
 
+namespace bda {
+
 namespace Eingangsamt {
 inline constexpr int a1bisA12 = 0;    // quarter rule from the 31st birthday, half rule from the 35th
 inline constexpr int a13oderA14 = 1;  // half rule from the 35th birthday
@@ -32,3 +34,5 @@ inline std::string hälftetext(std::string_view lebensjahr) {
     return "Davon entfallen auf die Zeit ab Vollendung des    " + std::string(lebensjahr) +
            ".    Lebensjahres . . . . . . . . . . . . . . . . . . . . . . . . . . . . . . .";
 }
+
+}  // namespace bda

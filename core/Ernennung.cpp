@@ -3,6 +3,8 @@
 #include "Datumsdifferenz.h"
 #include "Eingangsamt.h"
 
+namespace bda {
+
 using namespace std::chrono;
 
 namespace {
@@ -86,3 +88,5 @@ void ernennungauswerten(Fall& fall, year_month_day geburtsdatum, year_month_day 
         nurHälfte(fall, geburtsdatum, ernennung);
     }
 }
+
+}  // namespace bda

@@ -5,6 +5,8 @@
 
 #include "Fall.h"
 
+namespace bda {
+
 // Measures by how much the decisive year of life had been exceeded on the day before the appointment
 // (`überschritten`), splits it between the frames (row 0: up to four years after the 31st birthday into
 // the quarter-rule frame for A 1 to A 12, the rest, or for the other grades all of it from the 35th or
@@ -12,3 +14,5 @@
 // with their day numbers. The caller has the rows follow their fields and the BDA recomputed.
 void ernennungauswerten(Fall& fall, std::chrono::year_month_day geburtsdatum,
                         std::chrono::year_month_day ernennung);
+
+}  // namespace bda

@@ -1,5 +1,7 @@
 #include "Fall.h"
 
+namespace bda {
+
 std::array<std::string, Feld::anzahl> Fall::leereDatumsfelder() {
     std::array<std::string, Feld::anzahl> felder;
     felder.fill(std::string(leeresDatum));
@@ -19,3 +21,5 @@ void alleslöschen(Fall& fall) {
     // Field 19 is empty now: the panel must not go on showing the previous case's BDA.
     fall.bdaDatum.clear();
 }
+
+}  // namespace bda

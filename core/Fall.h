@@ -24,6 +24,8 @@
 #include "Datumstext.h"
 #include "Zeitspanne.h"
 
+namespace bda {
+
 // The date fields Datum(0..24). Periods: start 2k+1 and end 2k+2 of row k, rows 1 to 4 in the
 // quarter-rule frame (fields 3..10), rows 5 to 8 in the half-rule frame (fields 11..18).
 namespace Feld {
@@ -80,3 +82,5 @@ struct Fall {
 // row of both frames, the exceedance and the total to 0/0/0. The birth date and the frames' visibility
 // are left as they are.
 void alleslöschen(Fall& fall);
+
+}  // namespace bda

@@ -8,6 +8,8 @@
 #include "Plausibilitaet.h"
 #include "Zeitraum.h"
 
+namespace bda {
+
 using std::chrono::year_month_day;
 
 Fallsteuerung::Fallsteuerung(Fall& fall, Oberflaeche& oberfläche) : fall_(fall), oberfläche_(oberfläche) {}
@@ -205,3 +207,5 @@ void Fallsteuerung::zeitraumendeBestätigt(const Zeitraum& z) {
 void Fallsteuerung::tagnummerAuffrischen(int feld) {
     fall_.tagnummer[feld] = datumdiffneu(fall_.datum[Feld::geburtstag], fall_.datum[feld]);
 }
+
+}  // namespace bda

@@ -10,6 +10,8 @@
 #include "Oberflaeche.h"
 #include "Zeitraum.h"
 
+namespace bda {
+
 class Fallsteuerung {
    public:
     Fallsteuerung(Fall& fall, Oberflaeche& oberfläche);
@@ -52,3 +54,5 @@ class Fallsteuerung {
     Oberflaeche& oberfläche_;
     bool sichtbar_ = false;
 };
+
+}  // namespace bda

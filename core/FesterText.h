@@ -8,6 +8,8 @@
 
 #include "Zeichen.h"
 
+namespace bda {
+
 template <std::size_t N>
 class FesterText {
    public:
@@ -30,3 +32,5 @@ class FesterText {
    private:
     std::string text_;
 };
+
+}  // namespace bda

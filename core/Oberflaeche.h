@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+namespace bda {
+
 // An input control the case logic can give the focus to: Datum(index) or Eingabe(index).
 struct Steuerelement {
     enum class Art { Datum, Eingabe };
@@ -22,3 +24,5 @@ class Oberflaeche {
     virtual void meldung(std::string_view text) = 0;
     virtual void fokus(Steuerelement ziel) = 0;
 };
+
+}  // namespace bda

@@ -7,6 +7,8 @@
 #include "Abweisung.h"
 #include "Zeitraum.h"
 
+namespace bda {
+
 using std::chrono::year_month_day;
 
 namespace {
@@ -74,3 +76,5 @@ void prüfen(Fall& fall, Oberflaeche& oberfläche, int feld, bool viertel) {
 void plausibilität1(Fall& fall, Oberflaeche& oberfläche, int feld) { prüfen(fall, oberfläche, feld, true); }
 
 void plausibilität2(Fall& fall, Oberflaeche& oberfläche, int feld) { prüfen(fall, oberfläche, feld, false); }
+
+}  // namespace bda

@@ -9,6 +9,8 @@
 
 #include "Oberflaeche.h"
 
+namespace bda {
+
 class Protokoll : public Oberflaeche {
    public:
     void meldung(std::string_view text) override { meldungen.emplace_back(text); }
@@ -17,3 +19,5 @@ class Protokoll : public Oberflaeche {
     std::vector<std::string> meldungen;
     std::optional<Steuerelement> letzterFokus;
 };
+
+}  // namespace bda

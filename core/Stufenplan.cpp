@@ -1,5 +1,7 @@
 #include "Stufenplan.h"
 
+namespace bda {
+
 using namespace std::chrono;
 
 Stufenfolge stufenplan(year_month_day bda) {
@@ -21,3 +23,5 @@ int stufeAm(const Stufenfolge& plan, year_month_day tag) {
     }
     return stufe;
 }
+
+}  // namespace bda

@@ -9,6 +9,8 @@
 #include <array>
 #include <chrono>
 
+namespace bda {
+
 inline constexpr int anzahlStufen = 12;
 
 struct Stufe {
@@ -25,3 +27,5 @@ Stufenfolge stufenplan(std::chrono::year_month_day bda);
 
 // The step reached on `tag` (1 to 12), both start days included; 0 before step 1.
 int stufeAm(const Stufenfolge& plan, std::chrono::year_month_day tag);
+
+}  // namespace bda

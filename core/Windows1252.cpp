@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <array>
 
+namespace bda {
+
 namespace {
 
 // Code points of the bytes 0x80..0x9F; 0 marks a byte without a character. The other bytes are the
@@ -142,3 +144,5 @@ std::vector<std::string> fehlendeZeichen(std::string_view utf8) {
     }
     return fehlend;
 }
+
+}  // namespace bda

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+namespace bda {
+
 // One character of a UTF-8 text: its code point and the number of bytes it takes (1 to 4).
 struct Utf8Zeichen {
     char32_t codepunkt = 0;
@@ -41,3 +43,5 @@ std::string ausWindows1252(std::string_view bytes);
 // The distinct characters of a UTF-8 text that Windows-1252 lacks, each as its UTF-8 text, in the order
 // they first appear; malformed bytes are named as U+FFFD. Empty exactly when nachWindows1252 loses nothing.
 std::vector<std::string> fehlendeZeichen(std::string_view utf8);
+
+}  // namespace bda

@@ -1,5 +1,7 @@
 #include "Zeichen.h"
 
+namespace bda {
+
 namespace {
 
 // A byte that continues a UTF-8 sequence rather than starting a character.
@@ -26,3 +28,5 @@ std::string_view getrimmt(std::string_view text) {
     if (anfang == std::string_view::npos) return {};
     return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
 }
+
+}  // namespace bda

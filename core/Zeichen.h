@@ -4,6 +4,8 @@
 #include <cstddef>
 #include <string_view>
 
+namespace bda {
+
 // Number of code points of a UTF-8 text.
 std::size_t zeichenzahl(std::string_view utf8);
 
@@ -12,3 +14,5 @@ std::string_view ersteZeichen(std::string_view utf8, std::size_t n);
 
 // The text without leading and trailing blanks.
 std::string_view getrimmt(std::string_view text);
+
+}  // namespace bda

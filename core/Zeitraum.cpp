@@ -2,6 +2,8 @@
 
 #include "Datumsdifferenz.h"
 
+namespace bda {
+
 Zeitspanne& länge(Fall& fall, const Zeitraum& z) {
     return (z.viertel ? fall.rahmen1 : fall.rahmen2)[z.rahmenzeile];
 }
@@ -36,3 +38,5 @@ void zeilenAbgleichen(Fall& fall) {
             zeitraumZählt(fall, z) ? datumsdifferenz(fall.datum[z.beginn], fall.datum[z.ende]) : Zeitspanne{};
     }
 }
+
+}  // namespace bda

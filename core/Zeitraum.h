@@ -7,6 +7,8 @@
 
 #include "Fall.h"
 
+namespace bda {
+
 inline constexpr int anzahlZeiträume = 8;
 
 struct Zeitraum {
@@ -56,3 +58,5 @@ bool zeitraumZählt(const Fall& fall, const Zeitraum& z);
 // counts, else 0/0/0. Rows of a hidden frame are left alone; a hidden frame's share is 0, so they count
 // nothing.
 void zeilenAbgleichen(Fall& fall);
+
+}  // namespace bda

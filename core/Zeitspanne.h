@@ -1,3 +1,6 @@
+
+namespace bda {
+
 #pragma once
 // A duration in the 30-day reckoning: every month has 30 days, every year 12 months (360 days).
 
@@ -11,3 +14,5 @@ struct Zeitspanne {
 
     bool operator==(const Zeitspanne&) const = default;
 };
+
+}  // namespace bda

@@ -11,6 +11,8 @@
 
 #include "Fallformat.h"
 
+namespace bda::datei {
+
 namespace {
 
 std::string benannt(const QString& pfad) { return "„" + pfad.toStdString() + "“"; }
@@ -121,3 +123,5 @@ void speichern(const QString& pfad, const Falldatei& inhalt) {
 }
 
 }  // namespace Fallablage
+
+}  // namespace bda::datei

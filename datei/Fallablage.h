@@ -8,6 +8,8 @@
 
 #include "Falldatei.h"
 
+namespace bda::datei {
+
 // A case file that cannot be opened or saved. The German message names the file, says what is wrong
 // and what to do.
 class Falldateifehler : public std::runtime_error {
@@ -26,3 +28,5 @@ Falldatei öffnen(const std::string& pfad);
 void speichern(const QString& pfad, const Falldatei& datei);
 
 }  // namespace Fallablage
+
+}  // namespace bda::datei

@@ -1,5 +1,7 @@
 #include "Falldatei.h"
 
+namespace bda::datei {
+
 Fallergebnis ergebnisVon(const Fall& fall) {
     Fallergebnis ergebnis;
     ergebnis.überschritten = fall.überschritten;
@@ -26,3 +28,5 @@ Falldatei falldateiVon(const Fall& fall) {
     datei.ergebnis = ergebnisVon(fall);
     return datei;
 }
+
+}  // namespace bda::datei

@@ -11,6 +11,8 @@
 #include "Fall.h"
 #include "Zeitraum.h"
 
+namespace bda::datei {
+
 // The results as the window shows them. A hidden frame shows no rows, so none are kept for it.
 struct Fallergebnis {
     Zeitspanne überschritten;  // Tag0, Monat0, Jahr0
@@ -40,3 +42,5 @@ constexpr bool istEingabefeld(int feld) { return (feld >= 0 && feld <= 18) || fe
 
 Fallergebnis ergebnisVon(const Fall& fall);
 Falldatei falldateiVon(const Fall& fall);
+
+}  // namespace bda::datei

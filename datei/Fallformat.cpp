@@ -13,6 +13,8 @@
 #include "Jsonleser.h"
 #include "Zeichen.h"
 
+namespace bda::datei {
+
 namespace {
 
 // Judges and prosecutors are not yet computed: the driver never takes option 4, so no case holds it.
@@ -460,3 +462,5 @@ Falldatei falldateiAusText(std::string_view text) {
     }
     return datei;
 }
+
+}  // namespace bda::datei

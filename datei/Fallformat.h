@@ -8,6 +8,8 @@
 
 #include "Falldatei.h"
 
+namespace bda::datei {
+
 inline constexpr std::string_view fallformatName = "bda-fall";
 inline constexpr int fallformatVersion = 1;
 
@@ -22,3 +24,5 @@ std::string falltext(const Falldatei& datei);
 
 // Reads and checks a whole case file; throws Formatfehler at the first thing that is wrong.
 Falldatei falldateiAusText(std::string_view text);
+
+}  // namespace bda::datei

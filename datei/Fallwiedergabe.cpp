@@ -4,6 +4,8 @@
 #include "Protokoll.h"
 #include "Zeitraum.h"
 
+namespace bda::datei {
+
 namespace {
 
 const char* const zeilennamen[anzahlZeitraumzeilen] = {
@@ -96,3 +98,5 @@ std::string abweichungsmeldung(const std::string& datei, const std::vector<Abwei
     }
     return text + "\n\nBitte die Ergebnisse prüfen und den Fall speichern.";
 }
+
+}  // namespace bda::datei

@@ -15,6 +15,8 @@
 #include "Falldatei.h"
 #include "Oberflaeche.h"
 
+namespace bda::datei {
+
 // A stored result that the recomputation does not give, with both values as the window shows them.
 struct Abweichung {
     std::string was;  // "BDA", "Viertel, Summe", ...
@@ -36,3 +38,5 @@ std::vector<Abweichung> abweichungen(const Fallergebnis& gespeichert, const Fall
 
 // The message the window shows after opening a file whose results differ; `datei` is the file's name.
 std::string abweichungsmeldung(const std::string& datei, const std::vector<Abweichung>& abweichungen);
+
+}  // namespace bda::datei

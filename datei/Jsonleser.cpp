@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <cstring>
 
+namespace bda::datei {
+
 namespace {
 
 bool istZiffer(char c) { return c >= '0' && c <= '9'; }
@@ -284,3 +286,5 @@ void Jsonleser::ende() {
     leerraum();
     if (stelle_ < text_.size()) fehler("Nach dem Ende des Objekts steht noch etwas");
 }
+
+}  // namespace bda::datei

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace bda::datei {
+
 class Jsonfehler : public std::runtime_error {
    public:
     Jsonfehler(const std::string& grund, std::size_t stelle, bool abgebrochen)
@@ -116,3 +118,5 @@ void Jsonleser::liste(Funktion&& element) {
     }
     --tiefe_;
 }
+
+}  // namespace bda::datei

@@ -17,6 +17,8 @@
 #include "Windows1252.h"
 #include "Zeichen.h"
 
+namespace bda::druck {
+
 namespace {
 
 // More than any record needs (1000 characters of at most four bytes each): a longer file is read only
@@ -310,3 +312,5 @@ bool Belehrungsdatei::schreiben(std::string_view text, QString& fehler) const {
     }
     return true;
 }
+
+}  // namespace bda::druck

@@ -13,6 +13,8 @@
 #include "Belehrungssatz.h"
 #include "FesterText.h"
 
+namespace bda::druck {
+
 // The user's file as read: its text (blank when there is no file) or why it cannot be read.
 struct Belehrungslesung {
     Satztext satz;
@@ -80,3 +82,5 @@ class Belehrungsdatei {
     QString benutzerdatei_;
     QString vorgabedatei_;
 };
+
+}  // namespace bda::druck

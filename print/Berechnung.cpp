@@ -7,6 +7,8 @@
 #include "Zeichen.h"
 #include "Zeitraum.h"
 
+namespace bda::druck {
+
 namespace {
 
 // The number columns of the sheet: days, months and years.
@@ -226,3 +228,5 @@ bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag) {
     blockE(b, fall);
     return auftrag.dokumentBeenden();
 }
+
+}  // namespace bda::druck

@@ -5,6 +5,10 @@
 #include "Druckauftrag.h"
 #include "Fall.h"
 
+namespace bda::druck {
+
 // Prints the sheet into `auftrag` and ends the document. False when the print job failed
 // (auftrag.fehler() says why). The caller checks fehlendesDruckfeld() first.
 bool berechnungDrucken(const Fall& fall, Druckauftrag& auftrag);
+
+}  // namespace bda::druck

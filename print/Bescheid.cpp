@@ -7,6 +7,8 @@
 #include "FesterText.h"
 #include "Zeichen.h"
 
+namespace bda::druck {
+
 namespace {
 
 constexpr double rechteSpalte = 7000;
@@ -205,3 +207,5 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     a.zeilenende();
     return a.dokumentBeenden();
 }
+
+}  // namespace bda::druck

@@ -10,6 +10,8 @@
 #include "Druckauftrag.h"
 #include "Fall.h"
 
+namespace bda::druck {
+
 // "dd.MM.yyyy", the German short form the notice prints when it carries no date of its own.
 std::string kurzdatum(std::chrono::year_month_day datum);
 
@@ -18,3 +20,5 @@ std::string kurzdatum(std::chrono::year_month_day datum);
 // failed (auftrag.fehler() says why). The caller checks fehlendesDruckfeld() first.
 bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::year_month_day heute,
                      Druckauftrag& auftrag);
+
+}  // namespace bda::druck

@@ -7,6 +7,8 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+namespace bda::druck {
+
 namespace {
 
 constexpr double twipsJeZoll = 1440;
@@ -220,3 +222,5 @@ void pdfEinrichten(QPdfWriter& pdf) {
     pdf.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(5, 5, 5, 5),
                                   QPageLayout::Millimeter));
 }
+
+}  // namespace bda::druck

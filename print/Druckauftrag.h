@@ -14,6 +14,8 @@
 class QPagedPaintDevice;
 class QPdfWriter;
 
+namespace bda::druck {
+
 enum class Seitenausrichtung { hochformat = 1, querformat = 2 };
 
 // One printed text as it stands on the page.
@@ -121,3 +123,5 @@ class Druckauftrag {
 
 // A4 at 1200 dpi with 5 mm margins on every side, close to the printable area of an office printer.
 void pdfEinrichten(QPdfWriter& pdf);
+
+}  // namespace bda::druck

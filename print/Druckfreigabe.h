@@ -7,6 +7,8 @@
 
 #include "Fall.h"
 
+namespace bda::druck {
+
 inline constexpr std::string_view druckverweigerungText = "Bitte vorher Daten eingeben";
 inline constexpr std::string_view druckverweigerungTitel = "Dateneingabe fehlt";
 
@@ -18,3 +20,5 @@ inline std::optional<int> fehlendesDruckfeld(const Fall& fall) {
     if (!datumAusText(fall.datum[Feld::bda])) return Feld::geburtstag;
     return std::nullopt;
 }
+
+}  // namespace bda::druck

@@ -5,6 +5,8 @@
 #include "Berechnung.h"
 #include "Bescheid.h"
 
+namespace bda::druck {
+
 std::chrono::year_month_day heute() {
     const QDate datum = QDate::currentDate();
     return std::chrono::year_month_day{std::chrono::year{datum.year()},
@@ -19,3 +21,5 @@ bool mappeDrucken(const Fall& fall, std::string_view belehrung, std::chrono::yea
     if (gedruckt && enthält(wahl, Seitenwahl::berechnung)) gedruckt = berechnungDrucken(fall, auftrag);
     return auftrag.abschließen() && gedruckt;
 }
+
+}  // namespace bda::druck

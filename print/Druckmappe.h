@@ -9,6 +9,8 @@
 #include "Druckauftrag.h"
 #include "Fall.h"
 
+namespace bda::druck {
+
 enum class Seitenwahl { keine = 0, bescheid = 1, berechnung = 2, beide = 3 };
 
 inline bool enthält(Seitenwahl wahl, Seitenwahl seite) {
@@ -23,3 +25,5 @@ std::chrono::year_month_day heute();
 // (auftrag.fehler() says why). The caller checks druckbereit() first.
 bool mappeDrucken(const Fall& fall, std::string_view belehrung, std::chrono::year_month_day heute,
                   Seitenwahl wahl, Druckauftrag& auftrag);
+
+}  // namespace bda::druck

@@ -7,6 +7,8 @@
 
 #include "Druckauftrag.h"
 
+namespace bda::druck {
+
 namespace {
 
 // Why a file could not be created, in the user's words where the cause is plain; the system's text
@@ -73,3 +75,5 @@ bool pdfSchreiben(const QString& datei, const QString& titel,
     }
     return true;
 }
+
+}  // namespace bda::druck

@@ -6,6 +6,8 @@
 #include <QString>
 #include <functional>
 
+namespace bda::druck {
+
 class Druckauftrag;
 
 // Writes `datei`; `inhalt` prints into a job of several documents on it and ends the job. `titel` goes
@@ -13,3 +15,5 @@ class Druckauftrag;
 // message for the user, which names the file and the reason.
 bool pdfSchreiben(const QString& datei, const QString& titel,
                   const std::function<bool(Druckauftrag&)>& inhalt, QString& fehler);
+
+}  // namespace bda::druck

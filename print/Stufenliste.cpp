@@ -4,6 +4,8 @@
 
 #include "Datumstext.h"
 
+namespace bda::druck {
+
 namespace {
 
 constexpr double linkerRand = 1500;
@@ -71,3 +73,5 @@ bool stufenlisteDrucken(const Fall& fall, const Stufenfolge& plan, int erreicht,
     a.zeilenende();
     return a.dokumentBeenden();
 }
+
+}  // namespace bda::druck

@@ -7,6 +7,10 @@
 #include "Fall.h"
 #include "Stufenplan.h"
 
+namespace bda::druck {
+
 // Prints `plan` (worked out from the BDA in field 19) with step `erreicht` marked (0: none) into
 // `auftrag` and ends the document. False when the print job failed (auftrag.fehler() says why).
 bool stufenlisteDrucken(const Fall& fall, const Stufenfolge& plan, int erreicht, Druckauftrag& auftrag);
+
+}  // namespace bda::druck

@@ -19,6 +19,8 @@
 #include "Fall.h"
 #include "Kalendermodell.h"
 
+namespace bda {
+
 namespace fallregeln {
 
 using kalendermodell::Tag;
@@ -443,3 +445,5 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
 }
 
 }  // namespace fallregeln
+
+}  // namespace bda

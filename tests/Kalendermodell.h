@@ -10,6 +10,8 @@
 
 #include "Zeitspanne.h"
 
+namespace bda {
+
 namespace kalendermodell {
 
 struct Tag {
@@ -103,3 +105,5 @@ inline Zeitspanne dreißigTage(Tag anfang, Tag ende) {
 }
 
 }  // namespace kalendermodell
+
+}  // namespace bda

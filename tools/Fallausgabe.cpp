@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <sstream>
 
+namespace bda::werkzeug {
+
 namespace {
 
 std::string zeichenkette(std::string_view text) {
@@ -89,3 +91,5 @@ std::string alsJson(const Fallskript& skript) {
          << "}\n";
     return json.str();
 }
+
+}  // namespace bda::werkzeug

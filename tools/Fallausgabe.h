@@ -5,4 +5,8 @@
 
 #include "Fallskript.h"
 
+namespace bda::werkzeug {
+
 std::string alsJson(const Fallskript& skript);
+
+}  // namespace bda::werkzeug

@@ -10,6 +10,15 @@
 #include "Fallpruefung.h"
 #include "Fallwiedergabe.h"
 
+namespace bda::werkzeug {
+
+namespace Fallablage = datei::Fallablage;
+using datei::abweichungsmeldung;
+using datei::Falldateifehler;
+using datei::falldateiVon;
+using datei::Wiedergabe;
+using datei::wiedergeben;
+
 namespace {
 
 bool endetAufBda(const std::string& pfad) {
@@ -77,3 +86,5 @@ std::optional<int> falldateiaufruf(int argc, char* argv[], std::ostream& aus, st
     if (argc == 2 && endetAufBda(erstes)) return öffnen(erstes, aus, fehler);
     return std::nullopt;
 }
+
+}  // namespace bda::werkzeug

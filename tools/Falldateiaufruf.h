@@ -8,5 +8,9 @@
 #include <optional>
 #include <ostream>
 
+namespace bda::werkzeug {
+
 // The exit status of a case-file call; none when the arguments call for a script.
 std::optional<int> falldateiaufruf(int argc, char* argv[], std::ostream& aus, std::ostream& fehler);
+
+}  // namespace bda::werkzeug

@@ -7,6 +7,19 @@
 #include "Druckmappe.h"
 #include "Pdfdatei.h"
 
+namespace bda::werkzeug {
+
+using druck::Seitenwahl;
+
+using druck::Belehrungsdatei;
+using druck::Druckauftrag;
+using druck::Druckbelehrung;
+using druck::druckverweigerungText;
+using druck::fehlendesDruckfeld;
+using druck::heute;
+using druck::mappeDrucken;
+using druck::pdfSchreiben;
+
 bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler, std::string& hinweis) {
     if (const auto feld = fehlendesDruckfeld(fall)) {
         fehler = std::string(druckverweigerungText) + ": Datum(" + std::to_string(*feld) +
@@ -42,3 +55,5 @@ bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler,
     fehler = meldung.toStdString();
     return geschrieben;
 }
+
+}  // namespace bda::werkzeug

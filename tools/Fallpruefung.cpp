@@ -8,6 +8,14 @@
 #include "Fallablage.h"
 #include "Fallwiedergabe.h"
 
+namespace bda::werkzeug {
+
+namespace Fallablage = datei::Fallablage;
+using datei::Falldatei;
+using datei::Falldateifehler;
+using datei::Wiedergabe;
+using datei::wiedergeben;
+
 namespace {
 
 std::vector<std::string> falldateien(const std::vector<std::string>& pfade) {
@@ -86,3 +94,5 @@ int fällePrüfen(const std::vector<std::string>& pfade, std::ostream& aus, std:
         << " abweichend, " << unlesbar << " nicht lesbar\n";
     return unlesbar ? 2 : abweichend ? 1 : 0;
 }
+
+}  // namespace bda::werkzeug

@@ -8,8 +8,12 @@
 #include <string>
 #include <vector>
 
+namespace bda::werkzeug {
+
 // `pfade`: case files and folders; a folder stands for every .bda file below it, in name order.
 // `arbeiter`: threads, 0 for one a processor. Returns 0 when every file agrees, 1 when one differs,
 // 2 when one cannot be read.
 int fällePrüfen(const std::vector<std::string>& pfade, std::ostream& aus, std::ostream& fehler,
                 unsigned arbeiter = 0);
+
+}  // namespace bda::werkzeug

@@ -8,6 +8,8 @@
 #include "Eingangsamt.h"
 #include "Zeichen.h"
 
+namespace bda::werkzeug {
+
 namespace {
 
 std::string steuerelementname(Steuerelement ziel) {
@@ -191,3 +193,5 @@ bool Fallskript::bescheidaktion(const std::string& befehl, std::string_view rest
     }
     return true;
 }
+
+}  // namespace bda::werkzeug

@@ -22,6 +22,8 @@
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 
+namespace bda::werkzeug {
+
 // A line the tool cannot read; the message names the line number.
 class Skriptfehler : public std::runtime_error {
    public:
@@ -54,3 +56,5 @@ class Fallskript {
     Fallsteuerung steuerung_{fall_, protokoll_};
     std::string fokus_ = "Datum(0)";
 };
+
+}  // namespace bda::werkzeug

@@ -12,6 +12,9 @@
 #include "Falldateiaufruf.h"
 #include "Fallpdf.h"
 
+using namespace bda;
+using namespace bda::werkzeug;
+
 namespace {
 
 int aufruf() {

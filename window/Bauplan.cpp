@@ -3,6 +3,8 @@
 #include "Beschriftungen.h"
 #include "Zeitraum.h"
 
+namespace bda::fenster {
+
 namespace {
 
 // Command-button bar, all at top 0 and 555 high; the leading blanks of a caption make room for its picture,
@@ -254,3 +256,5 @@ double punkte(Schrift schrift) {
     }
     return 8.25;
 }
+
+}  // namespace bda::fenster

@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace bda::fenster {
+
 enum class Art {
     Beschriftung,  // label
     Datumsfeld,    // masked date field
@@ -68,3 +70,5 @@ const std::vector<std::string>& tabfolge();
 
 // Design size in points of a font of the tables.
 double punkte(Schrift schrift);
+
+}  // namespace bda::fenster

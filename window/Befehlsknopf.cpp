@@ -5,6 +5,8 @@
 #include <QStylePainter>
 #include <algorithm>
 
+namespace bda::fenster {
+
 Befehlsknopf::Befehlsknopf(const QIcon& bild, QWidget* parent) : QPushButton(parent) { setIcon(bild); }
 
 void Befehlsknopf::paintEvent(QPaintEvent*) {
@@ -36,3 +38,5 @@ void Befehlsknopf::keyPressEvent(QKeyEvent* ereignis) {
     }
     QPushButton::keyPressEvent(ereignis);
 }
+
+}  // namespace bda::fenster

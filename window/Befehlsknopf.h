@@ -4,6 +4,8 @@
 
 #include <QPushButton>
 
+namespace bda::fenster {
+
 class Befehlsknopf : public QPushButton {
    public:
     Befehlsknopf(const QIcon& bild, QWidget* parent = nullptr);
@@ -16,3 +18,5 @@ class Befehlsknopf : public QPushButton {
     void paintEvent(QPaintEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
 };
+
+}  // namespace bda::fenster

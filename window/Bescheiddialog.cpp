@@ -17,6 +17,8 @@
 #include "Datumsfeld.h"
 #include "Fall.h"
 
+namespace bda::fenster {
+
 namespace {
 
 // The salutations in the order of the choice, with the code each stores.
@@ -200,3 +202,5 @@ void Bescheiddialog::melden(const std::string& text) {
     // The clerk corrects the field in this dialog, whatever the window manager activates after the box.
     activateWindow();
 }
+
+}  // namespace bda::fenster

@@ -11,10 +11,13 @@
 
 #include "Bescheiddaten.h"
 
-class Datumsfeld;
 class QComboBox;
 class QFormLayout;
 class QLineEdit;
+
+namespace bda::fenster {
+
+class Datumsfeld;
 
 class Bescheiddialog : public QDialog {
    public:
@@ -58,3 +61,5 @@ class Bescheiddialog : public QDialog {
     QLineEdit* bezugsjahr_;
     QLineEdit* geschäftszeichen_;
 };
+
+}  // namespace bda::fenster

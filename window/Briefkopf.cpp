@@ -6,6 +6,8 @@
 
 #include "Bescheiddaten.h"
 
+namespace bda::fenster {
+
 namespace {
 
 template <std::size_t N>
@@ -42,3 +44,5 @@ void sichern(const Bescheiddaten& daten) {
 }
 
 }  // namespace Briefkopf
+
+}  // namespace bda::fenster

@@ -8,6 +8,8 @@
 #include "Datumstext.h"
 #include "Kalender.h"
 
+namespace bda::fenster {
+
 namespace {
 
 const QString eingabemaske = QStringLiteral("99/99/9999;_");
@@ -64,7 +66,7 @@ void Datumsfeld::kalenderZeigen() {
     if (isReadOnly()) return;
     if (!kalender_) {
         kalender_ = new Kalender(this, erstesDatum, letztesDatum);
-        connect(kalender_, &Kalender::ausgesucht, this, &Datumsfeld::kalenderGewaehlt);
+        connect(kalender_, &Kalender::ausgesucht, this, &Datumsfeld::kalenderGewählt);
     }
     kalender_->zeigen(kalenderanfang(), mapToGlobal(QPoint(0, height())));
 }
@@ -137,7 +139,7 @@ void Datumsfeld::datumEinsetzen(QDate datum) {
 }
 
 // As if the clerk had typed the date and pressed Enter: the driver checks it and moves the focus on.
-void Datumsfeld::kalenderGewaehlt(QDate datum) {
+void Datumsfeld::kalenderGewählt(QDate datum) {
     datumEinsetzen(datum);
     Q_EMIT enterGedrueckt();
 }
@@ -149,3 +151,5 @@ void Datumsfeld::knopfAnordnen() {
     knopf_->setGeometry(width() - breite - 2, 2, breite, höhe);
     setTextMargins(0, 0, breite, 0);
 }
+
+}  // namespace bda::fenster

@@ -9,8 +9,11 @@
 #include <functional>
 #include <optional>
 
-class Kalender;
 class QToolButton;
+
+namespace bda::fenster {
+
+class Kalender;
 
 class Datumsfeld : public QLineEdit {
     Q_OBJECT
@@ -36,6 +39,8 @@ class Datumsfeld : public QLineEdit {
     Kalender* kalender() const { return kalender_; }
 
    Q_SIGNALS:
+    // Identifiers use umlauts everywhere but in signals and slots: moc cuts those names at their first
+    // umlaut, so they spell ü as "ue" and so on.
     // Enter was pressed in the field (or a date taken from the calendar): the driver's turn.
     void enterGedrueckt();
     // The user changed the text: typing, the calendar, F2 or F3.
@@ -52,10 +57,12 @@ class Datumsfeld : public QLineEdit {
 
    private:
     void datumEinsetzen(QDate datum);
-    void kalenderGewaehlt(QDate datum);
+    void kalenderGewählt(QDate datum);
     void knopfAnordnen();
 
     QToolButton* knopf_;
     Kalender* kalender_ = nullptr;
     std::function<QDate()> anfangsdatum_;
 };
+
+}  // namespace bda::fenster

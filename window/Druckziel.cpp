@@ -16,6 +16,13 @@
 #include "Druckauftrag.h"
 #include "Pdfdatei.h"
 
+namespace bda::fenster {
+
+using druck::Seitenwahl;
+
+using druck::Druckauftrag;
+using druck::pdfSchreiben;
+
 namespace {
 
 const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.");
@@ -172,3 +179,5 @@ QString Druckziel::druckerhindernis(const QString& drucker) {
     ippDelete(antwort);
     return hindernis;
 }
+
+}  // namespace bda::fenster

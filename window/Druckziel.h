@@ -8,17 +8,22 @@
 
 #include "Druckmappe.h"
 
-class Druckauftrag;
 class QPrinter;
 class QWidget;
+
+namespace bda::druck {
+class Druckauftrag;
+}  // namespace bda::druck
+
+namespace bda::fenster {
 
 class Druckziel {
    public:
     struct Auftrag {
         // Prints the chosen pages into the job (one of several documents) and ends it.
-        std::function<bool(Druckauftrag&, Seitenwahl)> drucken;
+        std::function<bool(druck::Druckauftrag&, druck::Seitenwahl)> drucken;
         // Asked before pages really go out (not for the preview); false stops without a message.
-        std::function<bool(Seitenwahl)> freigeben;
+        std::function<bool(druck::Seitenwahl)> freigeben;
         // Shows a failure to the user.
         std::function<void(const QString&)> melden;
     };
@@ -26,7 +31,7 @@ class Druckziel {
     Druckziel(QWidget* fenster, Auftrag auftrag);
 
     // Without a dialog, as the job `dokumentname`.
-    void standarddrucker(Seitenwahl wahl, const QString& dokumentname);
+    void standarddrucker(druck::Seitenwahl wahl, const QString& dokumentname);
     // The print dialog: a printer and the pages (1 notice, 2 sheet, or both).
     void druckerwahl();
     // The print preview of the notice, the sheet or both; printing from it asks for the printer.
@@ -39,8 +44,10 @@ class Druckziel {
     static QString druckerhindernis(const QString& drucker);
 
    private:
-    bool aufDrucker(QPrinter& drucker, Seitenwahl wahl);
+    bool aufDrucker(QPrinter& drucker, druck::Seitenwahl wahl);
 
     QWidget* fenster_;
     Auftrag auftrag_;
 };
+
+}  // namespace bda::fenster

@@ -7,6 +7,8 @@
 #include <QTimer>
 #include <QWidget>
 
+namespace bda::fenster {
+
 class NachErstemBild : public QObject {
    public:
     explicit NachErstemBild(QWidget* fenster) : QObject(fenster) { fenster->installEventFilter(this); }
@@ -25,3 +27,5 @@ class NachErstemBild : public QObject {
    private:
     bool gemalt_ = false;
 };
+
+}  // namespace bda::fenster

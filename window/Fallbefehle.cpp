@@ -24,6 +24,18 @@
 #include "Protokoll.h"
 #include "Zeitraum.h"
 
+namespace bda::fenster {
+
+using druck::fehlendesDruckfeld;
+namespace Fallablage = datei::Fallablage;
+using datei::abweichungsmeldung;
+using datei::Falldatei;
+using datei::Falldateifehler;
+using datei::falldateiVon;
+using datei::falltext;
+using datei::Wiedergabe;
+using datei::wiedergeben;
+
 namespace {
 
 constexpr int zuletztHöchstens = 8;
@@ -354,3 +366,5 @@ void Fallbefehle::zuletztAufbauen() {
 void Fallbefehle::meldung(const QString& text) {
     fenster_.meldungsfenster(QCoreApplication::applicationName(), text);
 }
+
+}  // namespace bda::fenster

@@ -13,9 +13,12 @@
 
 #include "Fall.h"
 
-class Hauptform;
 class QAction;
 class QMenu;
+
+namespace bda::fenster {
+
+class Hauptform;
 
 class Fallbefehle {
    public:
@@ -76,3 +79,5 @@ class Fallbefehle {
     std::optional<std::string> gespeichert_;  // the file text of the case as last saved, opened or started
     std::string geburtstag_;                  // the birth date as it stood when the clerk began to type it
 };
+
+}  // namespace bda::fenster

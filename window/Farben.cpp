@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <cmath>
 
+namespace bda::fenster {
+
 namespace {
 
 // Relative luminance of an sRGB colour.
@@ -20,3 +22,5 @@ double kontrast(const QColor& a, const QColor& b) {
     const double dunkel = std::min(leuchtdichte(a), leuchtdichte(b));
     return (hell + 0.05) / (dunkel + 0.05);
 }
+
+}  // namespace bda::fenster

@@ -4,6 +4,8 @@
 
 #include <QColor>
 
+namespace bda::fenster {
+
 namespace Farben {
 inline const QColor hellgrün(192, 255, 192);  // the window, the postponement values
 inline const QColor hellgelb(255, 255, 192);  // heading bands and value boxes
@@ -16,3 +18,5 @@ inline const QColor warnrot(0xB0, 0x00, 0x00);
 
 // Contrast ratio of two colours, from 1 (equal) to 21 (black on white).
 double kontrast(const QColor& a, const QColor& b);
+
+}  // namespace bda::fenster

@@ -5,6 +5,8 @@
 #include <QSize>
 #include <QWidget>
 
+namespace bda::fenster {
+
 namespace {
 
 const QString schlüssel = QStringLiteral("Hauptform/Geometrie");
@@ -25,3 +27,5 @@ void sichern(const QWidget& fenster) {
 }
 
 }  // namespace Fensterplatz
+
+}  // namespace bda::fenster

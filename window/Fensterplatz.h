@@ -5,6 +5,8 @@
 class QWidget;
 class QSize;
 
+namespace bda::fenster {
+
 namespace Fensterplatz {
 
 // The stored placement of `fenster`, or `entwurf` (client size in pixels) when none is stored.
@@ -13,3 +15,5 @@ void wiederherstellen(QWidget& fenster, QSize entwurf);
 void sichern(const QWidget& fenster);
 
 }  // namespace Fensterplatz
+
+}  // namespace bda::fenster

@@ -17,6 +17,10 @@
 #include "Leitertext.h"
 #include "Rechtsmitteleditor.h"
 
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+
 Hauptform::Hauptform(QWidget* eltern)
     : QWidget(eltern), steuerung_(fall_, *this), skalierer_(QSize(fensterbreite, fensterhöhe)) {
     setObjectName(QStringLiteral("Hauptform"));
@@ -147,3 +151,5 @@ void Hauptform::fokus(Steuerelement ziel) {
                                                              : eingabe_.at(ziel.index);
     bauteil->setFocus(Qt::OtherFocusReason);
 }
+
+}  // namespace bda::fenster

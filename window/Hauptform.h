@@ -20,16 +20,18 @@
 #include "Oberflaeche.h"
 #include "Skalierer.h"
 
-struct Bauteil;
-class Datumsfeld;
-class Druckauftrag;
-class Druckziel;
-class Fallbefehle;
-class Hilfefenster;
 class QLabel;
 class QLineEdit;
 class QMenuBar;
 class QRadioButton;
+
+namespace bda::fenster {
+
+struct Bauteil;
+class Datumsfeld;
+class Druckziel;
+class Fallbefehle;
+class Hilfefenster;
 class Rechtsmitteleditor;
 class Stufendialog;
 
@@ -149,3 +151,5 @@ template <class T>
 T* Hauptform::bauteil(const std::string& name) const {
     return qobject_cast<T*>(bauteile_.at(name));
 }
+
+}  // namespace bda::fenster

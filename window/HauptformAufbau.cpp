@@ -16,6 +16,8 @@
 #include "Zeichengrenze.h"
 #include "Zugaenglichkeit.h"
 
+namespace bda::fenster {
+
 namespace {
 
 QColor farbwert(Farbe farbe) {
@@ -181,3 +183,5 @@ void Hauptform::tabfolgeSetzen() {
         QWidget::setTabOrder(bauteile_.at(folge[i - 1]), bauteile_.at(folge[i]));
     }
 }
+
+}  // namespace bda::fenster

@@ -2,6 +2,8 @@
 #include "Briefkopf.h"
 #include "Hauptform.h"
 
+namespace bda::fenster {
+
 // The dialog's values go into the case; the letterhead and the signers also into the settings, so the
 // next case and the next start have them.
 void Hauptform::bescheiddatenBearbeiten() {
@@ -25,3 +27,5 @@ void Hauptform::bescheiddatenBearbeiten() {
     Briefkopf::sichern(d);
     darstellen();
 }
+
+}  // namespace bda::fenster

@@ -11,6 +11,8 @@
 #include "Zeitraum.h"
 #include "Zugaenglichkeit.h"
 
+namespace bda::fenster {
+
 namespace {
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
@@ -76,3 +78,5 @@ void Hauptform::darstellen() {
         ansagen(bdaDatum_, bdaDatum_->text());
     }
 }
+
+}  // namespace bda::fenster

@@ -15,6 +15,20 @@
 #include "Stufendialog.h"
 #include "Stufenliste.h"
 
+namespace bda::fenster {
+
+using druck::Seitenwahl;
+
+using druck::Druckauftrag;
+using druck::Druckbelehrung;
+using druck::druckverweigerungText;
+using druck::druckverweigerungTitel;
+using druck::enthält;
+using druck::fehlendesDruckfeld;
+using druck::heute;
+using druck::mappeDrucken;
+using druck::stufenlisteDrucken;
+
 namespace {
 
 QString text(std::string_view utf8) {
@@ -150,3 +164,5 @@ QRect Hauptform::rechtsmittelbereich() const {
     const int oben = bauteil<QPushButton>("Schließen")->height();
     return QRect(0, oben, entwurf_->width(), entwurf_->height() - oben);
 }
+
+}  // namespace bda::fenster

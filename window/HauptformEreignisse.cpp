@@ -9,6 +9,8 @@
 #include "Hilfefenster.h"
 #include "Rechtsmitteleditor.h"
 
+namespace bda::fenster {
+
 void Hauptform::verbinden() {
     for (int i = 0; i < Feld::anzahl; ++i) {
         Datumsfeld* feld = datum_[i];
@@ -77,3 +79,5 @@ void Hauptform::hilfeZeigen() {
     if (!hilfe_) hilfe_ = new Hilfefenster(this);
     hilfe_->zeigen(hilfethema());
 }
+
+}  // namespace bda::fenster

@@ -7,6 +7,8 @@
 #include "Fallbefehle.h"
 #include "Hauptform.h"
 
+namespace bda::fenster {
+
 namespace {
 
 // One command of the menu bar. A new command is one row here and a handler in Hauptform; the rows of a
@@ -61,3 +63,5 @@ void Hauptform::überBdaRechner() {
                        "BBesG und druckt den Bescheid mit der Berechnung.")
             .arg(QStringLiteral(BDA_VERSION)));
 }
+
+}  // namespace bda::fenster

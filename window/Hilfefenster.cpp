@@ -2,6 +2,8 @@
 
 #include <QKeyEvent>
 
+namespace bda::fenster {
+
 Hilfefenster::Hilfefenster(QWidget* eltern) : QTextBrowser(eltern) {
     setWindowFlags(Qt::Window);
     setObjectName(QStringLiteral("Hilfefenster"));
@@ -47,3 +49,5 @@ void Hilfefenster::keyPressEvent(QKeyEvent* ereignis) {
         QTextBrowser::keyPressEvent(ereignis);
     }
 }
+
+}  // namespace bda::fenster

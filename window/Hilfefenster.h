@@ -5,6 +5,8 @@
 
 #include <QTextBrowser>
 
+namespace bda::fenster {
+
 class Hilfefenster : public QTextBrowser {
    public:
     explicit Hilfefenster(QWidget* eltern);
@@ -25,3 +27,5 @@ class Hilfefenster : public QTextBrowser {
    private:
     int thema_ = 0;
 };
+
+}  // namespace bda::fenster

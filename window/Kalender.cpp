@@ -12,6 +12,8 @@
 
 #include "Farben.h"
 
+namespace bda::fenster {
+
 namespace {
 
 const QLocale deutsch(QLocale::German, QLocale::Germany);
@@ -65,7 +67,7 @@ Kalender::Kalender(QWidget* feld, QDate erstes, QDate letztes) : QCalendarWidget
     } knöpfe[] = {
         {"qt_calendar_prevmonth", "Voriger Monat (Bild auf)"},
         {"qt_calendar_nextmonth", "Nächster Monat (Bild ab)"},
-        {"qt_calendar_monthbutton", "Monat waehlen"},
+        {"qt_calendar_monthbutton", "Monat wählen"},
         {"qt_calendar_yearbutton", "Jahr eingeben (Strg+J)"},
     };
     for (const auto& knopf : knöpfe) {
@@ -86,8 +88,8 @@ Kalender::Kalender(QWidget* feld, QDate erstes, QDate letztes) : QCalendarWidget
         const QDate erster(jahr, monat, 1);
         setSelectedDate(QDate(jahr, monat, std::min(markiert.day(), erster.daysInMonth())));
     });
-    connect(this, &QCalendarWidget::activated, this, &Kalender::waehlen);
-    connect(this, &QCalendarWidget::clicked, this, &Kalender::waehlen);
+    connect(this, &QCalendarWidget::activated, this, &Kalender::wählen);
+    connect(this, &QCalendarWidget::clicked, this, &Kalender::wählen);
 }
 
 void Kalender::zeigen(QDate datum, QPoint ort) {
@@ -136,7 +138,9 @@ bool Kalender::eventFilter(QObject* objekt, QEvent* ereignis) {
     return QCalendarWidget::eventFilter(objekt, ereignis);
 }
 
-void Kalender::waehlen(QDate datum) {
+void Kalender::wählen(QDate datum) {
     hide();
     Q_EMIT ausgesucht(datum);
 }
+
+}  // namespace bda::fenster

@@ -6,6 +6,8 @@
 
 #include <QCalendarWidget>
 
+namespace bda::fenster {
+
 class Kalender : public QCalendarWidget {
     Q_OBJECT
 
@@ -31,5 +33,7 @@ class Kalender : public QCalendarWidget {
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
    private:
-    void waehlen(QDate datum);
+    void wählen(QDate datum);
 };
+
+}  // namespace bda::fenster

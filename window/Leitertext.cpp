@@ -3,6 +3,8 @@
 #include <QPainter>
 #include <QStyle>
 
+namespace bda::fenster {
+
 QRect Leitertext::textfläche() const {
     int einzug = indent();
     if (einzug < 0) einzug = frameWidth() > 0 ? fontMetrics().horizontalAdvance(QLatin1Char('x')) / 2 : 0;
@@ -60,3 +62,5 @@ void Leitertext::paintEvent(QPaintEvent* ereignis) {
     style()->drawItemText(&maler, textfläche(), QStyle::visualAlignment(layoutDirection(), alignment()),
                           palette(), isEnabled(), gezeigt, foregroundRole());
 }
+
+}  // namespace bda::fenster

@@ -5,6 +5,8 @@
 
 #include <QLabel>
 
+namespace bda::fenster {
+
 class Leitertext : public QLabel {
    public:
     using QLabel::QLabel;
@@ -26,3 +28,5 @@ class Leitertext : public QLabel {
     mutable QFont merkSchrift_;
     mutable QString merkGezeigt_;
 };
+
+}  // namespace bda::fenster

@@ -5,6 +5,8 @@
 #include "Beschriftungen.h"
 #include "Zeitraum.h"
 
+namespace bda::fenster {
+
 namespace {
 
 const char* const anrechenbar =
@@ -199,3 +201,5 @@ void rahmenteile(std::vector<Bauteil>& plan) {
     rahmenteil(plan, viertel);
     rahmenteil(plan, hälfte);
 }
+
+}  // namespace bda::fenster

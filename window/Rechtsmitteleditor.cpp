@@ -6,6 +6,11 @@
 #include <QTextDocument>
 #include <algorithm>
 
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+using druck::Belehrungslesung;
+
 namespace {
 
 constexpr int grenze = static_cast<int>(belehrungssatzlänge);
@@ -200,3 +205,5 @@ void Rechtsmitteleditor::anzeigen() {
     }
     setExtraSelections(markierung);
 }
+
+}  // namespace bda::fenster

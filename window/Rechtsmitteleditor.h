@@ -16,6 +16,8 @@
 
 class QLabel;
 
+namespace bda::fenster {
+
 class Rechtsmitteleditor : public QPlainTextEdit {
    public:
     // Shows a message to the user and returns when it is closed.
@@ -23,9 +25,9 @@ class Rechtsmitteleditor : public QPlainTextEdit {
 
     // Creates the hidden editor as a child of `fenster`; `meldung` shows its messages (the window's
     // message box).
-    Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, Meldung meldung);
+    Rechtsmitteleditor(QWidget* fenster, druck::Belehrungsdatei datei, Meldung meldung);
 
-    const Belehrungsdatei& datei() const { return datei_; }
+    const druck::Belehrungsdatei& datei() const { return datei_; }
     bool istOffen() const { return !isHidden(); }
     // Characters still free of the 1000; negative by as many as a save would cut.
     int freieZeichen() const;
@@ -55,8 +57,10 @@ class Rechtsmitteleditor : public QPlainTextEdit {
     void fußAnordnen();
 
     QLabel* fuß_;
-    Belehrungsdatei datei_;
+    druck::Belehrungsdatei datei_;
     Meldung meldung_;
     int länge_ = 0;  // characters of the text before the latest change
     bool lädt_ = false;
 };
+
+}  // namespace bda::fenster

@@ -2,6 +2,8 @@
 
 #include <QPainter>
 
+namespace bda::fenster {
+
 Sinnbild::Sinnbild(QString datei, QWidget* eltern) : QWidget(eltern), datei_(std::move(datei)) {}
 
 void Sinnbild::paintEvent(QPaintEvent*) {
@@ -9,3 +11,5 @@ void Sinnbild::paintEvent(QPaintEvent*) {
     QPainter maler(this);
     bild_.paint(&maler, rect());
 }
+
+}  // namespace bda::fenster

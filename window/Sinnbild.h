@@ -5,6 +5,8 @@
 #include <QIcon>
 #include <QWidget>
 
+namespace bda::fenster {
+
 class Sinnbild : public QWidget {
    public:
     Sinnbild(QString datei, QWidget* eltern);
@@ -16,3 +18,5 @@ class Sinnbild : public QWidget {
     QString datei_;
     QIcon bild_;  // loaded when first painted
 };
+
+}  // namespace bda::fenster

@@ -5,6 +5,8 @@
 
 #include "Twips.h"
 
+namespace bda::fenster {
+
 namespace {
 
 // Left or top edge of a twip coordinate at the scale; both edges are rounded, so neighbours stay flush.
@@ -51,3 +53,5 @@ void Skalierer::setzen(const Eintrag& eintrag, double x, double y) const {
     schrift.setPixelSize(std::max(1, static_cast<int>(std::floor(pixelgröße + 1e-9))));
     eintrag.bauteil->setFont(schrift);
 }
+
+}  // namespace bda::fenster

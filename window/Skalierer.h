@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <vector>
 
+namespace bda::fenster {
+
 class Skalierer {
    public:
     // `entwurf`: the client area of the window at design size, in twips.
@@ -41,3 +43,5 @@ class Skalierer {
     QSize entwurf_;
     std::vector<Eintrag> einträge_;
 };
+
+}  // namespace bda::fenster

@@ -10,6 +10,8 @@
 #include "Datumstext.h"
 #include "Farben.h"
 
+namespace bda::fenster {
+
 Stufendialog::Stufendialog(QWidget* eltern, std::function<void()> drucken)
     : QDialog(eltern), kopf_(new QLabel(this)), ergebnis_(new QLabel(this)), liste_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("Stufenplan"));
@@ -93,3 +95,5 @@ void Stufendialog::zeigen(const Stufenfolge& plan, int erreicht, const QString& 
     open();
     liste_->setFocus();
 }
+
+}  // namespace bda::fenster

@@ -10,6 +10,8 @@
 class QLabel;
 class QTableWidget;
 
+namespace bda::fenster {
+
 class Stufendialog : public QDialog {
    public:
     // `drucken` prints the list shown (the window's print job).
@@ -29,3 +31,5 @@ class Stufendialog : public QDialog {
     Stufenfolge plan_{};
     int erreicht_ = 0;
 };
+
+}  // namespace bda::fenster

@@ -1,3 +1,6 @@
+
+namespace bda::fenster {
+
 #pragma once
 // The window is designed in twips (1/1440 inch) like a printed page: at 96 dpi 15 twips make one pixel.
 
@@ -11,3 +14,5 @@ inline constexpr double pixel(double twips, double maßstab = 1.0) { return twip
 inline constexpr double schriftpixel(double punkte, double maßstab = 1.0) {
     return pixel(punkte * twipsJePunkt, maßstab);
 }
+
+}  // namespace bda::fenster

@@ -4,6 +4,8 @@
 
 #include "Beschreibung.h"
 
+namespace bda::fenster {
+
 QValidator::State Zeichengrenze::validate(QString& text, int& cursor) const {
     while (freieZeichen(text.toStdString()) < 0 && cursor > 0) {
         // One character before the cursor; a character outside the BMP is two UTF-16 units.
@@ -18,3 +20,5 @@ QValidator::State Zeichengrenze::validate(QString& text, int& cursor) const {
     }
     return Acceptable;
 }
+
+}  // namespace bda::fenster

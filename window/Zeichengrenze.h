@@ -5,9 +5,13 @@
 
 #include <QValidator>
 
+namespace bda::fenster {
+
 class Zeichengrenze : public QValidator {
    public:
     using QValidator::QValidator;
 
     State validate(QString& text, int& cursor) const override;
 };
+
+}  // namespace bda::fenster

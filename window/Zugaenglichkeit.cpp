@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+namespace bda::fenster {
+
 namespace {
 
 const QString datumshilfe = QStringLiteral(
@@ -129,3 +131,5 @@ void zugänglichMachen(const std::map<std::string, QWidget*>& bauteile) {
         setzen(knopf, {knopf->text().remove(QLatin1Char('&')).trimmed(), knopf->toolTip().trimmed()});
     }
 }
+
+}  // namespace bda::fenster

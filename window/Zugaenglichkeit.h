@@ -9,6 +9,8 @@
 class QString;
 class QWidget;
 
+namespace bda::fenster {
+
 // Names and describes every control of `bauteile` (by Qt object name) that a screen reader stops at
 // or reads a value from.
 void zugänglichMachen(const std::map<std::string, QWidget*>& bauteile);
@@ -18,3 +20,5 @@ void ansagen(QWidget* teil, const QString& wert);
 
 // Sees every announcement, also where no screen reader listens (tests); an empty function stops it.
 void ansagenBeobachten(std::function<void(QWidget*, const QString&)> beobachter);
+
+}  // namespace bda::fenster

@@ -10,6 +10,8 @@
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 
+namespace bda {
+
 class Falltest : public ::testing::Test {
    protected:
     Falltest() { steuerung.laden(); }
@@ -60,3 +62,5 @@ class Falltest : public ::testing::Test {
     Protokoll protokoll;
     Fallsteuerung steuerung{fall, protokoll};
 };
+
+}  // namespace bda

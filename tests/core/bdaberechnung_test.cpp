@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bda {
+
 namespace {
 
 using Z = Zeitspanne;  // {tage, monate, jahre}
@@ -96,3 +98,5 @@ TEST(Bdaberechnung, OhneRegelBDAKeinErgebnis) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -6,6 +6,8 @@
 
 #include <string>
 
+namespace bda {
+
 namespace {
 
 using K = Satzkodierung;
@@ -19,7 +21,7 @@ std::string mal(const std::string& text, std::size_t n) {
     return ergebnis;
 }
 
-TEST(Belehrungssatz, BytesAreReadAsUtf8OrWindows1252WithoutPaddingAndWithLineEndsAsDollar) {
+TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenende) {
     const std::string zehnÄ = mal("\xC3\xA4", 10);  // 20 bytes of UTF-8
     // clang-format off
     const struct {
@@ -71,7 +73,7 @@ TEST(Belehrungssatz, BytesAreReadAsUtf8OrWindows1252WithoutPaddingAndWithLineEnd
     }
 }
 
-TEST(Belehrungssatz, ATextIsWrittenAsExactlyThousandBytesOfWindows1252) {
+TEST(Belehrungssatz, TextWirdAlsGenauTausendBytesWindows1252Geschrieben) {
     // clang-format off
     const struct {
         const char* name;
@@ -93,7 +95,7 @@ TEST(Belehrungssatz, ATextIsWrittenAsExactlyThousandBytesOfWindows1252) {
     }
 }
 
-TEST(Belehrungssatz, WhatFitsTheRecordIsCountedAsTheRecordCountsIt) {
+TEST(Belehrungssatz, WasInDenSatzPasstZähltWieDerSatz) {
     // clang-format off
     const struct {
         const char* name;
@@ -113,7 +115,7 @@ TEST(Belehrungssatz, WhatFitsTheRecordIsCountedAsTheRecordCountsIt) {
     }
 }
 
-TEST(Belehrungssatz, AWrittenRecordReadsBackAsItsText) {
+TEST(Belehrungssatz, GeschriebenerSatzLiestSichAlsSeinText) {
     for (const std::string text :
          {"Gegen diesen Bescheid$können Sie „Widerspruch“ – binnen 1 Monat – einlegen.", "   Gegen$$",
           "§ 3a Abs. 2 VwVfG €"}) {
@@ -125,3 +127,5 @@ TEST(Belehrungssatz, AWrittenRecordReadsBackAsItsText) {
 }
 
 }  // namespace
+
+}  // namespace bda

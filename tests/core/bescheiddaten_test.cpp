@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bda {
+
 namespace {
 
 // "dd/mm/yyyy" as the dialog or a script gives it; the printed form, or none for a refusal.
@@ -102,3 +104,5 @@ TEST(Bescheiddaten, Anredecodes) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bda {
+
 namespace {
 
 struct Zeile {
@@ -34,3 +36,5 @@ TEST(Beschreibung, ZählerUndGrenze) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -4,6 +4,8 @@
 
 #include "Datumstext.h"
 
+namespace bda {
+
 namespace {
 
 struct Spanne {
@@ -84,3 +86,5 @@ TEST(Datumsdifferenz, JederTagVon1930Bis2040) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bda {
+
 namespace {
 
 enum class Urteil { gültig, außerhalb, gibtEsNicht };
@@ -76,3 +78,5 @@ TEST(Datumstext, GeburtstageSindEchteDaten) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -17,6 +17,8 @@
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 
+namespace bda {
+
 #ifndef BDA_EIGENSCHAFTEN_FOLGEN
 #define BDA_EIGENSCHAFTEN_FOLGEN 100000
 #endif
@@ -437,3 +439,5 @@ TEST(Eigenschaften, Luecken) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -4,6 +4,8 @@
 
 #include "Bdaberechnung.h"
 
+namespace bda {
+
 namespace {
 
 using Z = Zeitspanne;  // {tage, monate, jahre}
@@ -140,3 +142,5 @@ TEST(Ernennung, AndereÄmterLöschenDieTagnummernNullBisSieben) {
 }
 
 }  // namespace
+
+}  // namespace bda

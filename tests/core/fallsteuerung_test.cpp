@@ -2,6 +2,8 @@
 
 #include "Falltest.h"
 
+namespace bda {
+
 namespace {
 
 using Z = Zeitspanne;
@@ -144,3 +146,5 @@ TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -4,6 +4,8 @@
 
 #include "Falltest.h"
 
+namespace bda {
+
 namespace {
 
 using Z = Zeitspanne;  // {tage, monate, jahre}
@@ -182,3 +184,5 @@ TEST_F(Gleichlauf, RegelBDANurAmErsten) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -2,6 +2,8 @@
 
 #include "Falltest.h"
 
+namespace bda {
+
 namespace {
 
 using Z = Zeitspanne;
@@ -93,3 +95,5 @@ TEST_F(Plausibilität, ÜberschneidungRichtungUndUmschließung) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -4,6 +4,8 @@
 
 #include "Datumstext.h"
 
+namespace bda {
+
 namespace {
 
 struct Planzeile {
@@ -70,3 +72,5 @@ TEST(Stufenplan, StufeAmTagDerErnennung) {
 }
 
 }  // namespace
+
+}  // namespace bda

@@ -6,9 +6,11 @@
 
 #include <string>
 
+namespace bda {
+
 namespace {
 
-TEST(Windows1252, EveryAssignedByteComesBackAndTheFiveUnassignedOnesAreNone) {
+TEST(Windows1252, JedesBelegteByteKommtZurückDieFünfUnbelegtenSindKeine) {
     const std::string unbelegt = "\x81\x8D\x8F\x90\x9D";
     for (int wert = 0; wert < 256; ++wert) {
         SCOPED_TRACE(wert);
@@ -21,7 +23,7 @@ TEST(Windows1252, EveryAssignedByteComesBackAndTheFiveUnassignedOnesAreNone) {
     }
 }
 
-TEST(Windows1252, CharactersAndTheirBytes) {
+TEST(Windows1252, ZeichenUndIhreBytes) {
     // clang-format off
     const struct {
         const char* name;
@@ -50,7 +52,7 @@ TEST(Windows1252, CharactersAndTheirBytes) {
     }
 }
 
-TEST(Utf8, WellFormedSequencesAndTheirLimits) {
+TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
     // clang-format off
     const struct {
         const char* name;
@@ -92,7 +94,7 @@ TEST(Utf8, WellFormedSequencesAndTheirLimits) {
     }
 }
 
-TEST(Utf8, ASurrogateOrAValueBeyondTheLastIsWrittenAsTheReplacementCharacter) {
+TEST(Utf8, ErsatzzeichenFürSurrogatUndWerteJenseitsDesLetzten) {
     for (const char32_t wert : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}}) {
         SCOPED_TRACE(static_cast<unsigned>(wert));
         std::string text;
@@ -101,7 +103,7 @@ TEST(Utf8, ASurrogateOrAValueBeyondTheLastIsWrittenAsTheReplacementCharacter) {
     }
 }
 
-TEST(Windows1252, TheCharactersTheCodePageLacksAreNamedOnceInTheirOrder) {
+TEST(Windows1252, FehlendeZeichenEinmalInIhrerReihenfolge) {
     // clang-format off
     const struct {
         const char* name;
@@ -123,3 +125,5 @@ TEST(Windows1252, TheCharactersTheCodePageLacksAreNamedOnceInTheirOrder) {
 }
 
 }  // namespace
+
+}  // namespace bda

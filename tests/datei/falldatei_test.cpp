@@ -17,6 +17,8 @@
 #include "Protokoll.h"
 #include "Zeitraum.h"
 
+namespace bda::datei {
+
 #if !defined(BEISPIELDATEI) || !defined(FORMATBESCHREIBUNG)
 #error "BEISPIELDATEI and FORMATBESCHREIBUNG must name tests/datei/beispiel.bda and docs/fallformat.md"
 #endif
@@ -288,3 +290,5 @@ TEST(Jsonleser, FehlerMitStelle) {
 }
 
 }  // namespace
+
+}  // namespace bda::datei

@@ -17,6 +17,8 @@
 #include "Druckziel.h"
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
 namespace {
 
 int pdfseiten(const QString& datei) {
@@ -186,3 +188,5 @@ TEST_F(CupsTest, OhneDruckerEineMeldung) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -3,8 +3,12 @@
 
 #include "Fallregeln.h"
 
+namespace bda {
+
 fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallregeln::Aktion* aktion,
                                   const Fall& vorher, const Fall& nachher,
                                   const std::vector<std::string>& meldungen, const std::string& fokus);
 
 std::string fallunterschied(const Fall& a, const Fall& b);
+
+}  // namespace bda

@@ -12,6 +12,8 @@
 #include "Datumsdifferenz.h"
 #include "Kalendermodell.h"
 
+using namespace bda;
+
 namespace {
 
 [[noreturn]] void abweichung(const char* was, std::string_view a, std::string_view b, long ist, long soll) {

@@ -13,6 +13,9 @@
 #include "Fallskript.h"
 #include "Regelpruefung.h"
 
+using namespace bda;
+using namespace bda::werkzeug;
+
 namespace {
 
 std::string nächstesWort(std::string_view& rest) {

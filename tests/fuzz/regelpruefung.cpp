@@ -4,6 +4,8 @@
 
 #include "Regelpruefung.h"
 
+namespace bda {
+
 fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallregeln::Aktion* aktion,
                                   const Fall& vorher, const Fall& nachher,
                                   const std::vector<std::string>& meldungen, const std::string& fokus) {
@@ -11,3 +13,5 @@ fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallreg
 }
 
 std::string fallunterschied(const Fall& a, const Fall& b) { return fallregeln::unterschied(a, b); }
+
+}  // namespace bda

@@ -10,6 +10,8 @@
 #include "Windows1252.h"
 #include "Zeichen.h"
 
+using namespace bda;
+
 namespace {
 
 void prüfe(bool bedingung) {

@@ -9,6 +9,8 @@
 #include "Protokoll.h"
 #include "Zeitraum.h"
 
+namespace bda {
+
 using namespace std::chrono;
 
 namespace {
@@ -105,3 +107,5 @@ Fall Fallgenerator::nächster() {
                datum(zahl(1, 28), zahl(1, 12), std::min(2040, ernennungsjahr + zahl(-3, 3))));
     return fall;
 }
+
+}  // namespace bda

@@ -10,6 +10,8 @@
 
 #include "Fall.h"
 
+namespace bda {
+
 class Fallgenerator {
    public:
     explicit Fallgenerator(std::uint32_t saat);
@@ -25,3 +27,5 @@ class Fallgenerator {
 
     std::mt19937 zufall_;
 };
+
+}  // namespace bda

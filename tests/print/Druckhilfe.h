@@ -12,6 +12,8 @@
 
 #include "Druckauftrag.h"
 
+namespace bda::druck {
+
 // Arial in em (2048 units): average character width (OS/2 table) and the height of a line, in twips.
 inline double arialZeichenbreite(double größe, bool fett) { return größe * 20 * (fett ? 983 : 904) / 2048.0; }
 inline double arialZeilenhöhe(double größe) { return größe * 20 * (1854 + 434) / 2048.0; }
@@ -86,3 +88,5 @@ inline void vergleiche(const std::vector<Zeile>& z, std::size_t ab, const std::v
     }
     EXPECT_EQ(ist, erwartet);
 }
+
+}  // namespace bda::druck

@@ -15,6 +15,8 @@
 #include "Druckhilfe.h"
 #include "Windows1252.h"
 
+namespace bda::druck {
+
 namespace {
 
 std::string bytesVon(const QString& pfad) {
@@ -48,7 +50,7 @@ const std::string zeile4 =
     "eingeht.";
 const std::string mitgeliefert = zeile1 + "$" + zeile2 + "$" + zeile3 + ".$" + zeile4;
 
-TEST(Belehrungsdatei, TheUsersFileNameIsResolvedOnThisPlatform) {
+TEST(Belehrungsdatei, DateinameDesBenutzersAufDieserPlattform) {
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
     // clang-format off
     const struct {
@@ -67,7 +69,7 @@ TEST(Belehrungsdatei, TheUsersFileNameIsResolvedOnThisPlatform) {
     }
 }
 
-TEST(Belehrungsdatei, TheShippedTextTravelsInsideTheProgramAsARecordOfThousandBytes) {
+TEST(Belehrungsdatei, MitgelieferterTextIstImProgrammEinSatzVonTausendBytes) {
     EXPECT_EQ(mitgelieferteDatei().left(2), ":/") << "a resource, not a file beside the program";
     EXPECT_EQ(bytesVon(mitgelieferteDatei()), satz(mitgeliefert));
     // No control characters; 0x80 to 0x9F hold Windows-1252 letters such as „ “ –.
@@ -75,7 +77,7 @@ TEST(Belehrungsdatei, TheShippedTextTravelsInsideTheProgramAsARecordOfThousandBy
     EXPECT_TRUE(std::ranges::all_of(bytes, [](unsigned char b) { return b >= 0x20 && b != 0x7F; }));
 }
 
-TEST(Belehrungsdatei, TheShippedTextNamesTheAuthorityOfTheLetterhead) {
+TEST(Belehrungsdatei, MitgelieferterTextNenntDieBehördeDesBriefkopfs) {
     const std::string vor = zeile1 + "$" + zeile2 + "$" + zeile3;
     const std::string nach = "$" + zeile4;
     const std::string lang1(39, 'W'), lang2(40, 'W');
@@ -103,7 +105,7 @@ TEST(Belehrungsdatei, TheShippedTextNamesTheAuthorityOfTheLetterhead) {
 
 // The notice prints the text without wrapping: each line between two "$" must fit the page at column 17
 // in 8 points, also with the widest letterhead.
-TEST(Belehrungsdatei, EveryLineOfTheShippedTextFitsTheWidthOfTheNotice) {
+TEST(Belehrungsdatei, JedeZeileDesMitgeliefertenTextsPasstInDieBreiteDesBescheids) {
     const double seitenbreite = (210.0 - 2 * 5) / 25.4 * 1440;
     const std::string text = mitgelieferteBelehrung(std::string(39, 'W'), std::string(40, 'W'));
     std::size_t anfang = 0;
@@ -120,7 +122,7 @@ TEST(Belehrungsdatei, EveryLineOfTheShippedTextFitsTheWidthOfTheNotice) {
     }
 }
 
-TEST(Belehrungsdatei, TheNoticePrintsTheUsersTextWheneverItIsNotBlank) {
+TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
     QTemporaryDir ordner;
     const QString benutzer = ordner.filePath("Belehrung.txt");
     const Belehrungsdatei datei(benutzer);
@@ -157,7 +159,7 @@ TEST(Belehrungsdatei, TheNoticePrintsTheUsersTextWheneverItIsNotBlank) {
     }
 }
 
-TEST(Belehrungsdatei, TheNoticeNamesTheAuthorityInTheShippedTextOnly) {
+TEST(Belehrungsdatei, BescheidNenntDieBehördeNurImMitgeliefertenText) {
     QTemporaryDir ordner;
     const Belehrungsdatei datei(ordner.filePath("Belehrung.txt"));
     const Druckbelehrung druck = datei.zumDrucken("Bundesverwaltungsamt", "50728 Köln");
@@ -167,3 +169,5 @@ TEST(Belehrungsdatei, TheNoticeNamesTheAuthorityInTheShippedTextOnly) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

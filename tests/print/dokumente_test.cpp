@@ -13,6 +13,8 @@
 #include "Druckhilfe.h"
 #include "Eingangsamt.h"
 
+namespace bda::druck {
+
 namespace {
 
 using namespace std::chrono;
@@ -65,7 +67,7 @@ std::string pdfinfo(const QByteArray& pdf) {
     return QStringLiteral("%1 pages, %2 x %3").arg(m.captured(1), m.captured(2), m.captured(3)).toStdString();
 }
 
-TEST(Berechnung, PrintsTheBlocksOfTheVisibleFrames) {
+TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
     const std::string doppellinie = "12B 12100 " + std::string(20, '=');
     // clang-format off
     const std::string erläuterung = "8 5000 (1. Zeiten mit Dienstbezügen, 2. Kinderbetreuung, 3. Beurlaubung, die öffentl. Interessen dient)";
@@ -144,7 +146,7 @@ const std::string belehrung =
     "Gegen diesen Bescheid ist der Widerspruch zulässig.$Er ist binnen eines Monats einzulegen.";
 const std::string unterschrift = "12 c9 Sachlich und rechnerisch richtig:~1 | 12 > ~23 | 12 > Festgestellt:";
 
-TEST(Bescheid, PrintsEveryLineOfATypicalNotice) {
+TEST(Bescheid, DrucktJedeZeileEinesTypischenBescheids) {
     // clang-format off
     const std::vector<Sollzeile> soll = {
         {2 * h12, "12B c8 Landesamt für Besoldung~16 | 12B 7000 03.02.2004"},
@@ -181,7 +183,7 @@ TEST(Bescheid, PrintsEveryLineOfATypicalNotice) {
     EXPECT_EQ(pdfinfo(a.puffer.data()), "1 pages, 595 x 842");
 }
 
-TEST(Bescheid, VariantsOfTheTypicalNotice) {
+TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
     const std::string heading = "12B c8 Rechtsbehelfsbelehrung";
     // clang-format off
     const struct {
@@ -303,3 +305,5 @@ TEST(Bescheid, AllesAusgefülltBleibtEineSeite) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

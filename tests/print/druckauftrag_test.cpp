@@ -4,9 +4,11 @@
 
 #include "Druckhilfe.h"
 
+namespace bda::druck {
+
 namespace {
 
-TEST(Druckauftrag, MovesThePrintPositionByColumnsLineEndsShiftsAndPages) {
+TEST(Druckauftrag, DruckstelleFolgtSpaltenZeilenendenVersätzenUndSeiten) {
     Aufzeichnung a;
     Druckauftrag& d = a.auftrag;
     d.zuSpalte(40);
@@ -55,7 +57,7 @@ TEST(Druckauftrag, MovesThePrintPositionByColumnsLineEndsShiftsAndPages) {
     EXPECT_EQ(p.back().y, 0);
 }
 
-TEST(Druckauftrag, ADeviceThatCannotBeWrittenIsReported) {
+TEST(Druckauftrag, UnbeschreibbaresGerätWirdGemeldet) {
     QPdfWriter pdf(QStringLiteral("/nonexistent-folder/bescheid.pdf"));
     Druckauftrag auftrag(pdf);
     auftrag.drucke("Gegen");
@@ -64,3 +66,5 @@ TEST(Druckauftrag, ADeviceThatCannotBeWrittenIsReported) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

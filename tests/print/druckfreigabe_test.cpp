@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+namespace bda::druck {
+
 namespace {
 
 // Both documents print the birth date, the appointment and the BDA; the clerk is sent to the first
@@ -32,3 +34,5 @@ TEST(Druckfreigabe, FehlendesFeldZuerst) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

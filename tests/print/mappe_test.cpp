@@ -15,6 +15,8 @@
 #include "Druckmappe.h"
 #include "Pdfdatei.h"
 
+namespace bda::druck {
+
 namespace {
 
 using namespace std::chrono;
@@ -226,3 +228,5 @@ TEST(Pdfdatei, MisslungeneSeitenLassenDieAlteDateiStehen) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

@@ -7,6 +7,8 @@
 #include "Datumstext.h"
 #include "Druckhilfe.h"
 
+namespace bda::druck {
+
 namespace {
 
 const double h10 = arialZeilenhöhe(10), h14 = arialZeilenhöhe(14);
@@ -54,3 +56,5 @@ TEST(Stufenliste, HochformatMitDerErreichtenStufeFett) {
 }
 
 }  // namespace
+
+}  // namespace bda::druck

@@ -18,6 +18,8 @@
 #include "Datumsfeld.h"
 #include "Hauptform.h"
 
+namespace bda::fenster {
+
 // QString in readable form in the failure messages.
 inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
@@ -105,3 +107,5 @@ class Fenstertest : public ::testing::Test {
     Meldungsfaenger meldungen;
     std::unique_ptr<Hauptform> fenster;
 };
+
+}  // namespace bda::fenster

@@ -18,6 +18,8 @@
 #include "Fallregeln.h"
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
 namespace {
 
 long umgebungszahl(const char* name, long vorgabe) {
@@ -277,3 +279,5 @@ TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

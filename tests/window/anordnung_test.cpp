@@ -7,6 +7,8 @@
 #include "Fenstertest.h"
 #include "Leitertext.h"
 
+namespace bda::fenster {
+
 namespace {
 
 using AnordnungTest = Fenstertest;
@@ -232,3 +234,5 @@ TEST_F(MassstabTest, KleinsteGroesseHaeltJedeSchriftBeiAchtPunkt) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

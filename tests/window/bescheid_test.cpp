@@ -22,6 +22,10 @@
 #include "Hilfefenster.h"
 #include "Rechtsmitteleditor.h"
 
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+
 namespace {
 
 // A settings folder of its own, set before the window reads anything and given back afterwards.
@@ -364,3 +368,5 @@ TEST_F(BescheidTest, OhneBriefkopfWirdGefragt) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -3,6 +3,8 @@
 
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
 namespace {
 
 class BeschreibungTest : public Fenstertest {
@@ -48,3 +50,5 @@ TEST_F(BeschreibungTest, EnterGehtZumNaechstenZeitraum) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

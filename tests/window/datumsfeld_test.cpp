@@ -6,6 +6,8 @@
 #include "Fenstertest.h"
 #include "Kalender.h"
 
+namespace bda::fenster {
+
 namespace {
 
 const QString leer = QStringLiteral("__/__/____");
@@ -244,3 +246,5 @@ TEST_F(KalenderTest, SpannenfeldBehaeltDenFokusUndBleibtUnveraendert) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

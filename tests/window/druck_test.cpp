@@ -6,6 +6,11 @@
 #include "Fenstertest.h"
 #include "Rechtsmitteleditor.h"
 
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+using druck::mitgelieferteBelehrung;
+
 namespace {
 
 // The print commands and the legal-remedy editor in the window. The user's file lies in the test data
@@ -101,3 +106,5 @@ TEST_F(DruckTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -1,5 +1,7 @@
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
 namespace {
 
 class FallTest : public Fenstertest {
@@ -95,3 +97,5 @@ TEST_F(FallTest, NichtAngerechneterZeitraumInRot) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -15,6 +15,13 @@
 #include "Fallformat.h"
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
+namespace Fallablage = datei::Fallablage;
+using datei::Falldatei;
+using datei::falldateiVon;
+using datei::falltext;
+
 namespace {
 
 std::string inhalt(const QString& pfad) {
@@ -412,3 +419,5 @@ TEST_F(FalldateiTest, Uebertrag) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -2,6 +2,8 @@
 
 #include "Fenstertest.h"
 
+namespace bda::fenster {
+
 namespace {
 
 using MeldungTest = Fenstertest;
@@ -41,3 +43,5 @@ TEST_F(MeldungTest, FensterIstBreitGenugFuerDenGanzenTitel) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

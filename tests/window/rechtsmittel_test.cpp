@@ -26,6 +26,13 @@
 #include "Rechtsmitteleditor.h"
 #include "Windows1252.h"
 
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+using druck::Druckbelehrung;
+using druck::mitgelieferteBelehrung;
+using druck::mitgelieferteDatei;
+
 namespace {
 
 void schreibeBytes(const QString& pfad, const std::string& bytes) {
@@ -132,7 +139,7 @@ QString keineDatei(const QString& pfad, const QString& art) {
            "Rechtsbehelfsbelehrung mit „RB-Text“ neu anlegen.";
 }
 
-TEST_F(Rechtsmitteltest, FileFaultsNeitherBlockNorChangeTheUsersFile) {
+TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
     const std::string shipped = mitgelieferteBelehrung("", "");
     const std::string zehnMB = "Gegen " + std::string(10 * 1024 * 1024, 'x');
     const QString lang = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
@@ -260,7 +267,7 @@ TEST_F(Rechtsmitteltest, FileFaultsNeitherBlockNorChangeTheUsersFile) {
     }
 }
 
-TEST_F(Rechtsmitteltest, OpensTheUsersTextOrTheShippedOneWithoutPaddingAndWritesNothingUntilEnter) {
+TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtErstBeiEnter) {
     const std::string shipped = mitgelieferteBelehrung("", "");
     const std::string ämter = mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln");
     // clang-format off
@@ -312,7 +319,7 @@ TEST_F(Rechtsmitteltest, OpensTheUsersTextOrTheShippedOneWithoutPaddingAndWrites
     EXPECT_TRUE(meldungen.isEmpty());
 }
 
-TEST_F(Rechtsmitteltest, TypingStopsAtThousandCharactersAndTheCountSaysWhatIsFree) {
+TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) {
     const auto fuß = [](Rechtsmitteleditor& e) { return e.fußzeile()->text(); };
     const QString tasten =
         "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck";
@@ -368,7 +375,7 @@ TEST_F(Rechtsmitteltest, TypingStopsAtThousandCharactersAndTheCountSaysWhatIsFre
     }
 }
 
-TEST_F(Rechtsmitteltest, DeletingInALongTextMovesTheCutAndEnterKeepsTheFirstThousand) {
+TEST_F(Rechtsmitteltest, LöschenInLangemTextVerschiebtDenSchnittUndEnterBehältDieErstenTausend) {
     const std::string text = "Gegen " + std::string(1194, 'x');
     schreibeBytes(benutzer, text);
     Rechtsmitteleditor& e = editor();
@@ -383,7 +390,7 @@ TEST_F(Rechtsmitteltest, DeletingInALongTextMovesTheCutAndEnterKeepsTheFirstThou
     EXPECT_EQ(zustand(benutzer), std::string(1000, 'x'));
 }
 
-TEST_F(Rechtsmitteltest, AFailedSaveShowsTheReasonAndKeepsTheTypedTextAndTheOldFile) {
+TEST_F(Rechtsmitteltest, MisslungenesSpeichernNenntDenGrundUndBehältTextUndAlteDatei) {
     schreibeBytes(ordner.filePath("Daten"), "alt");  // a file where the folder of the user's file belongs
     Rechtsmitteleditor& e = editor();
     e.umschalten(bereich, "", "");
@@ -397,7 +404,7 @@ TEST_F(Rechtsmitteltest, AFailedSaveShowsTheReasonAndKeepsTheTypedTextAndTheOldF
     EXPECT_EQ(zustand(ordner.filePath("Daten")), "alt");
 }
 
-TEST_F(Rechtsmitteltest, RBTextTwiceClosesWithoutSaving) {
+TEST_F(Rechtsmitteltest, ZweimalRBTextSchließtOhneSpeichern) {
     schreibeBytes(benutzer, satz("Gegen alt"));
     Rechtsmitteleditor& e = editor();
     e.umschalten(bereich, "", "");
@@ -410,3 +417,5 @@ TEST_F(Rechtsmitteltest, RBTextTwiceClosesWithoutSaving) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -4,6 +4,8 @@
 #include "Fenstertest.h"
 #include "Hilfefenster.h"
 
+namespace bda::fenster {
+
 namespace {
 
 class StartTest : public Fenstertest {
@@ -100,3 +102,5 @@ TEST_F(StartTest, ErsterStartInEntwurfsgroesseDanachDerGespeicherteFensterplatz)
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

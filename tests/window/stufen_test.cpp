@@ -3,6 +3,8 @@
 #include "Fenstertest.h"
 #include "Stufendialog.h"
 
+namespace bda::fenster {
+
 namespace {
 
 using StufenTest = Fenstertest;
@@ -56,3 +58,5 @@ TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

@@ -6,6 +6,8 @@
 #include "Fenstertest.h"
 #include "Hilfefenster.h"
 
+namespace bda::fenster {
+
 namespace {
 
 using TastenTest = Fenstertest;
@@ -71,3 +73,5 @@ TEST_F(TastenTest, HilfeMitAltLInhaltMitF1SchliessenMitEsc) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster

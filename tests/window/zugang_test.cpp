@@ -5,6 +5,8 @@
 #include "Fenstertest.h"
 #include "Zugaenglichkeit.h"
 
+namespace bda::fenster {
+
 namespace {
 
 using ZugangTest = Fenstertest;
@@ -130,3 +132,5 @@ TEST_F(ZugangTest, KontrastDerTexteMindestensVierEinhalb) {
 }
 
 }  // namespace
+
+}  // namespace bda::fenster
