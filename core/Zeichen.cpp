@@ -1,5 +1,7 @@
 #include "Zeichen.h"
 
+#include <cstdio>
+
 namespace bda {
 
 namespace {
@@ -27,6 +29,23 @@ std::string_view getrimmt(std::string_view text) {
     const auto anfang = text.find_first_not_of(' ');
     if (anfang == std::string_view::npos) return {};
     return text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
+}
+
+std::string alsJsonText(std::string_view text) {
+    std::string json = "\"";
+    for (char c : text) {
+        if (c == '"' || c == '\\') {
+            json += '\\';
+            json += c;
+        } else if (static_cast<unsigned char>(c) < 0x20) {
+            char maskiert[8];
+            std::snprintf(maskiert, sizeof maskiert, "\\u%04x", static_cast<unsigned>(c));
+            json += maskiert;
+        } else {
+            json += c;
+        }
+    }
+    return json + "\"";
 }
 
 }  // namespace bda

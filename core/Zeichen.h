@@ -2,6 +2,7 @@
 // Helpers for UTF-8 texts measured in characters (code points), as the fields and the printout count them.
 
 #include <cstddef>
+#include <string>
 #include <string_view>
 
 namespace bda {
@@ -14,5 +15,8 @@ std::string_view ersteZeichen(std::string_view utf8, std::size_t n);
 
 // The text without leading and trailing blanks.
 std::string_view getrimmt(std::string_view text);
+
+// The text as a JSON string in quotes: quote, backslash and control characters escaped, the rest as is.
+std::string alsJsonText(std::string_view text);
 
 }  // namespace bda

@@ -3,7 +3,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <optional>
 #include <type_traits>
 #include <vector>
@@ -38,23 +37,6 @@ void bescheidtexte(Bescheid& bescheid, Funktion&& funktion) {
     funktion("dienstanschrift", bescheid.dienstanschrift);
     funktion("bescheiddatum", bescheid.bescheiddatum);
     funktion("geschaeftszeichen", bescheid.geschäftszeichen);
-}
-
-std::string zeichenkette(std::string_view text) {
-    std::string json = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char maskiert[8];
-            std::snprintf(maskiert, sizeof maskiert, "\\u%04x", static_cast<unsigned>(c));
-            json += maskiert;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
 }
 
 // A fixed-length text without the blanks that pad it.
@@ -351,7 +333,7 @@ void ergebnisLesen(Jsonleser& leser, Falldatei& datei) {
 std::string falltext(const Falldatei& datei) {
     std::string json;
     json.reserve(2048);
-    json += "{\n  \"format\": " + zeichenkette(fallformatName) + ",\n";
+    json += "{\n  \"format\": " + alsJsonText(fallformatName) + ",\n";
     json += "  \"version\": " + std::to_string(fallformatVersion) + ",\n";
 
     json += "  \"eingaben\": {\n    \"eingangsamt\": " + std::to_string(datei.eingangsamt) + ",\n";
@@ -360,17 +342,17 @@ std::string falltext(const Falldatei& datei) {
     for (int feld = 0; feld < Feld::anzahl; ++feld) {
         if (!istEingabefeld(feld) || !datei.datum[feld]) continue;
         json += erstes ? "\n" : ",\n";
-        json += "      \"" + std::to_string(feld) + "\": " + zeichenkette(*datei.datum[feld]);
+        json += "      \"" + std::to_string(feld) + "\": " + alsJsonText(*datei.datum[feld]);
         erstes = false;
     }
     json += "\n    },\n    \"beschreibung\": [";
     for (int i = 0; i < anzahlEingaben; ++i)
-        json += (i ? ",\n      " : "\n      ") + zeichenkette(datei.eingabe[i]);
+        json += (i ? ",\n      " : "\n      ") + alsJsonText(datei.eingabe[i]);
     json += "\n    ]\n  },\n";
 
-    json += "  \"bescheid\": {\n    \"name\": " + zeichenkette(datei.name);
+    json += "  \"bescheid\": {\n    \"name\": " + alsJsonText(datei.name);
     bescheidtexte(datei.bescheid, [&](const char* schlüssel, const auto& feld) {
-        json += ",\n    \"" + std::string(schlüssel) + "\": " + zeichenkette(ohneAuffüllung(feld.text()));
+        json += ",\n    \"" + std::string(schlüssel) + "\": " + alsJsonText(ohneAuffüllung(feld.text()));
     });
     json += ",\n    \"bezugsjahr\": " + std::to_string(datei.bescheid.bezugsjahr) + "\n  },\n";
 
@@ -380,7 +362,7 @@ std::string falltext(const Falldatei& datei) {
     json += "    \"rahmen1\": " + rahmen(e.rahmen1Sichtbar, e.rahmen1) + ",\n";
     json += "    \"rahmen2\": " + rahmen(e.rahmen2Sichtbar, e.rahmen2) + ",\n";
     json += "    \"gesamt\": " + spanne(e.gesamt) + ",\n";
-    json += "    \"bda\": " + zeichenkette(e.bda) + "\n  }\n}\n";
+    json += "    \"bda\": " + alsJsonText(e.bda) + "\n  }\n}\n";
     return json;
 }
 

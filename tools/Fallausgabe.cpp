@@ -1,28 +1,12 @@
 #include "Fallausgabe.h"
 
-#include <cstdio>
 #include <sstream>
+
+#include "Zeichen.h"
 
 namespace bda::werkzeug {
 
 namespace {
-
-std::string zeichenkette(std::string_view text) {
-    std::string json = "\"";
-    for (char c : text) {
-        if (c == '"' || c == '\\') {
-            json += '\\';
-            json += c;
-        } else if (static_cast<unsigned char>(c) < 0x20) {
-            char maskiert[8];
-            std::snprintf(maskiert, sizeof maskiert, "\\u%04x", c);
-            json += maskiert;
-        } else {
-            json += c;
-        }
-    }
-    return json + "\"";
-}
 
 std::string zeitspanne(Zeitspanne z) {
     return "[" + std::to_string(z.tage) + ", " + std::to_string(z.monate) + ", " + std::to_string(z.jahre) +
@@ -40,7 +24,7 @@ std::string liste(const Folge& folge, Format format) {
 template <std::size_t N>
 std::string ohneFüllung(const FesterText<N>& text) {
     const std::string& t = text.text();
-    return zeichenkette(t.substr(0, t.find_last_not_of(' ') + 1));
+    return alsJsonText(t.substr(0, t.find_last_not_of(' ') + 1));
 }
 
 // The notice data as a nested object, one key a line; a missing reference year is null.
@@ -66,7 +50,7 @@ std::string bescheid(const Bescheiddaten& d) {
 
 std::string alsJson(const Fallskript& skript) {
     const Fall& fall = skript.fall();
-    const auto text = [](const std::string& t) { return zeichenkette(t); };
+    const auto text = [](const std::string& t) { return alsJsonText(t); };
     const auto zahl = [](int n) { return std::to_string(n); };
     const auto wahrheit = [](bool b) { return std::string(b ? "true" : "false"); };
 
@@ -80,13 +64,13 @@ std::string alsJson(const Fallskript& skript) {
          << "  \"gesamt\": " << zeitspanne(fall.gesamt) << ",\n"
          << "  \"rahmen1_sichtbar\": " << wahrheit(fall.rahmen1Sichtbar) << ",\n"
          << "  \"rahmen2_sichtbar\": " << wahrheit(fall.rahmen2Sichtbar) << ",\n"
-         << "  \"bdadatum\": " << zeichenkette(fall.bdaDatum) << ",\n"
-         << "  \"titel\": " << zeichenkette(fall.titel) << ",\n"
-         << "  \"text3\": " << zeichenkette(fall.text3) << ",\n"
-         << "  \"label10\": " << zeichenkette(fall.label10) << ",\n"
+         << "  \"bdadatum\": " << alsJsonText(fall.bdaDatum) << ",\n"
+         << "  \"titel\": " << alsJsonText(fall.titel) << ",\n"
+         << "  \"text3\": " << alsJsonText(fall.text3) << ",\n"
+         << "  \"label10\": " << alsJsonText(fall.label10) << ",\n"
          << "  \"eingabe\": " << liste(fall.eingabe, text) << ",\n"
          << "  \"meldungen\": " << liste(skript.meldungen(), text) << ",\n"
-         << "  \"fokus\": " << zeichenkette(skript.fokus()) << ",\n"
+         << "  \"fokus\": " << alsJsonText(skript.fokus()) << ",\n"
          << "  \"bescheid\": " << bescheid(fall.bescheid) << "\n"
          << "}\n";
     return json.str();

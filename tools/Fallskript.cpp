@@ -16,20 +16,6 @@ std::string steuerelementname(Steuerelement ziel) {
     return (ziel.art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") + std::to_string(ziel.index) + ")";
 }
 
-// The next blank-separated word of `rest`, removed from it; empty when there is none.
-std::string nächstesWort(std::string_view& rest) {
-    const auto anfang = rest.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) {
-        rest = {};
-        return {};
-    }
-    rest.remove_prefix(anfang);
-    const auto ende = std::min(rest.find(' '), rest.size());
-    std::string wort(rest.substr(0, ende));
-    rest.remove_prefix(ende);
-    return wort;
-}
-
 // A word of the script as a message quotes it: at most 60 characters, "…" where it was cut.
 std::string zitiert(std::string_view wort) {
     constexpr std::size_t höchstens = 60;
@@ -89,6 +75,19 @@ const struct {
 };
 
 }  // namespace
+
+std::string nächstesWort(std::string_view& rest) {
+    const auto anfang = rest.find_first_not_of(' ');
+    if (anfang == std::string_view::npos) {
+        rest = {};
+        return {};
+    }
+    rest.remove_prefix(anfang);
+    const auto ende = std::min(rest.find(' '), rest.size());
+    std::string wort(rest.substr(0, ende));
+    rest.remove_prefix(ende);
+    return wort;
+}
 
 Fallskript::Fallskript() { steuerung_.laden(); }
 

@@ -16,6 +16,7 @@
 #include <optional>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "Fall.h"
@@ -23,6 +24,9 @@
 #include "Protokoll.h"
 
 namespace bda::werkzeug {
+
+// The next blank-separated word of `rest`, removed from it; empty when there is none.
+std::string nächstesWort(std::string_view& rest);
 
 // A line the tool cannot read; the message names the line number.
 class Skriptfehler : public std::runtime_error {

@@ -18,19 +18,6 @@ using namespace bda::werkzeug;
 
 namespace {
 
-std::string nächstesWort(std::string_view& rest) {
-    const auto anfang = rest.find_first_not_of(' ');
-    if (anfang == std::string_view::npos) {
-        rest = {};
-        return {};
-    }
-    rest.remove_prefix(anfang);
-    const auto ende = std::min(rest.find(' '), rest.size());
-    std::string wort(rest.substr(0, ende));
-    rest.remove_prefix(ende);
-    return wort;
-}
-
 std::optional<int> nummer(const std::string& wort, int anzahl) {
     if (wort.empty() || wort.size() > 3) return std::nullopt;
     int wert = 0;
