@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCommandLineParser>
 #include <QIcon>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -13,6 +14,7 @@ using namespace bda::fenster;
 int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BDA-Rechner"));
+    QApplication::setApplicationVersion(QStringLiteral(BDA_VERSION));
     // The installed desktop entry and icon carry this id; from the build folder the resource serves.
     QApplication::setDesktopFileName(QStringLiteral(BDA_ANWENDUNGS_ID));
     QApplication::setWindowIcon(
@@ -23,12 +25,26 @@ int main(int argc, char* argv[]) {
                          QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         QApplication::installTranslator(&übersetzung);
     }
-    Hauptform fenster;
+
+    // bda-rechner [DATEI.bda]; --help and --version answer on the terminal.
+    QCommandLineParser aufruf;
+    aufruf.setApplicationDescription(
+        QStringLiteral("Berechnet das Besoldungsdienstalter und druckt den Bescheid."));
+    aufruf.addHelpOption();
+    aufruf.addVersionOption();
+    aufruf.addPositionalArgument(QStringLiteral("datei"),
+                                 QStringLiteral("Eine Falldatei (.bda), die geöffnet wird."),
+                                 QStringLiteral("[DATEI.bda]"));
     // For measuring start-up only (bench/start_vergleich.sh): end after the first frame.
-    if (QCoreApplication::arguments().contains(QStringLiteral("--nach-start-beenden")))
-        new NachErstemBild(&fenster);
+    QCommandLineOption nachStartBeenden(QStringLiteral("nach-start-beenden"));
+    nachStartBeenden.setFlags(QCommandLineOption::HiddenFromHelp);
+    aufruf.addOption(nachStartBeenden);
+    aufruf.process(app);
+
+    Hauptform fenster;
+    if (aufruf.isSet(nachStartBeenden)) new NachErstemBild(&fenster);
     fenster.show();
-    // bda-rechner DATEI.bda opens the case file.
-    if (QApplication::arguments().size() > 1) fenster.befehle().öffnen(QApplication::arguments().at(1));
+    if (!aufruf.positionalArguments().isEmpty())
+        fenster.befehle().öffnen(aufruf.positionalArguments().first());
     return QApplication::exec();
 }

@@ -99,4 +99,11 @@ status=$?
 angelegt=$(find "$tmp/home" "$tmp/leer" -mindepth 1)
 [ -z "$angelegt" ] || falsch "bda-rechner legte beim Start an: $angelegt"
 
+# Options are options, not case files: --version answers, --nach-start-beenden ends after the first frame.
+antwort=$(QT_QPA_PLATFORM=offscreen timeout 10 "$ziel/usr/bin/bda-rechner" --version 2>/dev/null)
+[ "$antwort" = "BDA-Rechner $version" ] || falsch "bda-rechner --version gibt \"$antwort\" aus"
+(cd "$tmp/leer" && HOME="$tmp/home" XDG_RUNTIME_DIR="$tmp/laufzeit" QT_QPA_PLATFORM=offscreen \
+    timeout 10 "$ziel/usr/bin/bda-rechner" --nach-start-beenden) 2>/dev/null ||
+    falsch "bda-rechner --nach-start-beenden endete nicht von selbst (Status $?)"
+
 exit $fehler
