@@ -195,13 +195,13 @@ TEST(Belehrungssatz, TextWirdAlsGenauTausendBytesWindows1252Geschrieben) {
         std::string text;
         std::string bytes;  // before the padding
     } fälle[] = {
-        {"leerer Text",                  "",                                     ""},
+        {"leerer Text",                   "",                                     ""},
         {"Umlaute und Anführungszeichen", "Gegen „für“ – ß",                      "Gegen \x84" "f\xFCr\x93 \x96 \xDF"},
         {"Zeilenenden werden $",          "A\nB\r\nC\u2029D",                     "A$B$C$D"},
-        {"Tabs, Steuerzeichen: Blanks",    "A\tB\x01" "C",                         "A B C"},
-        {"1000 Zeichen ungekürzt",       std::string(1000, 'x'),                 std::string(1000, 'x')},
-        {"1200 Umlaute auf 1000 gekürzt",    mal("ä", 1200),                         std::string(1000, '\xE4')},
-        {"fehlendes Zeichen wird ?",    "Gegen ł",                              "Gegen ?"},
+        {"Tabs, Steuerzeichen: Blanks",   "A\tB\x01" "C",                         "A B C"},
+        {"1000 Zeichen ungekürzt",        std::string(1000, 'x'),                 std::string(1000, 'x')},
+        {"1200 Umlaute auf 1000 gekürzt", mal("ä", 1200),                         std::string(1000, '\xE4')},
+        {"fehlendes Zeichen wird ?",      "Gegen ł",                              "Gegen ?"},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -217,11 +217,11 @@ TEST(Belehrungssatz, WasInDenSatzPasstZähltWieDerSatz) {
         std::string text;
         bool passt;
     } fälle[] = {
-        {"999 und CR LF",    std::string(999, 'x') + "\r\n", true},
-        {"1000",             std::string(1000, 'x'),         true},
-        {"1001",             std::string(1001, 'x'),         false},
-        {"1000 Umlaute",     mal("ä", 1000),                 true},
-        {"1000 und ein $",     std::string(1000, 'x') + "$",   false},
+        {"999 und CR LF",  std::string(999, 'x') + "\r\n", true},
+        {"1000",           std::string(1000, 'x'),         true},
+        {"1001",           std::string(1001, 'x'),         false},
+        {"1000 Umlaute",   mal("ä", 1000),                 true},
+        {"1000 und ein $", std::string(1000, 'x') + "$",   false},
     };
     // clang-format on
     for (const auto& f : fälle) {
