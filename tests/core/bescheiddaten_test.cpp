@@ -12,17 +12,17 @@ const struct {
     const char* eingabe;
     const char* gedruckt;  // nullptr: refused
 } bescheiddaten[] = {
-    {"empty field: today", "__/__/____", ""},
-    {"nothing at all: today", "", ""},
-    {"an ordinary date", "15/06/2024", "15.06.2024"},
-    {"day before the first date", "31/12/1929", nullptr},
-    {"first date", "01/01/1930", "01.01.1930"},
-    {"last date", "31/12/2040", "31.12.2040"},
-    {"day after the last date", "01/01/2041", nullptr},
-    {"29 February of a leap year", "29/02/2024", "29.02.2024"},
-    {"29 February of a common year", "29/02/2023", nullptr},
-    {"31 April", "31/04/2024", nullptr},
-    {"half typed", "12/0_/____", nullptr},
+    {"leeres Feld: heute", "__/__/____", ""},
+    {"gar nichts: heute", "", ""},
+    {"gewöhnliches Datum", "15/06/2024", "15.06.2024"},
+    {"Tag vor dem ersten Datum", "31/12/1929", nullptr},
+    {"erstes Datum", "01/01/1930", "01.01.1930"},
+    {"letztes Datum", "31/12/2040", "31.12.2040"},
+    {"Tag nach dem letzten Datum", "01/01/2041", nullptr},
+    {"29. Februar eines Schaltjahrs", "29/02/2024", "29.02.2024"},
+    {"29. Februar eines Gemeinjahrs", "29/02/2023", nullptr},
+    {"31. April", "31/04/2024", nullptr},
+    {"halb getippt", "12/0_/____", nullptr},
 };
 
 TEST(Bescheiddaten, Bescheiddatum) {
@@ -51,12 +51,12 @@ TEST(Bescheiddaten, BriefdatumZurückInDasDatumsfeld) {
         const char* gespeichert;
         const char* feld;
     } fälle[] = {
-        {"a date", "15.06.2024", "15/06/2024"},
-        {"padded with blanks", "  01.01.1930       ", "01/01/1930"},
-        {"blank", "                    ", "__/__/____"},
-        {"no real date", "31.02.2024", "__/__/____"},
-        {"other separators", "15-06-2024", "__/__/____"},
-        {"free text", "Bonn, den 15.06.", "__/__/____"},
+        {"ein Datum", "15.06.2024", "15/06/2024"},
+        {"mit Blanks aufgefüllt", "  01.01.1930       ", "01/01/1930"},
+        {"leer", "                    ", "__/__/____"},
+        {"kein echtes Datum", "31.02.2024", "__/__/____"},
+        {"andere Trennzeichen", "15-06-2024", "__/__/____"},
+        {"freier Text", "Bonn, den 15.06.", "__/__/____"},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -70,16 +70,16 @@ TEST(Bescheiddaten, Bezugsjahr) {
         const char* text;
         int jahr;  // -1: refused
     } fälle[] = {
-        {"blank: none", "", 0},
-        {"blanks only: none", "   ", 0},
-        {"year before the first", "1929", -1},
-        {"first year", "1930", 1930},
-        {"pay settlement", "2003", 2003},
-        {"last year", "2040", 2040},
-        {"year after the last", "2041", -1},
-        {"three digits", "203", -1},
-        {"a letter", "20x4", -1},
-        {"zero", "0000", -1},
+        {"leer: keins", "", 0},
+        {"nur Blanks: keins", "   ", 0},
+        {"Jahr vor dem ersten", "1929", -1},
+        {"erstes Jahr", "1930", 1930},
+        {"Tarifrunde", "2003", 2003},
+        {"letztes Jahr", "2040", 2040},
+        {"Jahr nach dem letzten", "2041", -1},
+        {"drei Ziffern", "203", -1},
+        {"ein Buchstabe", "20x4", -1},
+        {"null", "0000", -1},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);

@@ -16,15 +16,15 @@ struct Zeile {
 const std::string sechzig(60, 'x');
 
 const Zeile zeilen[] = {
-    {"empty box", "", 60, ""},
-    {"59 characters", std::string(59, 'x'), 1, std::string(59, 'x')},
-    {"60 characters", sechzig, 0, sechzig},
-    {"61 characters lose the last", sechzig + "y", -1, sechzig},
-    {"blanks at either end do not count", "  abc  ", 57, "  abc  "},
-    {"leading blanks stay when cutting", "   " + sechzig + "yz", -2, "   " + sechzig},
-    {"umlauts count as one character each", "Überprüfung", 49, "Überprüfung"},
-    {"umlauts are cut as whole characters", std::string(59, 'x') + "äö", -1, std::string(59, 'x') + "ä"},
-    {"blanks only", "     ", 60, "     "},
+    {"leeres Feld", "", 60, ""},
+    {"59 Zeichen", std::string(59, 'x'), 1, std::string(59, 'x')},
+    {"60 Zeichen", sechzig, 0, sechzig},
+    {"61 Zeichen verlieren das letzte", sechzig + "y", -1, sechzig},
+    {"Blanks an den Enden zählen nicht", "  abc  ", 57, "  abc  "},
+    {"führende Blanks bleiben beim Kürzen", "   " + sechzig + "yz", -2, "   " + sechzig},
+    {"Umlaute zählen je ein Zeichen", "Überprüfung", 49, "Überprüfung"},
+    {"Umlaute werden als ganze Zeichen gekürzt", std::string(59, 'x') + "äö", -1, std::string(59, 'x') + "ä"},
+    {"nur Blanks", "     ", 60, "     "},
 };
 
 TEST(Beschreibung, ZählerUndGrenze) {

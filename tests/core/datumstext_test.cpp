@@ -20,24 +20,24 @@ struct Prüfung {
 };
 
 const Prüfung prüfungen[] = {
-    {"day before the first date", "31/12/1929", Urteil::außerhalb},
-    {"first date", "01/01/1930", Urteil::gültig},
-    {"day after the first date", "02/01/1930", Urteil::gültig},
-    {"day before the last date", "30/12/2040", Urteil::gültig},
-    {"last date", "31/12/2040", Urteil::gültig},
-    {"day after the last date", "01/01/2041", Urteil::außerhalb},
-    {"far before the range", "15/03/1925", Urteil::außerhalb},
-    {"29 February of a century leap year", "29/02/2000", Urteil::gültig},
-    {"29 February of a leap year", "29/02/2004", Urteil::gültig},
-    {"29 February of a common year", "29/02/2001", Urteil::gibtEsNicht},
-    {"31 February", "31/02/2001", Urteil::gibtEsNicht},
-    {"31 April", "31/04/2001", Urteil::gibtEsNicht},
-    {"30 April", "30/04/2001", Urteil::gültig},
-    {"month 13", "01/13/2001", Urteil::gibtEsNicht},
-    {"day 0", "00/01/2001", Urteil::gibtEsNicht},
-    {"blank instead of a digit", "1 /01/2001", Urteil::gibtEsNicht},
-    {"incomplete text is no refusal", "31/02/____", Urteil::gültig},
-    {"empty field is no refusal", "__/__/____", Urteil::gültig},
+    {"Tag vor dem ersten Datum", "31/12/1929", Urteil::außerhalb},
+    {"erstes Datum", "01/01/1930", Urteil::gültig},
+    {"Tag nach dem ersten Datum", "02/01/1930", Urteil::gültig},
+    {"Tag vor dem letzten Datum", "30/12/2040", Urteil::gültig},
+    {"letztes Datum", "31/12/2040", Urteil::gültig},
+    {"Tag nach dem letzten Datum", "01/01/2041", Urteil::außerhalb},
+    {"weit vor dem Bereich", "15/03/1925", Urteil::außerhalb},
+    {"29. Februar eines Jahrhundert-Schaltjahrs", "29/02/2000", Urteil::gültig},
+    {"29. Februar eines Schaltjahrs", "29/02/2004", Urteil::gültig},
+    {"29. Februar eines Gemeinjahrs", "29/02/2001", Urteil::gibtEsNicht},
+    {"31. Februar", "31/02/2001", Urteil::gibtEsNicht},
+    {"31. April", "31/04/2001", Urteil::gibtEsNicht},
+    {"30. April", "30/04/2001", Urteil::gültig},
+    {"Monat 13", "01/13/2001", Urteil::gibtEsNicht},
+    {"Tag 0", "00/01/2001", Urteil::gibtEsNicht},
+    {"Blank statt einer Ziffer", "1 /01/2001", Urteil::gibtEsNicht},
+    {"unvollständiger Text wird nicht abgewiesen", "31/02/____", Urteil::gültig},
+    {"leeres Feld wird nicht abgewiesen", "__/__/____", Urteil::gültig},
 };
 
 TEST(Datumstext, ZulässigeDaten) {
@@ -61,13 +61,13 @@ struct Geburtstag {
 };
 
 const Geburtstag geburtstage[] = {
-    {"21st birthday", "15/06/1975", 21, "15/06/1996"},
-    {"40th birthday", "01/01/1959", 40, "01/01/1999"},
-    {"29 February, 21st birthday in a common year is 1 March", "29/02/1972", 21, "01/03/1993"},
-    {"29 February, 31st birthday", "29/02/1972", 31, "01/03/2003"},
-    {"29 February, 35th birthday", "29/02/1972", 35, "01/03/2007"},
-    {"29 February, 40th birthday in a leap year stays", "29/02/1972", 40, "29/02/2012"},
-    {"28 February stays", "28/02/1971", 21, "28/02/1992"},
+    {"21. Geburtstag", "15/06/1975", 21, "15/06/1996"},
+    {"40. Geburtstag", "01/01/1959", 40, "01/01/1999"},
+    {"29. Februar, 21. Geburtstag im Gemeinjahr ist der 1. März", "29/02/1972", 21, "01/03/1993"},
+    {"29. Februar, 31. Geburtstag", "29/02/1972", 31, "01/03/2003"},
+    {"29. Februar, 35. Geburtstag", "29/02/1972", 35, "01/03/2007"},
+    {"29. Februar, 40. Geburtstag im Schaltjahr bleibt", "29/02/1972", 40, "29/02/2012"},
+    {"28. Februar bleibt", "28/02/1971", 21, "28/02/1992"},
 };
 
 TEST(Datumstext, GeburtstageSindEchteDaten) {

@@ -332,25 +332,25 @@ TEST(Kalendermodell, DreissigTageRechnung) {
         const char* ende;
         Z soll;
     } zeilen[] = {
-        {"a whole year", "01/01/2000", "31/12/2000", {0, 0, 1}},
-        {"up to the end of February", "15/02/2001", "28/02/2001", {16, 0, 0}},
-        {"from the end of February into March", "28/02/2001", "15/03/2001", {18, 0, 0}},
-        {"end of February to end of April", "28/02/2001", "30/04/2001", {3, 2, 0}},
-        {"leap day to the 31st", "29/02/2004", "31/03/2004", {2, 1, 0}},
-        {"31st to 31st", "31/01/2001", "31/03/2001", {0, 2, 0}},
-        {"from a 31st over the new year", "31/12/2000", "15/12/2001", {15, 11, 0}},
-        {"a year less a day", "10/05/2000", "09/05/2001", {0, 0, 1}},
-        {"one day", "10/05/2000", "10/05/2000", {1, 0, 0}},
-        {"32 days, not carried", "28/02/2001", "29/03/2001", {32, 0, 0}},
-        {"31 days, not carried", "28/02/2001", "28/03/2001", {31, 0, 0}},
-        {"31 days from the leap day", "29/02/2004", "29/03/2004", {31, 0, 0}},
-        {"30 days from the leap day are a month", "29/02/2004", "28/03/2004", {0, 1, 0}},
-        {"31st of January to 15th of January", "31/01/2001", "15/01/2002", {15, 11, 0}},
-        {"end of February to itself", "28/02/2001", "28/02/2001", {3, 0, 0}},
-        {"leap day to the end of April", "29/02/2004", "30/04/2004", {2, 2, 0}},
-        {"the 31st counts as the 30th", "30/04/2001", "31/05/2001", {1, 1, 0}},
-        {"a 31st alone counts nothing", "31/03/2001", "31/03/2001", {0, 0, 0}},
-        {"1900 is a leap year in this reckoning", "01/02/1900", "28/02/1900", {28, 0, 0}},
+        {"ganzes Jahr", "01/01/2000", "31/12/2000", {0, 0, 1}},
+        {"bis zum Februarende", "15/02/2001", "28/02/2001", {16, 0, 0}},
+        {"vom Februarende in den März", "28/02/2001", "15/03/2001", {18, 0, 0}},
+        {"Februarende bis Aprilende", "28/02/2001", "30/04/2001", {3, 2, 0}},
+        {"Schalttag bis zum 31.", "29/02/2004", "31/03/2004", {2, 1, 0}},
+        {"31. bis 31.", "31/01/2001", "31/03/2001", {0, 2, 0}},
+        {"von einem 31. über den Jahreswechsel", "31/12/2000", "15/12/2001", {15, 11, 0}},
+        {"ein Jahr weniger ein Tag", "10/05/2000", "09/05/2001", {0, 0, 1}},
+        {"ein Tag", "10/05/2000", "10/05/2000", {1, 0, 0}},
+        {"32 Tage, kein Übertrag", "28/02/2001", "29/03/2001", {32, 0, 0}},
+        {"31 Tage, kein Übertrag", "28/02/2001", "28/03/2001", {31, 0, 0}},
+        {"31 Tage ab dem Schalttag", "29/02/2004", "29/03/2004", {31, 0, 0}},
+        {"30 Tage ab dem Schalttag sind ein Monat", "29/02/2004", "28/03/2004", {0, 1, 0}},
+        {"31. Januar bis 15. Januar", "31/01/2001", "15/01/2002", {15, 11, 0}},
+        {"Februarende bis zu sich selbst", "28/02/2001", "28/02/2001", {3, 0, 0}},
+        {"Schalttag bis Aprilende", "29/02/2004", "30/04/2004", {2, 2, 0}},
+        {"der 31. zählt als der 30.", "30/04/2001", "31/05/2001", {1, 1, 0}},
+        {"ein 31. allein zählt nichts", "31/03/2001", "31/03/2001", {0, 0, 0}},
+        {"1900 ist in dieser Rechnung ein Schaltjahr", "01/02/1900", "28/02/1900", {28, 0, 0}},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.name);
@@ -367,11 +367,11 @@ TEST(Kalendermodell, Kalendertage) {
         const char* bis;
         long tage;
     } zeilen[] = {
-        {"thirty years of the Unix epoch", "01/01/1970", "01/01/2000", 10957},
-        {"1900 is no leap year", "28/02/1900", "01/03/1900", 1},
-        {"2000 is a leap year", "28/02/2000", "01/03/2000", 2},
-        {"a day back", "15/06/1975", "14/06/1975", -1},
-        {"from the first to the last day of the fields", "01/01/1930", "31/12/2040", 40542},
+        {"dreißig Jahre der Unix-Epoche", "01/01/1970", "01/01/2000", 10957},
+        {"1900 ist kein Schaltjahr", "28/02/1900", "01/03/1900", 1},
+        {"2000 ist ein Schaltjahr", "28/02/2000", "01/03/2000", 2},
+        {"ein Tag zurück", "15/06/1975", "14/06/1975", -1},
+        {"vom ersten bis zum letzten Tag der Felder", "01/01/1930", "31/12/2040", 40542},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.name);
@@ -402,12 +402,12 @@ TEST(Eigenschaften, Luecken) {
         std::vector<Aktion> aktionen;
         int zeile;  // period row of SSFrame1 that must read 0/0/0
     } zeilen[] = {
-        {"a period end confirmed with an empty start is not credited",
+        {"Zeitraumende bei leerem Beginn wird nicht angerechnet",
          {{Aktion::Art::datum, 0, "15/06/1970"},
           {Aktion::Art::datum, 2, "15/06/2008"},
           {Aktion::Art::datum, 4, "31/12/2002"}},
          1},
-        {"a period end confirmed with an unfinished start is not credited",
+        {"Zeitraumende bei unvollständigem Beginn wird nicht angerechnet",
          {{Aktion::Art::datum, 0, "15/06/1970"},
           {Aktion::Art::datum, 2, "15/06/2008"},
           {Aktion::Art::datum, 5, "01/03/____"},

@@ -17,10 +17,10 @@ TEST_F(Fallsteuerung_, GeburtstagErgibtRegelBDA) {
         const char* vollendung21;
         const char* regelBDA;
     } zeilen[] = {
-        {"middle of a month", "15/06/1975", "14/06/1996", "01/06/1996"},
-        {"first of January", "01/01/1975", "31/12/1995", "01/12/1995"},
-        {"29 February: 21st year completed on 28 February", "29/02/1972", "28/02/1993", "01/02/1993"},
-        {"21st birthday on 1 March of a leap year", "01/03/1975", "29/02/1996", "01/02/1996"},
+        {"Monatsmitte", "15/06/1975", "14/06/1996", "01/06/1996"},
+        {"erster Januar", "01/01/1975", "31/12/1995", "01/12/1995"},
+        {"29. Februar: 21. Lebensjahr am 28. Februar vollendet", "29/02/1972", "28/02/1993", "01/02/1993"},
+        {"21. Geburtstag am 1. März eines Schaltjahrs", "01/03/1975", "29/02/1996", "01/02/1996"},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.name);
@@ -128,10 +128,10 @@ TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
         const char* bda;
         const char* fokus;  // the first period of the frame shown, else the appointment
     } wechsel[] = {
-        {1, false, true, "01/12/1992.", "Datum(11)"},
-        {3, false, false, "01/06/1991.", "Datum(2)"},
-        {2, false, true, "01/12/1992.", "Datum(11)"},
-        {0, true, true, "01/12/1993.", "Datum(3)"},
+        {.option = 1, .rahmen1 = false, .rahmen2 = true, .bda = "01/12/1992.", .fokus = "Datum(11)"},
+        {.option = 3, .rahmen1 = false, .rahmen2 = false, .bda = "01/06/1991.", .fokus = "Datum(2)"},
+        {.option = 2, .rahmen1 = false, .rahmen2 = true, .bda = "01/12/1992.", .fokus = "Datum(11)"},
+        {.option = 0, .rahmen1 = true, .rahmen2 = true, .bda = "01/12/1993.", .fokus = "Datum(3)"},
     };
     for (const auto& w : wechsel) {
         SCOPED_TRACE(w.option);

@@ -37,14 +37,38 @@ TEST_F(Gleichlauf, ZeilenFolgenIhrenFeldern) {
         const char* bda;
     } schritte[] = {
         // half of 1080 - 11 days is 1 year 5 months 24 days
-        {"period of 11 days", 12, "30/09/2006", {11, 0, 0}, "01/11/1993."},
-        {"start retyped: 25/09 to 30/09 is 6 days", 11, "25/09/2006", {6, 0, 0}, "01/11/1993."},
-        {"start retyped after the end: the period runs backwards", 11, "01/10/2006", {}, "01/12/1993."},
-        {"start back", 11, "20/09/2006", {11, 0, 0}, "01/11/1993."},
-        {"end emptied with F3 and Enter", 12, "__/__/____", {}, "01/12/1993."},
+        {.name = "Zeitraum von 11 Tagen",
+         .feld = 12,
+         .text = "30/09/2006",
+         .zeile5 = {11, 0, 0},
+         .bda = "01/11/1993."},
+        {.name = "Beginn neu: 25/09 bis 30/09 sind 6 Tage",
+         .feld = 11,
+         .text = "25/09/2006",
+         .zeile5 = {6, 0, 0},
+         .bda = "01/11/1993."},
+        {.name = "Beginn nach dem Ende: der Zeitraum läuft rückwärts",
+         .feld = 11,
+         .text = "01/10/2006",
+         .zeile5 = {},
+         .bda = "01/12/1993."},
+        {.name = "Beginn zurück",
+         .feld = 11,
+         .text = "20/09/2006",
+         .zeile5 = {11, 0, 0},
+         .bda = "01/11/1993."},
+        {.name = "Ende mit F3 und Enter geleert",
+         .feld = 12,
+         .text = "__/__/____",
+         .zeile5 = {},
+         .bda = "01/12/1993."},
         // half of 1080 - 180 days is 1 year 3 months
-        {"end typed again, 20/09/2006 to 19/03/2007", 12, "19/03/2007", {0, 6, 0}, "01/09/1993."},
-        {"end typed incompletely", 12, "19/03/20__", {}, "01/12/1993."},
+        {.name = "Ende neu, 20/09/2006 bis 19/03/2007",
+         .feld = 12,
+         .text = "19/03/2007",
+         .zeile5 = {0, 6, 0},
+         .bda = "01/09/1993."},
+        {.name = "Ende unvollständig", .feld = 12, .text = "19/03/20__", .zeile5 = {}, .bda = "01/12/1993."},
     };
     datum(11, "20/09/2006");
     for (const auto& s : schritte) {
@@ -90,14 +114,34 @@ TEST_F(Gleichlauf, OhneGeburtstagUndErnennungWirdNichtsAusgewertet) {
         const char* meldung;
         const char* fokus;
     } fälle[] = {
-        {"appointment, birth date incomplete", "15/__/____", "__/__/____", 2, "01/01/2010",
-         "Bitte zuerst den Geburtstag eingeben.", "Datum(0)"},
-        {"period start, no birth date", "__/__/____", "01/01/2010", 11, "01/01/2006",
-         "Bitte zuerst den Geburtstag eingeben.", "Datum(0)"},
-        {"period start, no appointment", "15/06/1970", "__/__/____", 3, "01/01/2002",
-         "Bitte zuerst den Tag der Ernennung eingeben.", "Datum(2)"},
-        {"period end, no appointment", "15/06/1970", "__/__/____", 12, "31/12/2006",
-         "Bitte zuerst den Tag der Ernennung eingeben.", "Datum(2)"},
+        {.name = "Ernennung, Geburtstag unvollständig",
+         .geburtstag = "15/__/____",
+         .ernennung = "__/__/____",
+         .feld = 2,
+         .text = "01/01/2010",
+         .meldung = "Bitte zuerst den Geburtstag eingeben.",
+         .fokus = "Datum(0)"},
+        {.name = "Zeitraumbeginn ohne Geburtstag",
+         .geburtstag = "__/__/____",
+         .ernennung = "01/01/2010",
+         .feld = 11,
+         .text = "01/01/2006",
+         .meldung = "Bitte zuerst den Geburtstag eingeben.",
+         .fokus = "Datum(0)"},
+        {.name = "Zeitraumbeginn ohne Ernennung",
+         .geburtstag = "15/06/1970",
+         .ernennung = "__/__/____",
+         .feld = 3,
+         .text = "01/01/2002",
+         .meldung = "Bitte zuerst den Tag der Ernennung eingeben.",
+         .fokus = "Datum(2)"},
+        {.name = "Zeitraumende ohne Ernennung",
+         .geburtstag = "15/06/1970",
+         .ernennung = "__/__/____",
+         .feld = 12,
+         .text = "31/12/2006",
+         .meldung = "Bitte zuerst den Tag der Ernennung eingeben.",
+         .fokus = "Datum(2)"},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -118,7 +162,7 @@ TEST_F(Gleichlauf, EndeOhneBeginnZähltNicht) {
     const struct {
         const char* name;
         const char* beginn;  // typed without Enter
-    } fälle[] = {{"empty start", "__/__/____"}, {"incomplete start", "01/03/____"}};
+    } fälle[] = {{"leerer Beginn", "__/__/____"}, {"unvollständiger Beginn", "01/03/____"}};
     abspielen({{3, "01/06/2002", "Datum(4)", ""}, {4, "31/12/2002", "Eingabe(0)", ""}});
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -164,14 +208,36 @@ TEST_F(Gleichlauf, RegelBDANurAmErsten) {
         const char* feld1;
         const char* bda;
     } fälle[] = {
-        {"mid-month goes back to the derived value", true, "15/06/2025",
-         "Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.", "01/06/1991",
-         "01/12/1993."},
-        {"first of a month is taken", true, "01/06/2025", "", "01/06/2025", "01/12/2027."},
-        {"incomplete is no date", true, "0_/__/____", "", "0_/__/____", ""},
-        {"invalid is refused", true, "31/06/2025", "Den 31/06/2025 gibt es nicht.", "__/__/____", ""},
-        {"mid-month without a birth date", false, "15/06/2025",
-         "Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.", "__/__/____", ""},
+        {.name = "Monatsmitte: zurück zum abgeleiteten Wert",
+         .geburtstag = true,
+         .text = "15/06/2025",
+         .meldung = "Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.",
+         .feld1 = "01/06/1991",
+         .bda = "01/12/1993."},
+        {.name = "Monatserster wird übernommen",
+         .geburtstag = true,
+         .text = "01/06/2025",
+         .meldung = "",
+         .feld1 = "01/06/2025",
+         .bda = "01/12/2027."},
+        {.name = "unvollständig ist kein Datum",
+         .geburtstag = true,
+         .text = "0_/__/____",
+         .meldung = "",
+         .feld1 = "0_/__/____",
+         .bda = ""},
+        {.name = "ungültig wird abgewiesen",
+         .geburtstag = true,
+         .text = "31/06/2025",
+         .meldung = "Den 31/06/2025 gibt es nicht.",
+         .feld1 = "__/__/____",
+         .bda = ""},
+        {.name = "Monatsmitte ohne Geburtstag",
+         .geburtstag = false,
+         .text = "15/06/2025",
+         .meldung = "Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.",
+         .feld1 = "__/__/____",
+         .bda = ""},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);

@@ -30,17 +30,17 @@ TEST(Windows1252, ZeichenUndIhreBytes) {
         std::string utf8;
         std::string bytes;
     } fälle[] = {
-        {"ASCII",                 "Gegen $",        "Gegen $"},
-        {"umlauts and sharp s",   "äöüÄÖÜß",        "\xE4\xF6\xFC\xC4\xD6\xDC\xDF"},
-        {"section sign",          "§ 3a",           "\xA7 3a"},
-        {"euro, first of 0x80",   "€",              "\x80"},
-        {"low quote and quotes",  "„a“ ‚b‘",        "\x84" "a\x93 \x82" "b\x91"},
-        {"dashes",                "– —",            "\x96 \x97"},
-        {"Y diaeresis, last",     "Ÿ",              "\x9F"},
-        {"no-break space to y",   "\u00A0ÿ",        "\xA0\xFF"},
-        {"lacking: l with stroke","ł",              "?"},
-        {"lacking: C1 control",   "\u0085",         "?"},
-        {"lacking: beyond BMP",   "\U0001F600",     "?"},
+        {"ASCII",                            "Gegen $",        "Gegen $"},
+        {"Umlaute und ß",                    "äöüÄÖÜß",        "\xE4\xF6\xFC\xC4\xD6\xDC\xDF"},
+        {"Paragraphzeichen",                 "§ 3a",           "\xA7 3a"},
+        {"Euro, erstes ab 0x80",             "€",              "\x80"},
+        {"tiefe und hohe Anführungszeichen", "„a“ ‚b‘",        "\x84" "a\x93 \x82" "b\x91"},
+        {"Gedankenstriche",                  "– —",            "\x96 \x97"},
+        {"Y mit Trema, letztes",             "Ÿ",              "\x9F"},
+        {"geschütztes Leerzeichen bis ÿ",    "\u00A0ÿ",        "\xA0\xFF"},
+        {"fehlt: l mit Strich",              "ł",              "?"},
+        {"fehlt: C1-Steuerzeichen",          "\u0085",         "?"},
+        {"fehlt: jenseits der BMP",          "\U0001F600",     "?"},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -60,24 +60,24 @@ TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
         char32_t codepunkt;  // 0: malformed
         std::size_t länge;
     } fälle[] = {
-        {"last ASCII",               "\x7F",             0x7F,     1},
-        {"first of two bytes",       "\xC2\x80",         0x80,     2},
-        {"overlong two bytes",       "\xC1\xBF",         0,        0},
-        {"last of two bytes",        "\xDF\xBF",         0x7FF,    2},
-        {"overlong three bytes",     "\xE0\x9F\xBF",     0,        0},
-        {"first of three bytes",     "\xE0\xA0\x80",     0x800,    3},
-        {"last before surrogates",   "\xED\x9F\xBF",     0xD7FF,   3},
-        {"first surrogate",          "\xED\xA0\x80",     0,        0},
-        {"last surrogate",           "\xED\xBF\xBF",     0,        0},
-        {"first after surrogates",   "\xEE\x80\x80",     0xE000,   3},
-        {"overlong four bytes",      "\xF0\x8F\xBF\xBF", 0,        0},
-        {"first of four bytes",      "\xF0\x90\x80\x80", 0x10000,  4},
-        {"last code point",          "\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
-        {"beyond the last",          "\xF4\x90\x80\x80", 0,        0},
-        {"stray continuation",       "\x80",             0,        0},
-        {"cut short",                "\xE2\x80",         0,        0},
-        {"continuation missing",     "\xC3" "A",         0,        0},
-        {"five-byte lead",           "\xF8\x88\x80\x80\x80", 0,    0},
+        {"letztes ASCII",              "\x7F",             0x7F,     1},
+        {"erstes aus zwei Bytes",      "\xC2\x80",         0x80,     2},
+        {"überlang, zwei Bytes",       "\xC1\xBF",         0,        0},
+        {"letztes aus zwei Bytes",     "\xDF\xBF",         0x7FF,    2},
+        {"überlang, drei Bytes",       "\xE0\x9F\xBF",     0,        0},
+        {"erstes aus drei Bytes",      "\xE0\xA0\x80",     0x800,    3},
+        {"letztes vor den Surrogaten", "\xED\x9F\xBF",     0xD7FF,   3},
+        {"erstes Surrogat",            "\xED\xA0\x80",     0,        0},
+        {"letztes Surrogat",           "\xED\xBF\xBF",     0,        0},
+        {"erstes nach den Surrogaten", "\xEE\x80\x80",     0xE000,   3},
+        {"überlang, vier Bytes",       "\xF0\x8F\xBF\xBF", 0,        0},
+        {"erstes aus vier Bytes",      "\xF0\x90\x80\x80", 0x10000,  4},
+        {"letzter Codepunkt",          "\xF4\x8F\xBF\xBF", 0x10FFFF, 4},
+        {"jenseits des letzten",       "\xF4\x90\x80\x80", 0,        0},
+        {"verirrtes Folgebyte",        "\x80",             0,        0},
+        {"abgeschnitten",              "\xE2\x80",         0,        0},
+        {"Folgebyte fehlt",            "\xC3" "A",         0,        0},
+        {"Startbyte für fünf Bytes",   "\xF8\x88\x80\x80\x80", 0,    0},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -110,11 +110,11 @@ TEST(Windows1252, FehlendeZeichenEinmalInIhrerReihenfolge) {
         std::string utf8;
         std::vector<std::string> fehlend;
     } fälle[] = {
-        {"all present",         "Gegen „für“ – 5 € §", {}},
-        {"two, one twice",      "ł und ✓ und ł",       {"ł", "✓"}},
-        {"beyond the BMP",      "a\U0001F600",         {"\U0001F600"}},
-        {"a malformed byte",    "a\xFF" "b",           {"\uFFFD"}},
-        {"the empty text",      "",                    {}},
+        {"alle vorhanden",      "Gegen „für“ – 5 € §", {}},
+        {"zwei, eines doppelt", "ł und ✓ und ł",       {"ł", "✓"}},
+        {"jenseits der BMP",    "a\U0001F600",         {"\U0001F600"}},
+        {"fehlerhaftes Byte",   "a\xFF" "b",           {"\uFFFD"}},
+        {"leerer Text",         "",                    {}},
     };
     // clang-format on
     for (const auto& f : fälle) {

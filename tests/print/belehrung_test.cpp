@@ -57,10 +57,10 @@ TEST(Belehrungsdatei, DateinameDesBenutzersAufDieserPlattform) {
         const char *name, *datenordner, *kennung;
         QString pfad;
     } fälle[] = {
-        {"start values",                       "",             "       ", daten + "/Belehrung.txt"},
-        {"folder with a backslash and an id",  "/srv/bda\\",   "AB12   ", "/srv/bda/AB12/Belehrung.txt"},
-        {"blanks around the folder",           "  \\srv\\bda  ", "       ", "/srv/bda/Belehrung.txt"},
-        {"relative folder in the data folder", "Amt",          "  7    ", daten + "/Amt  7/Belehrung.txt"},
+        {"Anfangswerte",                     "",             "       ", daten + "/Belehrung.txt"},
+        {"Ordner mit Backslash und Kennung", "/srv/bda\\",   "AB12   ", "/srv/bda/AB12/Belehrung.txt"},
+        {"Blanks um den Ordner",             "  \\srv\\bda  ", "       ", "/srv/bda/Belehrung.txt"},
+        {"relativer Ordner im Datenordner",  "Amt",          "  7    ", daten + "/Amt  7/Belehrung.txt"},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -86,13 +86,13 @@ TEST(Belehrungsdatei, MitgelieferterTextNenntDieBehördeDesBriefkopfs) {
         const char* name;
         std::string kopfzeile1, kopfzeile2, text;
     } fälle[] = {
-        {"no letterhead",           "",                          "",             mitgeliefert},
-        {"a blank letterhead",      "       ",                   "   ",          mitgeliefert},
-        {"both lines",              "Bundesverwaltungsamt",      "50728 Köln",   vor + ":$Bundesverwaltungsamt$50728 Köln" + nach},
-        {"blanks around the lines", "  Der Präsident des  ",     " Bundesamtes", vor + ":$Der Präsident des$Bundesamtes" + nach},
-        {"only the first line",     "Bundesverwaltungsamt",      "",             vor + ":$Bundesverwaltungsamt" + nach},
-        {"only the second line",    "",                          "50728 Köln",   vor + ":$50728 Köln" + nach},
-        {"both at their full length", lang1,                     lang2,          vor + ":$" + lang1 + "$" + lang2 + nach},
+        {"kein Briefkopf",          "",                          "",             mitgeliefert},
+        {"leerer Briefkopf",        "       ",                   "   ",          mitgeliefert},
+        {"beide Zeilen",            "Bundesverwaltungsamt",      "50728 Köln",   vor + ":$Bundesverwaltungsamt$50728 Köln" + nach},
+        {"Blanks um die Zeilen",    "  Der Präsident des  ",     " Bundesamtes", vor + ":$Der Präsident des$Bundesamtes" + nach},
+        {"nur die erste Zeile",     "Bundesverwaltungsamt",      "",             vor + ":$Bundesverwaltungsamt" + nach},
+        {"nur die zweite Zeile",    "",                          "50728 Köln",   vor + ":$50728 Köln" + nach},
+        {"beide in voller Länge",   lang1,                       lang2,          vor + ":$" + lang1 + "$" + lang2 + nach},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -127,26 +127,47 @@ TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
     const QString benutzer = ordner.filePath("Belehrung.txt");
     const Belehrungsdatei datei(benutzer);
     const QString pfad = QDir::toNativeSeparators(benutzer);
-    // clang-format off
     const struct {
         const char* name;
         const char* bytes;  // nullptr: no user's file
         std::string text;
         bool mitgeliefert;
-        QString fehler;
+        QString fehler{};  // empty: none
     } fälle[] = {
-        {"no user's file yet",           nullptr,                  mitgeliefert,           true,  ""},
-        {"a blank record",               "          ",             mitgeliefert,           true,  ""},
-        {"the user's instruction",       "  Gegen meinen Text  ",  "  Gegen meinen Text",  false, ""},
-        {"another first word",           "Widerspruch ist ...",    "Widerspruch ist ...",  false, ""},
-        {"lower-case gegen",             "gegen den Bescheid",     "gegen den Bescheid",   false, ""},
-        {"UTF-8 from another editor",    "Gegen f\xC3\xBCr ł",     "Gegen für ł",          false, ""},
-        {"CR LF line ends",              "Gegen A\r\nB\r\n",       "Gegen A$B",            false, ""},
-        {"control characters",           "Gegen\x01 A",            "",                     false,
-         "Die Rechtsbehelfsbelehrung in „" + pfad + "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit "
-         "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann erneut."},
+        {.name = "noch keine Datei des Benutzers",
+         .bytes = nullptr,
+         .text = mitgeliefert,
+         .mitgeliefert = true},
+        {.name = "leerer Satz", .bytes = "          ", .text = mitgeliefert, .mitgeliefert = true},
+        {.name = "Belehrung des Benutzers",
+         .bytes = "  Gegen meinen Text  ",
+         .text = "  Gegen meinen Text",
+         .mitgeliefert = false},
+        {.name = "anderes erstes Wort",
+         .bytes = "Widerspruch ist ...",
+         .text = "Widerspruch ist ...",
+         .mitgeliefert = false},
+        {.name = "kleingeschriebenes gegen",
+         .bytes = "gegen den Bescheid",
+         .text = "gegen den Bescheid",
+         .mitgeliefert = false},
+        {.name = "UTF-8 aus einem anderen Editor",
+         .bytes = "Gegen f\xC3\xBCr ł",
+         .text = "Gegen für ł",
+         .mitgeliefert = false},
+        {.name = "Zeilenenden CR LF",
+         .bytes = "Gegen A\r\nB\r\n",
+         .text = "Gegen A$B",
+         .mitgeliefert = false},
+        {.name = "Steuerzeichen",
+         .bytes = "Gegen\x01 A",
+         .text = "",
+         .mitgeliefert = false,
+         .fehler =
+             "Die Rechtsbehelfsbelehrung in „" + pfad +
+             "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit "
+             "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann erneut."},
     };
-    // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         QFile::remove(benutzer);

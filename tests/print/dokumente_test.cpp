@@ -113,8 +113,8 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
     const struct {
         const char* name;
         bool viertel, hälfte;
-    } fälle[] = {{"both frames", true, true}, {"only the quarter-rule frame", true, false},
-                 {"only the half-rule frame", false, true}, {"no frame", false, false}};
+    } fälle[] = {{"beide Rahmen", true, true}, {"nur der Viertelrahmen", true, false},
+                 {"nur der Hälfterahmen", false, true}, {"kein Rahmen", false, false}};
     // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -194,15 +194,15 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
     } fälle[] = {
         {"Anrede b", [](Fall& f, std::string&) { f.bescheid.anrede = "b"; }, "und Versorgung",
          {{5 * h12, "12 c12 Herrn"}, {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
-        {"Anrede d, blank service address", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, "und Versorgung",
+        {"Anrede d, leere Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, "und Versorgung",
          {{5 * h12, "12 c12 Fräulein"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 Lindenstraße 5~16"}, {2 * h12, "12 c12 12345 Musterstadt~13"}}},
         {"Anrede B", [](Fall& f, std::string&) { f.bescheid.anrede = "B"; }, "und Versorgung",
          {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
         {"Anrede x", [](Fall& f, std::string&) { f.bescheid.anrede = "x"; }, "und Versorgung",
          {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
-        {"15 days, 2002", [](Fall& f, std::string&) { f.gesamt = {15, 0, 0}; f.bescheid.bezugsjahr = 2002; }, "4. Tag",
+        {"15 Tage, 2002", [](Fall& f, std::string&) { f.gesamt = {15, 0, 0}; f.bescheid.bezugsjahr = 2002; }, "4. Tag",
          {{2 * h12, "12 c12 5. Das Regel-BDA lt. Ziffer 3 ist nicht hinauszuschieben."}, {4 * h12, heading}}},
-        {"3 months, 2003", [](Fall& f, std::string&) { f.gesamt = {0, 3, 0}; f.bescheid.bezugsjahr = 2003; }, "4. Tag",
+        {"3 Monate, 2003", [](Fall& f, std::string&) { f.gesamt = {0, 3, 0}; f.bescheid.bezugsjahr = 2003; }, "4. Tag",
          {{2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 | 12 >  Monate und~1 | 12 > 0 | 12 >  Jahre"},
           {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
           {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
@@ -211,21 +211,21 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
          {{2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"}}},
         {"2006", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 2006; }, "hinauszuschieben",
          {{4 * h12, heading}}},
-        {"no year", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 0; }, "hinauszuschieben",
+        {"kein Jahr", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 0; }, "hinauszuschieben",
          {{4 * h12, heading}}},
         {"Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "  P 12 - 345/2024 "; }, "und Versorgung",
          {{h12, "12 c8 Geschäftszeichen: P 12 - 345/2024"}, {4 * h12, "12 c12 Frau"}}},
-        {"blank Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "   "; }, "und Versorgung",
+        {"leeres Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "   "; }, "und Versorgung",
          {{5 * h12, "12 c12 Frau"}}},
-        {"Anrede blank", [](Fall& f, std::string&) { f.bescheid.anrede = ""; }, "und Versorgung",
+        {"Anrede leer", [](Fall& f, std::string&) { f.bescheid.anrede = ""; }, "und Versorgung",
          {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
         {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite~994"}, {h8 + 2 * h12, unterschrift}}},
-        {"$ and a blank", [](Fall&, std::string& t) { t = "Erste$ Zweite"; }, "Rechtsbehelfsbelehrung",
+        {"$ und ein Blank", [](Fall&, std::string& t) { t = "Erste$ Zweite"; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17  Zweite~993"}, {h8 + 2 * h12, unterschrift}}},
-        {"a trailing $", [](Fall&, std::string& t) { t = "$Erste$Zweite$"; }, "Rechtsbehelfsbelehrung",
+        {"$ am Ende", [](Fall&, std::string& t) { t = "$Erste$Zweite$"; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {2 * h12, unterschrift}}},
-        {"a blank text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
+        {"leerer Text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
          {{h12 + h8 + 2 * h12, unterschrift}}},
     };
     // clang-format on
@@ -251,10 +251,10 @@ TEST(Bescheid, UnterschriftenUnterDenLinien) {
         const char* zweiter;
         std::vector<std::string> namen;  // the texts of the line under the lines, empty: no such line
     } fälle[] = {
-        {"both", "Anna Schmidt", "  Bernd Meier ", {"Anna Schmidt", "Bernd Meier"}},
-        {"only the first", "Anna Schmidt", "", {"Anna Schmidt"}},
-        {"only the second", "", "Bernd Meier", {"", "Bernd Meier"}},
-        {"none", "   ", "", {}},
+        {"beide", "Anna Schmidt", "  Bernd Meier ", {"Anna Schmidt", "Bernd Meier"}},
+        {"nur der erste", "Anna Schmidt", "", {"Anna Schmidt"}},
+        {"nur der zweite", "", "Bernd Meier", {"", "Bernd Meier"}},
+        {"keiner", "   ", "", {}},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);

@@ -93,9 +93,9 @@ TEST(Druckmappe, JedesDokumentAufEigenerSeiteInEigenerAusrichtung) {
         Seitenwahl wahl;
         const char* seiten;
     } fälle[] = {
-        {"both", Seitenwahl::beide, "595x842 842x595"},
-        {"notice", Seitenwahl::bescheid, "595x842"},
-        {"sheet", Seitenwahl::berechnung, "842x595"},
+        {"beide", Seitenwahl::beide, "595x842 842x595"},
+        {"Bescheid", Seitenwahl::bescheid, "595x842"},
+        {"Berechnungsbogen", Seitenwahl::berechnung, "842x595"},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -175,15 +175,15 @@ TEST(Pdfdatei, FehlschlagNenntDateiUndGrundUndHinterlässtNichts) {
         const char* datei;
         QString grund;
     } fälle[] = {
-        {"the folder is a file", "Akte.txt/Bescheid.pdf",
+        {"der Ordner ist eine Datei", "Akte.txt/Bescheid.pdf",
          QStringLiteral("„%1“ ist eine Datei, kein Ordner.")
              .arg(ordner.filePath(QStringLiteral("Akte.txt")))},
-        {"below a file", "Akte.txt/2024/Bescheid.pdf",
+        {"unterhalb einer Datei", "Akte.txt/2024/Bescheid.pdf",
          QStringLiteral("„%1“ ist eine Datei, kein Ordner.")
              .arg(ordner.filePath(QStringLiteral("Akte.txt")))},
-        {"no such folder", "fehlt/Bescheid.pdf",
+        {"Ordner fehlt", "fehlt/Bescheid.pdf",
          QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(ordner.filePath(QStringLiteral("fehlt")))},
-        {"a folder of that name", "Bescheid.pdf",
+        {"Ordner dieses Namens", "Bescheid.pdf",
          QStringLiteral("Unter diesem Namen steht schon ein Ordner.")},
     };
     const QStringList vorher = inhalt(ordner.path());

@@ -184,7 +184,6 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
         return [this, inhalt] { schreibeBytes(benutzer, inhalt); };
     };
     const auto esc = Qt::Key_Escape, enter = Qt::Key_Return;
-    // clang-format off
     // How the fault is made; whether the shipped text is missing; the messages on opening (none: the
     // editor opens without one) and whether it opens; the text it shows; the key that closes it and the
     // messages that key gives; the bytes at the user's path afterwards (nothing: unchanged); what the
@@ -192,50 +191,103 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
     const struct {
         const char* name;
         std::function<void()> anlegen;
-        bool ohneVorgabe;
-        QStringList beimÖffnen;
-        bool öffnet;
-        QString gezeigt;
+        bool ohneVorgabe = false;
+        QStringList beimÖffnen{};
+        bool öffnet = true;
+        QString gezeigt{};
         Qt::Key taste;
-        QStringList beimSchließen;
-        std::optional<std::string> danach;
-        std::string gedruckt;
-        QString druckfehler;
+        QStringList beimSchließen{};
+        std::optional<std::string> danach{};
+        std::string gedruckt{};
+        QString druckfehler{};
     } fälle[] = {
-        {"a FIFO at the user's path",
-         [this] {
-             QDir().mkpath(ordner.filePath("Daten"));
-             ASSERT_EQ(::mkfifo(QFile::encodeName(benutzer).constData(), 0600), 0);
-             entsperrer.emplace(benutzer);
-         },
-         false, {keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")}, false, "", esc, {}, {},
-         "", keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
-        {"a folder where the file should be", [this] { QDir().mkpath(benutzer); },
-         false, {keineDatei(pfad(benutzer), "ein Ordner")}, false, "", esc, {}, {},
-         "", keineDatei(pfad(benutzer), "ein Ordner")},
-        {"a file where its folder should be", [this] { schreibeBytes(ordner.filePath("Daten"), "alt"); },
-         false, {}, true, QString::fromStdString(shipped), enter, {ordnerFehlt}, {}, shipped, ""},
-        {"no shipped text", [] {}, true, {vorgabeFehlt}, true, "", esc, {}, {}, "", vorgabeFehltGedruckt},
-        {"no shipped text, a blank user's file", bytes(std::string(1000, ' ')), true, {vorgabeFehlt}, true, "",
-         esc, {}, {}, "", vorgabeFehltGedruckt},
-        {"binary bytes", bytes(std::string("Gegen\x00\x01\x02 Bescheid\xFF\x81\x00\x03", 21)),
-         false, {binär}, true, "Gegen    Bescheidÿ", esc, {}, {}, "", binärGedruckt},
-        {"a UTF-8 file", bytes("Gegen f\xC3\xBCr \xE2\x80\x9E" "A\xE2\x80\x9C"),
-         false, {}, true, "Gegen für „A“", enter, {}, satz("Gegen für „A“"), "Gegen für „A“", ""},
-        {"a UTF-8 file with a letter Windows-1252 lacks", bytes("Gegen f\xC3\xBCr \xC5\x82"),
-         false, {fehlendesZeichen}, true, "Gegen für ł", enter, {zeichenNichtGespeichert}, {}, "Gegen für ł", ""},
-        {"a letter Windows-1252 lacks beyond the cut", bytes("Gegen " + std::string(994, 'x') + "\xC5\x82"), false,
-         {lang}, true, QString::fromStdString("Gegen " + std::string(994, 'x') + "ł"), enter, {},
-         "Gegen " + std::string(994, 'x'), "", langGedruckt},
-        {"10 MB, closed with Esc", bytes(zehnMB), false, {lang}, true,
-         QString::fromStdString(zehnMB.substr(0, 16 * 1024)), esc, {}, {}, "", langGedruckt},
-        {"10 MB, saved with Enter", bytes(zehnMB), false, {lang}, true,
-         QString::fromStdString(zehnMB.substr(0, 16 * 1024)), enter, {}, zehnMB.substr(0, 1000), "", langGedruckt},
-        {"CR LF line ends", bytes("Gegen A\r\nB\r\n"), false, {}, true, "Gegen A$B", esc, {}, {}, "Gegen A$B", ""},
-        {"CR LF line ends, saved", bytes("Gegen A\r\nB\r\n"), false, {}, true, "Gegen A$B", enter, {},
-         satz("Gegen A$B"), "Gegen A$B", ""},
+        {.name = "FIFO am Pfad des Benutzers",
+         .anlegen =
+             [this] {
+                 QDir().mkpath(ordner.filePath("Daten"));
+                 ASSERT_EQ(::mkfifo(QFile::encodeName(benutzer).constData(), 0600), 0);
+                 entsperrer.emplace(benutzer);
+             },
+         .beimÖffnen = {keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
+         .öffnet = false,
+         .taste = esc,
+         .druckfehler = keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
+        {.name = "Ordner, wo die Datei sein sollte",
+         .anlegen = [this] { QDir().mkpath(benutzer); },
+         .beimÖffnen = {keineDatei(pfad(benutzer), "ein Ordner")},
+         .öffnet = false,
+         .taste = esc,
+         .druckfehler = keineDatei(pfad(benutzer), "ein Ordner")},
+        {.name = "Datei, wo ihr Ordner sein sollte",
+         .anlegen = [this] { schreibeBytes(ordner.filePath("Daten"), "alt"); },
+         .gezeigt = QString::fromStdString(shipped),
+         .taste = enter,
+         .beimSchließen = {ordnerFehlt},
+         .gedruckt = shipped},
+        {.name = "kein mitgelieferter Text",
+         .anlegen = [] {},
+         .ohneVorgabe = true,
+         .beimÖffnen = {vorgabeFehlt},
+         .taste = esc,
+         .druckfehler = vorgabeFehltGedruckt},
+        {.name = "kein mitgelieferter Text, leere Datei des Benutzers",
+         .anlegen = bytes(std::string(1000, ' ')),
+         .ohneVorgabe = true,
+         .beimÖffnen = {vorgabeFehlt},
+         .taste = esc,
+         .druckfehler = vorgabeFehltGedruckt},
+        {.name = "binäre Bytes",
+         .anlegen = bytes(std::string("Gegen\x00\x01\x02 Bescheid\xFF\x81\x00\x03", 21)),
+         .beimÖffnen = {binär},
+         .gezeigt = "Gegen    Bescheidÿ",
+         .taste = esc,
+         .druckfehler = binärGedruckt},
+        {.name = "UTF-8-Datei",
+         .anlegen = bytes("Gegen f\xC3\xBCr \xE2\x80\x9E"
+                          "A\xE2\x80\x9C"),
+         .gezeigt = "Gegen für „A“",
+         .taste = enter,
+         .danach = satz("Gegen für „A“"),
+         .gedruckt = "Gegen für „A“"},
+        {.name = "UTF-8-Datei mit einem Buchstaben, der Windows-1252 fehlt",
+         .anlegen = bytes("Gegen f\xC3\xBCr \xC5\x82"),
+         .beimÖffnen = {fehlendesZeichen},
+         .gezeigt = "Gegen für ł",
+         .taste = enter,
+         .beimSchließen = {zeichenNichtGespeichert},
+         .gedruckt = "Gegen für ł"},
+        {.name = "fehlender Buchstabe hinter dem Schnitt",
+         .anlegen = bytes("Gegen " + std::string(994, 'x') + "\xC5\x82"),
+         .beimÖffnen = {lang},
+         .gezeigt = QString::fromStdString("Gegen " + std::string(994, 'x') + "ł"),
+         .taste = enter,
+         .danach = "Gegen " + std::string(994, 'x'),
+         .druckfehler = langGedruckt},
+        {.name = "10 MB, mit Esc geschlossen",
+         .anlegen = bytes(zehnMB),
+         .beimÖffnen = {lang},
+         .gezeigt = QString::fromStdString(zehnMB.substr(0, 16 * 1024)),
+         .taste = esc,
+         .druckfehler = langGedruckt},
+        {.name = "10 MB, mit Enter gespeichert",
+         .anlegen = bytes(zehnMB),
+         .beimÖffnen = {lang},
+         .gezeigt = QString::fromStdString(zehnMB.substr(0, 16 * 1024)),
+         .taste = enter,
+         .danach = zehnMB.substr(0, 1000),
+         .druckfehler = langGedruckt},
+        {.name = "Zeilenenden CR LF",
+         .anlegen = bytes("Gegen A\r\nB\r\n"),
+         .gezeigt = "Gegen A$B",
+         .taste = esc,
+         .gedruckt = "Gegen A$B"},
+        {.name = "Zeilenenden CR LF, gespeichert",
+         .anlegen = bytes("Gegen A\r\nB\r\n"),
+         .gezeigt = "Gegen A$B",
+         .taste = enter,
+         .danach = satz("Gegen A$B"),
+         .gedruckt = "Gegen A$B"},
     };
-    // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         QDir(ordner.path()).removeRecursively();
@@ -270,36 +322,73 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
 TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtErstBeiEnter) {
     const std::string shipped = mitgelieferteBelehrung("", "");
     const std::string ämter = mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln");
-    // clang-format off
     // The user's file before the opening (nullptr: none); the letterhead; what the editor shows; the
     // text typed at its end; the key that closes it; the bytes in the user's file afterwards.
     const struct {
         const char* name;
         std::optional<std::string> eigener;
-        const char *kopf1, *kopf2;
-        std::string gezeigt, getippt;
+        const char *kopf1 = "", *kopf2 = "";
+        std::string gezeigt, getippt{};
         Qt::Key taste;
         std::string danach;
     } fälle[] = {
-        {"first opening, Esc",               std::nullopt, "", "", shipped, "", Qt::Key_Escape, "<missing>"},
-        {"first opening, Enter",             std::nullopt, "", "", shipped, "", Qt::Key_Return, satz(shipped)},
-        {"the shipped text names the authority", std::nullopt, "Bundesverwaltungsamt", "50728 Köln", ämter, "",
-         Qt::Key_Return, satz(ämter)},
-        {"a blank user's file, Esc",         std::string(1000, ' '), "", "", shipped, "", Qt::Key_Escape, std::string(1000, ' ')},
-        {"leading blanks, short record",     "   Gegen meine Fassung.", "", "", "   Gegen meine Fassung.", "",
-         Qt::Key_Escape, "   Gegen meine Fassung."},
-        {"Enter right after opening",        "   Gegen meine Fassung.", "", "", "   Gegen meine Fassung.", "",
-         Qt::Key_Return, satz("   Gegen meine Fassung.")},
-        {"another first word is kept",       satz("Widerspruch ist zulässig."), "Amt", "", "Widerspruch ist zulässig.",
-         "", Qt::Key_Return, satz("Widerspruch ist zulässig.")},
-        {"Esc discards what was typed",      satz("Gegen alt"), "", "", "Gegen alt", " und neu", Qt::Key_Escape,
-         satz("Gegen alt")},
-        {"typed at the end, saved whole",    satz("Gegen alt"), "", "", "Gegen alt", " und neu", Qt::Key_Return,
-         satz("Gegen alt und neu")},
-        {"German letters typed",             satz("Gegen"), "", "", "Gegen", " äöüß", Qt::Key_Enter,
-         satz("Gegen äöüß")},
+        {.name = "erstes Öffnen, Esc",
+         .eigener = std::nullopt,
+         .gezeigt = shipped,
+         .taste = Qt::Key_Escape,
+         .danach = "<missing>"},
+        {.name = "erstes Öffnen, Enter",
+         .eigener = std::nullopt,
+         .gezeigt = shipped,
+         .taste = Qt::Key_Return,
+         .danach = satz(shipped)},
+        {.name = "mitgelieferter Text nennt die Behörde",
+         .eigener = std::nullopt,
+         .kopf1 = "Bundesverwaltungsamt",
+         .kopf2 = "50728 Köln",
+         .gezeigt = ämter,
+         .taste = Qt::Key_Return,
+         .danach = satz(ämter)},
+        {.name = "leere Datei des Benutzers, Esc",
+         .eigener = std::string(1000, ' '),
+         .gezeigt = shipped,
+         .taste = Qt::Key_Escape,
+         .danach = std::string(1000, ' ')},
+        {.name = "führende Blanks, kurzer Satz",
+         .eigener = "   Gegen meine Fassung.",
+         .gezeigt = "   Gegen meine Fassung.",
+         .taste = Qt::Key_Escape,
+         .danach = "   Gegen meine Fassung."},
+        {.name = "Enter gleich nach dem Öffnen",
+         .eigener = "   Gegen meine Fassung.",
+         .gezeigt = "   Gegen meine Fassung.",
+         .taste = Qt::Key_Return,
+         .danach = satz("   Gegen meine Fassung.")},
+        {.name = "anderes erstes Wort bleibt",
+         .eigener = satz("Widerspruch ist zulässig."),
+         .kopf1 = "Amt",
+         .gezeigt = "Widerspruch ist zulässig.",
+         .taste = Qt::Key_Return,
+         .danach = satz("Widerspruch ist zulässig.")},
+        {.name = "Esc verwirft das Getippte",
+         .eigener = satz("Gegen alt"),
+         .gezeigt = "Gegen alt",
+         .getippt = " und neu",
+         .taste = Qt::Key_Escape,
+         .danach = satz("Gegen alt")},
+        {.name = "am Ende getippt, ganz gespeichert",
+         .eigener = satz("Gegen alt"),
+         .gezeigt = "Gegen alt",
+         .getippt = " und neu",
+         .taste = Qt::Key_Return,
+         .danach = satz("Gegen alt und neu")},
+        {.name = "Umlaute getippt",
+         .eigener = satz("Gegen"),
+         .gezeigt = "Gegen",
+         .getippt = " äöüß",
+         .taste = Qt::Key_Enter,
+         .danach = satz("Gegen äöüß")},
     };
-    // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         QFile::remove(benutzer);
@@ -323,25 +412,47 @@ TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) 
     const auto fuß = [](Rechtsmitteleditor& e) { return e.fußzeile()->text(); };
     const QString tasten =
         "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck";
-    // clang-format off
     // Characters in the user's file; what is typed at the end (or pasted); the characters then, the
     // free count and where the marking of the cut begins (-1: none).
     const struct {
         const char* name;
         int vorher;
         QString getippt;
-        bool einfügen;
-        int danach, frei, schnitt;
+        bool einfügen = false;
+        int danach, frei, schnitt = -1;
     } fälle[] = {
-        {"ten typed, five fit",             995,  "abcdefghij", false, 1000, 0,    -1},
-        {"the last one fits",               999,  "a",          false, 1000, 0,    -1},
-        {"a pasted text cut to the rest",   990,  QString(20, u'y'), true, 1000, 0, -1},
-        {"a character beyond the BMP is one", 998, "\U0001F600\U0001F600\U0001F600", true, 1000, 0, -1},
-        {"a pasted line end counts once",   998,  "a\nb\nc",    true, 1000, 0,    -1},
-        {"nothing more into a long text",   1200, "a",          false, 1200, -200, 1000},
-        {"a short text has room",           9,    "abc",        false, 12,   988,  -1},
+        {.name = "zehn getippt, fünf passen",
+         .vorher = 995,
+         .getippt = "abcdefghij",
+         .danach = 1000,
+         .frei = 0},
+        {.name = "das letzte passt", .vorher = 999, .getippt = "a", .danach = 1000, .frei = 0},
+        {.name = "eingefügter Text auf den Rest gekürzt",
+         .vorher = 990,
+         .getippt = QString(20, u'y'),
+         .einfügen = true,
+         .danach = 1000,
+         .frei = 0},
+        {.name = "Zeichen jenseits der BMP zählt einfach",
+         .vorher = 998,
+         .getippt = "\U0001F600\U0001F600\U0001F600",
+         .einfügen = true,
+         .danach = 1000,
+         .frei = 0},
+        {.name = "eingefügtes Zeilenende zählt einmal",
+         .vorher = 998,
+         .getippt = "a\nb\nc",
+         .einfügen = true,
+         .danach = 1000,
+         .frei = 0},
+        {.name = "nichts mehr in einen langen Text",
+         .vorher = 1200,
+         .getippt = "a",
+         .danach = 1200,
+         .frei = -200,
+         .schnitt = 1000},
+        {.name = "kurzer Text hat Platz", .vorher = 9, .getippt = "abc", .danach = 12, .frei = 988},
     };
-    // clang-format on
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
         schreibeBytes(benutzer, std::string(static_cast<std::size_t>(f.vorher), 'x'));

@@ -53,10 +53,10 @@ struct Amtszeile {
 
 // In an order where every click changes the labels.
 const Amtszeile ämter[] = {
-    {1, "28", "35", "35", 3},
-    {2, "36", "35", "35", 3},
-    {0, "28", "31", "35", 3},
-    {3, "36", "40", "40", 6},
+    {.option = 1, .paragraph = "28", .jahrText3 = "35", .jahrLabel10 = "35", .hilfethema = 3},
+    {.option = 2, .paragraph = "36", .jahrText3 = "35", .jahrLabel10 = "35", .hilfethema = 3},
+    {.option = 0, .paragraph = "28", .jahrText3 = "31", .jahrLabel10 = "35", .hilfethema = 3},
+    {.option = 3, .paragraph = "36", .jahrText3 = "40", .jahrLabel10 = "40", .hilfethema = 6},
 };
 
 // Each option writes title and labels and chooses the help topic, shown by the button and by F1.
