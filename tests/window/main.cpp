@@ -2,14 +2,16 @@
 
 #include <QApplication>
 #include <QLocale>
-#include <QStandardPaths>
+#include <QTemporaryDir>
+
+#include "Benutzerordner.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     // Listing the tests needs no display.
     if (GTEST_FLAG_GET(list_tests)) return RUN_ALL_TESTS();
-    // Settings go to a test folder, so the clerk's stored window placement is neither read nor changed.
-    QStandardPaths::setTestModeEnabled(true);
+    const QTemporaryDir ordner;
+    bda::eigeneBenutzerordner(ordner);
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("BDA-Rechner"));
     QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
