@@ -4,6 +4,8 @@
 #include <QAccessible>
 #include <QWidget>
 
+#include "Zeitraum.h"
+
 namespace bda::fenster {
 
 namespace {
@@ -78,28 +80,27 @@ void zugänglichMachen(const std::map<std::string, QWidget*>& bauteile) {
                              QStringLiteral("Wird aus dem Geburtstag berechnet. ") + datumshilfe});
     setzen(teil("Datum_19"), {QStringLiteral("Beginn des BDA"), QStringLiteral("Ergebnis der Berechnung")});
     for (int rahmen = 1; rahmen <= 2; ++rahmen) {
-        const int spanne = rahmen == 1 ? 20 : 22;
-        const int erster = rahmen == 1 ? 3 : 11;
-        const int ersteEingabe = rahmen == 1 ? 0 : 4;
+        const Zeitraum erster = zeitraum(rahmen == 1 ? 1 : 5);
         const QString r = regel(rahmen);
         const QString nurLesen = QStringLiteral("Berechnet aus Geburtstag und Ernennung, nur lesbar");
-        setzen(teil("Datum_" + std::to_string(spanne)),
+        setzen(teil("Datum_" + std::to_string(erster.spanBeginn)),
                {QStringLiteral("Beginn der Zeitspanne ") + r, nurLesen});
-        setzen(teil("Datum_" + std::to_string(spanne + 1)),
+        setzen(teil("Datum_" + std::to_string(erster.spanEnde)),
                {QStringLiteral("Ende der Zeitspanne ") + r, nurLesen});
-        for (int zeile = 1; zeile <= 4; ++zeile) {
-            const QString zeitraum = QStringLiteral("Zeitraum %1 ").arg(zeile) + r;
-            const int beginn = erster + 2 * (zeile - 1);
-            const std::string eingabe = std::to_string(ersteEingabe + zeile - 1);
-            setzen(teil("Datum_" + std::to_string(beginn)),
-                   {QStringLiteral("Beginn ") + zeitraum, datumshilfe});
-            setzen(teil("Datum_" + std::to_string(beginn + 1)),
-                   {QStringLiteral("Ende ") + zeitraum, datumshilfe});
+        for (int zeile = erster.zeile; zeile < erster.zeile + 4; ++zeile) {
+            const Zeitraum z = zeitraum(zeile);
+            const QString bezeichnung = QStringLiteral("Zeitraum %1 ").arg(z.rahmenzeile) + r;
+            const std::string eingabe = std::to_string(z.eingabe);
+            setzen(teil("Datum_" + std::to_string(z.beginn)),
+                   {QStringLiteral("Beginn ") + bezeichnung, datumshilfe});
+            setzen(teil("Datum_" + std::to_string(z.ende)),
+                   {QStringLiteral("Ende ") + bezeichnung, datumshilfe});
             setzen(teil("Eingabe_" + eingabe),
-                   {QStringLiteral("Beschreibung ") + zeitraum,
+                   {QStringLiteral("Beschreibung ") + bezeichnung,
                     QStringLiteral("Höchstens 60 Zeichen; Enter geht zum nächsten Zeitraum")});
-            setzen(teil("Zähler_" + eingabe), {QStringLiteral("Freie Zeichen der Beschreibung ") + zeitraum,
-                                               QStringLiteral("Zählt die noch freien Zeichen herunter")});
+            setzen(teil("Zähler_" + eingabe),
+                   {QStringLiteral("Freie Zeichen der Beschreibung ") + bezeichnung,
+                    QStringLiteral("Zählt die noch freien Zeichen herunter")});
         }
         for (int zeile = 0; zeile < 8; ++zeile) {
             werte(bauteile, std::to_string(rahmen) + "_" + std::to_string(zeile),
