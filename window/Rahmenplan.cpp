@@ -43,8 +43,8 @@ struct Rahmenmaß {
     std::array<std::string_view, 3> summentexte;
     Beschriftet anteil;  // "ein Viertel" or "die Hälfte" in the gap of row 7's caption
     std::string_view anteiltext;
-    std::array<const char*, 6>
-        linien;  // over the sum values (3), under the rows, beside the captions, under the span
+    // The lines over the three sum values, under the rows, beside the captions and under the span.
+    std::array<const char*, 6> linien;
     int summenlinienOben;
 };
 
