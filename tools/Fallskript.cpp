@@ -33,7 +33,9 @@ int index(std::string_view& rest, int anzahl, const char* was) {
     if (wort.empty()) throw Skriptfehler(std::string("es fehlt die Nummer von ") + was);
     int wert = -1;
     const auto [ende, fehler] = std::from_chars(wort.data(), wort.data() + wort.size(), wert);
-    if (fehler != std::errc{} || ende != wort.data() + wort.size() || wert < 0 || wert >= anzahl) {
+    // A number as one writes it: "023" or "-0" would name a field by another spelling.
+    if (fehler != std::errc{} || ende != wort.data() + wort.size() || wert < 0 || wert >= anzahl ||
+        wort != std::to_string(wert)) {
         throw Skriptfehler(std::string(was) + " " + zitiert(wort) + " gibt es nicht (0 bis " +
                            std::to_string(anzahl - 1) + ")");
     }

@@ -19,7 +19,8 @@ using namespace bda::werkzeug;
 namespace {
 
 std::optional<int> nummer(const std::string& wort, int anzahl) {
-    if (wort.empty() || wort.size() > 3) return std::nullopt;
+    // Written plainly, as the tool reads it: no sign, no leading zero.
+    if (wort.empty() || wort.size() > 2 || (wort.size() > 1 && wort[0] == '0')) return std::nullopt;
     int wert = 0;
     for (char c : wort) {
         if (c < '0' || c > '9') return std::nullopt;

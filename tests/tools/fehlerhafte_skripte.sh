@@ -32,6 +32,9 @@ pruefe 'datum 0 29/02#1972\n' 'Zeile 1: Datum(0) braucht zehn Zeichen'
 pruefe 'datum 0 2a/02/1972\n' 'Zeile 1: Datum(0) braucht zehn Zeichen'
 pruefe 'datum 0 15/06/1970 Enter\n' 'Zeile 1: am Ende der Zeile steht zu viel: "Enter"'
 pruefe 'amt 1 2\n' 'Zeile 1: am Ende der Zeile steht zu viel: "2"'
+pruefe 'datum 023 01/01/1960\n' 'Zeile 1: Datum "023" gibt es nicht (0 bis 24)'
+pruefe 'amt 01\n' 'Zeile 1: Eingangsamt "01" gibt es nicht'
+pruefe 'eingabe -0 Elternzeit\n' 'Zeile 1: Eingabe "-0" gibt es nicht'
 lang=$(printf 'x%.0s' $(seq 100))
 pruefe "$lang\\n" "Zeile 1: unbekannte Aktion \"$(printf 'x%.0s' $(seq 60))…\" (amt"
 
