@@ -49,8 +49,8 @@ feld Maintainer | grep -qE '^[^<]+ <[^>]+@[^>]+>$' || falsch "Maintainer ist '$(
 [ -n "$(feld Description)" ] || falsch "Description ist leer"
 abhaengig=$(feld Depends)
 echo "Depends: $abhaengig"
-# The first two are named by the build; the Qt libraries and libc come from dpkg-shlibdeps.
-for muster in '(^|, )qt6-translations-l10n(,|$)' '(^|, )fonts-liberation2(,|$)' \
+# The first three are named by the build; the Qt libraries and libc come from dpkg-shlibdeps.
+for muster in '(^|, )qt6-translations-l10n(,|$)' '(^|, )fonts-liberation2(,|$)' '(^|, )libcups2 \(>= [0-9.]+\)' \
     '(^|, )libqt6widgets6 \(>= 6\.[0-9.]+\)' '(^|, )libc6 \(>= [0-9.]+\)'; do
     printf '%s' "$abhaengig" | grep -qE "$muster" || falsch "Depends passt nicht zu $muster"
 done
