@@ -31,26 +31,26 @@ namespace {
 const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.");
 const QString dokumentname = QStringLiteral("BDA-Bescheid");
 
-// The calls into libcups that ask for a queue's state. The library is loaded when a printer is first
-// asked for, not at start-up: it brings some twenty libraries of its own that the window does not need
-// before it prints.
+// The calls into libcups that ask for a queue's state, named as in libcups. The library is loaded when a
+// printer is first asked for, not at start-up: it brings some twenty libraries of its own that the window
+// does not need before it prints.
 struct Cups {
-    decltype(&cupsGetNamedDest) getNamedDest;
-    decltype(&cupsGetOption) getOption;
-    decltype(&cupsFreeDests) freeDests;
-    decltype(&cupsDoRequest) doRequest;
-    decltype(&ippNewRequest) newRequest;
-    decltype(&ippAddString) addString;
-    decltype(&ippAddStrings) addStrings;
-    decltype(&ippFindAttribute) findAttribute;
-    decltype(&ippGetString) getString;
-    decltype(&ippGetBoolean) getBoolean;
-    decltype(&ippGetInteger) getInteger;
-    decltype(&ippDelete) löschen;
+    decltype(&::cupsGetNamedDest) cupsGetNamedDest;
+    decltype(&::cupsGetOption) cupsGetOption;
+    decltype(&::cupsFreeDests) cupsFreeDests;
+    decltype(&::cupsDoRequest) cupsDoRequest;
+    decltype(&::ippNewRequest) ippNewRequest;
+    decltype(&::ippAddString) ippAddString;
+    decltype(&::ippAddStrings) ippAddStrings;
+    decltype(&::ippFindAttribute) ippFindAttribute;
+    decltype(&::ippGetString) ippGetString;
+    decltype(&::ippGetBoolean) ippGetBoolean;
+    decltype(&::ippGetInteger) ippGetInteger;
+    decltype(&::ippDelete) ippDelete;
 };
 
 // libcups, or nullptr when it cannot be loaded (then Qt cannot print to a queue either).
-const Cups* cups() {
+const Cups* cupsLaden() {
     static const std::optional<Cups> geladen = []() -> std::optional<Cups> {
         QLibrary bibliothek(QStringLiteral("cups"), 2);
         if (!bibliothek.load()) return std::nullopt;
@@ -60,18 +60,18 @@ const Cups* cups() {
             vollständig = vollständig && aufruf;
         };
         Cups c{};
-        holen(c.getNamedDest, "cupsGetNamedDest");
-        holen(c.getOption, "cupsGetOption");
-        holen(c.freeDests, "cupsFreeDests");
-        holen(c.doRequest, "cupsDoRequest");
-        holen(c.newRequest, "ippNewRequest");
-        holen(c.addString, "ippAddString");
-        holen(c.addStrings, "ippAddStrings");
-        holen(c.findAttribute, "ippFindAttribute");
-        holen(c.getString, "ippGetString");
-        holen(c.getBoolean, "ippGetBoolean");
-        holen(c.getInteger, "ippGetInteger");
-        holen(c.löschen, "ippDelete");
+        holen(c.cupsGetNamedDest, "cupsGetNamedDest");
+        holen(c.cupsGetOption, "cupsGetOption");
+        holen(c.cupsFreeDests, "cupsFreeDests");
+        holen(c.cupsDoRequest, "cupsDoRequest");
+        holen(c.ippNewRequest, "ippNewRequest");
+        holen(c.ippAddString, "ippAddString");
+        holen(c.ippAddStrings, "ippAddStrings");
+        holen(c.ippFindAttribute, "ippFindAttribute");
+        holen(c.ippGetString, "ippGetString");
+        holen(c.ippGetBoolean, "ippGetBoolean");
+        holen(c.ippGetInteger, "ippGetInteger");
+        holen(c.ippDelete, "ippDelete");
         if (!vollständig) return std::nullopt;
         return c;
     }();
@@ -192,43 +192,43 @@ bool Druckziel::aufDrucker(QPrinter& drucker, Seitenwahl wahl) {
 QString Druckziel::druckerhindernis(const QString& drucker) {
     // A printer instance ("Queue/Instance") is printed by its queue.
     const QByteArray warteschlange = drucker.section(QLatin1Char('/'), 0, 0).toLocal8Bit();
-    const Cups* const cups = fenster::cups();
+    const Cups* const cups = cupsLaden();
     if (!cups) return {};
-    cups_dest_t* ziel = cups->getNamedDest(CUPS_HTTP_DEFAULT, warteschlange.constData(), nullptr);
+    cups_dest_t* ziel = cups->cupsGetNamedDest(CUPS_HTTP_DEFAULT, warteschlange.constData(), nullptr);
     if (!ziel) {
         return QStringLiteral("Den Drucker „%1“ gibt es nicht (mehr). Bitte einen anderen Drucker wählen.")
             .arg(drucker);
     }
-    const QByteArray adresse = cups->getOption("printer-uri-supported", ziel->num_options, ziel->options);
-    cups->freeDests(1, ziel);
+    const QByteArray adresse = cups->cupsGetOption("printer-uri-supported", ziel->num_options, ziel->options);
+    cups->cupsFreeDests(1, ziel);
 
     // The queue's own state, as the scheduler has it now, with the message its administrator left.
-    ipp_t* anfrage = cups->newRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
-    cups->addString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, adresse.constData());
+    ipp_t* anfrage = cups->ippNewRequest(IPP_OP_GET_PRINTER_ATTRIBUTES);
+    cups->ippAddString(anfrage, IPP_TAG_OPERATION, IPP_TAG_URI, "printer-uri", nullptr, adresse.constData());
     static const char* const merkmale[] = {"printer-state", "printer-state-message",
                                            "printer-is-accepting-jobs"};
-    cups->addStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes", std::size(merkmale),
-                     nullptr, merkmale);
-    ipp_t* antwort = cups->doRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
+    cups->ippAddStrings(anfrage, IPP_TAG_OPERATION, IPP_TAG_KEYWORD, "requested-attributes",
+                        std::size(merkmale), nullptr, merkmale);
+    ipp_t* antwort = cups->cupsDoRequest(CUPS_HTTP_DEFAULT, anfrage, "/");
     if (!antwort) return {};
-    ipp_attribute_t* zustand = cups->findAttribute(antwort, "printer-state", IPP_TAG_ENUM);
-    ipp_attribute_t* nachricht = cups->findAttribute(antwort, "printer-state-message", IPP_TAG_TEXT);
-    ipp_attribute_t* annahme = cups->findAttribute(antwort, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
+    ipp_attribute_t* zustand = cups->ippFindAttribute(antwort, "printer-state", IPP_TAG_ENUM);
+    ipp_attribute_t* nachricht = cups->ippFindAttribute(antwort, "printer-state-message", IPP_TAG_TEXT);
+    ipp_attribute_t* annahme = cups->ippFindAttribute(antwort, "printer-is-accepting-jobs", IPP_TAG_BOOLEAN);
     const QString text =
-        nachricht ? QString::fromUtf8(cups->getString(nachricht, 0, nullptr)).trimmed() : QString();
+        nachricht ? QString::fromUtf8(cups->ippGetString(nachricht, 0, nullptr)).trimmed() : QString();
     const QString grund = text.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(text);
     QString hindernis;
-    if (annahme && !cups->getBoolean(annahme, 0)) {
+    if (annahme && !cups->ippGetBoolean(annahme, 0)) {
         hindernis =
             QStringLiteral("Der Drucker „%1“ nimmt keine Aufträge an%2. Bitte einen anderen Drucker wählen.")
                 .arg(drucker, grund);
-    } else if (zustand && cups->getInteger(zustand, 0) == IPP_PSTATE_STOPPED) {
+    } else if (zustand && cups->ippGetInteger(zustand, 0) == IPP_PSTATE_STOPPED) {
         hindernis = QStringLiteral(
                         "Die Warteschlange des Druckers „%1“ ist angehalten%2. Bitte sie freigeben lassen "
                         "oder einen anderen Drucker wählen.")
                         .arg(drucker, grund);
     }
-    cups->löschen(antwort);
+    cups->ippDelete(antwort);
     return hindernis;
 }
 
