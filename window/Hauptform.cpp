@@ -24,7 +24,6 @@ using druck::Belehrungsdatei;
 Hauptform::Hauptform(QWidget* eltern)
     : QWidget(eltern), steuerung_(fall_, *this), skalierer_(QSize(fensterbreite, fensterhöhe)) {
     setObjectName(QStringLiteral("Hauptform"));
-    setWindowIcon(QIcon(QStringLiteral(":/bilder/bda.svg")));
     entwurf_ = new QWidget(this);
     entwurf_->setObjectName(QStringLiteral("Entwurf"));
     entwurf_->installEventFilter(this);

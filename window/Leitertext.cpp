@@ -14,6 +14,13 @@ QRect Leitertext::textfläche() const {
 QString Leitertext::gezeigterText() const {
     const QString& ganz = text();
     if (wordWrap()) return ganz;
+    // The leader is the run of blanks and points at the end; the words before it always stay.
+    qsizetype leiter = ganz.size();
+    while (leiter > 0 && (ganz[leiter - 1] == QLatin1Char('.') || ganz[leiter - 1] == QLatin1Char(' ')))
+        --leiter;
+    if (leiter < ganz.size() && ganz[leiter] == QLatin1Char('.')) ++leiter;  // "Lebensj." keeps its point
+    // Nothing can be left off: the caption is painted whole, and not measured (start-up paints ~100).
+    if (leiter == ganz.size()) return ganz;
     const int breite = textfläche().width();
     if (ganz == merkText_ && breite == merkBreite_ && font() == merkSchrift_) return merkGezeigt_;
     merkText_ = ganz;
@@ -22,11 +29,6 @@ QString Leitertext::gezeigterText() const {
     merkGezeigt_ = ganz;
     const QFontMetrics maß = fontMetrics();
     if (maß.horizontalAdvance(ganz) <= breite) return merkGezeigt_;
-    // The leader is the run of blanks and points at the end; the words before it always stay.
-    qsizetype leiter = ganz.size();
-    while (leiter > 0 && (ganz[leiter - 1] == QLatin1Char('.') || ganz[leiter - 1] == QLatin1Char(' ')))
-        --leiter;
-    if (leiter < ganz.size() && ganz[leiter] == QLatin1Char('.')) ++leiter;  // "Lebensj." keeps its point
     // The longest cut of the leader that fits, found by halving; blanks at its end are dropped.
     qsizetype passt = leiter;
     qsizetype zuLang = ganz.size();
