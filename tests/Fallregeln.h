@@ -11,6 +11,7 @@
 //                       the spans are those of birth date, appointment and entry grade.
 // aktionPrüfen runs the groups that apply and checks what one action of a case script did.
 
+#include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -24,6 +25,12 @@ namespace bda {
 namespace fallregeln {
 
 using kalendermodell::Tag;
+
+// A number from the environment, such as the count of random cases, or `vorgabe` without one.
+inline long umgebungszahl(const char* name, long vorgabe) {
+    const char* wert = std::getenv(name);
+    return wert && *wert ? std::strtol(wert, nullptr, 10) : vorgabe;
+}
 
 // A broken rule: `regel` names it (the same name for the same rule, so that shrinking a failing case can
 // keep to it) and `was` tells what the case holds instead.

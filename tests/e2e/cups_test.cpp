@@ -116,11 +116,7 @@ TEST_F(CupsTest, BescheidUndBerechnungKommenAlsPdfAn) {
     for (const QString& alt : ordner.entryList({QStringLiteral("BDA-*.pdf")}, QDir::Files))
         ordner.remove(alt);
 
-    for (const char* getippt : {"15061970", "15062008", "01012002", "31122002"}) {
-        tippen(getippt);
-        enter();
-    }
-    ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
+    beispielfallTippen();
 
     klicken(QStringLiteral("Bescheid"));
     klicken(QStringLiteral("Berechnung"));
@@ -150,10 +146,7 @@ TEST_F(CupsTest, AngehalteneWarteschlangeNenntDenGrund) {
     EXPECT_EQ(Druckziel::druckerhindernis("BDA-Gibt-Es-Nicht"),
               "Den Drucker „BDA-Gibt-Es-Nicht“ gibt es nicht (mehr). Bitte einen anderen Drucker wählen.");
 
-    for (const char* getippt : {"15061970", "15062008"}) {
-        tippen(getippt);
-        enter();
-    }
+    eingeben({"15061970", "15062008"});
     const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.\n");
     ASSERT_TRUE(Testwarteschlange::ausführen("cupsdisable", "Papierstau im Fach 2"));
     klicken(QStringLiteral("Bescheid"));
@@ -177,10 +170,7 @@ TEST_F(CupsTest, AngehalteneWarteschlangeNenntDenGrund) {
 // Run with CUPS_SERVER pointing nowhere: there is no printer at all.
 TEST_F(CupsTest, OhneDruckerEineMeldung) {
     ASSERT_TRUE(QPrinterInfo::defaultPrinter().isNull()) << "this test needs a machine without a printer";
-    for (const char* getippt : {"15061970", "15062008"}) {
-        tippen(QString::fromLatin1(getippt));
-        enter();
-    }
+    eingeben({"15061970", "15062008"});
     for (const char* befehl : {"Bescheid", "Berechnung"}) klicken(QString::fromUtf8(befehl));
     EXPECT_EQ(meldungen.texte,
               (QStringList{"Es ist kein Drucker eingerichtet.", "Es ist kein Drucker eingerichtet."}));

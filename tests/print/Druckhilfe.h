@@ -5,7 +5,11 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -20,16 +24,51 @@ inline double arialZeilenhöhe(double größe) { return größe * 20 * (1854 + 4
 // Liberation Sans has Arial's widths and heights up to rounding to the device's pixels.
 inline bool nahe(double ist, double soll) { return std::abs(ist - soll) <= 0.005 * std::abs(soll) + 1; }
 
-// A print job on an A4 PDF in memory (5 mm margins).
+// A print job on an A4 PDF in memory (5 mm margins); the device is set up before the job takes it.
 struct Aufzeichnung {
-    Aufzeichnung() {
-        puffer.open(QIODevice::WriteOnly);
-        pdfEinrichten(pdf);
-    }
+    explicit Aufzeichnung(Druckauftrag::Umfang umfang = Druckauftrag::Umfang::einDokument)
+        : auftrag(eingerichtet(), umfang) {}
     QBuffer puffer;
     QPdfWriter pdf{&puffer};
-    Druckauftrag auftrag{pdf};
+    Druckauftrag auftrag;
+
+   private:
+    QPdfWriter& eingerichtet() {
+        puffer.open(QIODevice::WriteOnly);
+        pdfEinrichten(pdf);
+        return pdf;
+    }
 };
+
+// The standard output of a program such as poppler's pdfinfo or pdftotext.
+inline QString ausgabe(const QString& programm, const QStringList& argumente) {
+    QProcess prozess;
+    prozess.start(programm, argumente);
+    prozess.waitForFinished();
+    return QString::fromUtf8(prozess.readAllStandardOutput());
+}
+
+// The size of every page in points, as pdfinfo reads the file: "595x842 842x595".
+inline QString seitengrößen(const QString& datei) {
+    const QString info = ausgabe(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", datei});
+    QStringList größen;
+    auto treffer =
+        QRegularExpression(QStringLiteral(R"(Page\s+\d+ size:\s+(\d+)\S* x (\d+))")).globalMatch(info);
+    while (treffer.hasNext()) {
+        const auto t = treffer.next();
+        größen << t.captured(1) + QLatin1Char('x') + t.captured(2);
+    }
+    return größen.join(QLatin1Char(' '));
+}
+
+inline QString seitengrößen(const QByteArray& pdf) {
+    QTemporaryDir ordner;
+    QFile datei(ordner.filePath(QStringLiteral("m.pdf")));
+    if (!datei.open(QIODevice::WriteOnly) || datei.write(pdf) != pdf.size())
+        return QStringLiteral("not written");
+    datei.close();
+    return seitengrößen(datei.fileName());
+}
 
 // Consecutive texts at the same height of the same page form one line.
 using Zeile = std::vector<Druckposten>;

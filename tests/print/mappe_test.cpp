@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -41,35 +40,6 @@ Fall fall() {
     return f;
 }
 
-QString ausgabe(const QString& programm, const QStringList& argumente) {
-    QProcess prozess;
-    prozess.start(programm, argumente);
-    prozess.waitForFinished();
-    return QString::fromUtf8(prozess.readAllStandardOutput());
-}
-
-// The size of every page in points, as pdfinfo reads the file: "595x842 842x595".
-QString seitengrößen(const QString& datei) {
-    const QString info = ausgabe(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", datei});
-    QStringList größen;
-    auto treffer =
-        QRegularExpression(QStringLiteral(R"(Page\s+\d+ size:\s+(\d+)\S* x (\d+))")).globalMatch(info);
-    while (treffer.hasNext()) {
-        const auto t = treffer.next();
-        größen << t.captured(1) + QLatin1Char('x') + t.captured(2);
-    }
-    return größen.join(QLatin1Char(' '));
-}
-
-QString seitengrößen(const QByteArray& pdf) {
-    QTemporaryDir ordner;
-    QFile datei(ordner.filePath(QStringLiteral("m.pdf")));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(pdf) != pdf.size())
-        return QStringLiteral("not written");
-    datei.close();
-    return seitengrößen(datei.fileName());
-}
-
 // Every file and folder below `ordner`, with the size of each file.
 QStringList inhalt(const QString& ordner) {
     QStringList liste;
@@ -99,14 +69,11 @@ TEST(Druckmappe, JedesDokumentAufEigenerSeiteInEigenerAusrichtung) {
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
-        QBuffer puffer;
-        puffer.open(QIODevice::WriteOnly);
-        QPdfWriter pdf(&puffer);
-        pdfEinrichten(pdf);
-        Druckauftrag auftrag(pdf, Druckauftrag::Umfang::mehrereDokumente);
+        Aufzeichnung a(Druckauftrag::Umfang::mehrereDokumente);
+        Druckauftrag& auftrag = a.auftrag;
         ASSERT_TRUE(mappeDrucken(fall(), belehrung, heute, f.wahl, auftrag))
             << auftrag.fehler().toStdString();
-        EXPECT_EQ(seitengrößen(puffer.data()), f.seiten);
+        EXPECT_EQ(seitengrößen(a.puffer.data()), f.seiten);
         const auto& p = auftrag.protokoll();
         const bool mitBescheid = f.wahl != Seitenwahl::berechnung;
         EXPECT_EQ(p.front().text.starts_with("Landesamt"), mitBescheid);

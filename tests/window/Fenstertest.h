@@ -13,6 +13,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <initializer_list>
 #include <memory>
 
 #include "Datumsfeld.h"
@@ -97,6 +98,30 @@ class Fenstertest : public ::testing::Test {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QCoreApplication::processEvents();
+    }
+    // Types each text into the control that has the focus and presses Enter behind it.
+    static void eingeben(std::initializer_list<const char*> texte) {
+        for (const char* text : texte) {
+            tippen(text);
+            enter();
+        }
+    }
+    // Types any text, umlauts included: QTest maps only ASCII characters to keys, the rest come as text.
+    static void zeichenTippen(const QString& text, QWidget* ziel = QApplication::focusWidget()) {
+        ASSERT_NE(ziel, nullptr);
+        for (const QChar zeichen : text) {
+            if (zeichen.unicode() < 0x80) {
+                QTest::keyClicks(ziel, QString(zeichen));
+            } else {
+                QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
+            }
+        }
+    }
+    // Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12, 2002 credited in the quarter-rule span: a
+    // quarter of 3 years and half of 3 years put the regular BDA 01/06/1991 back to 01/09/1993.
+    void beispielfallTippen() {
+        eingeben({"15061970", "15062008", "01012002", "31122002"});
+        ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
     }
     // A mouse click near the left edge: on the circle of an option, at the start of a field.
     void klicken(const QString& name) {

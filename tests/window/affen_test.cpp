@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QToolButton>
 #include <cstdio>
-#include <cstdlib>
 #include <deque>
 #include <random>
 
@@ -21,11 +20,6 @@
 namespace bda::fenster {
 
 namespace {
-
-long umgebungszahl(const char* name, long vorgabe) {
-    const char* wert = std::getenv(name);
-    return wert && *wert ? std::strtol(wert, nullptr, 10) : vorgabe;
-}
 
 class Affentest : public Fenstertest {
    protected:
@@ -231,13 +225,14 @@ class Affentest : public Fenstertest {
         return "";
     }
 
-    std::mt19937_64 zufall_{static_cast<std::uint64_t>(umgebungszahl("BDA_AFFENTEST_SAAT", 20260801))};
+    std::mt19937_64 zufall_{
+        static_cast<std::uint64_t>(fallregeln::umgebungszahl("BDA_AFFENTEST_SAAT", 20260801))};
     std::deque<std::string> letzte_;
 };
 
 TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
-    const long ereignisse = umgebungszahl("BDA_AFFENTEST_EREIGNISSE", 2000);
-    const long saat = umgebungszahl("BDA_AFFENTEST_SAAT", 20260801);
+    const long ereignisse = fallregeln::umgebungszahl("BDA_AFFENTEST_EREIGNISSE", 2000);
+    const long saat = fallregeln::umgebungszahl("BDA_AFFENTEST_SAAT", 20260801);
     long regelprüfungen = 0;
     long mitAngerechnetenZeiten = 0;  // rule checks on a case that credits a period
     for (long n = 1; n <= ereignisse; ++n) {

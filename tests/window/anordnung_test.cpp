@@ -199,10 +199,7 @@ class MassstabTest : public Fenstertest {
 
 // A case with both frames and a BDA, so every caption and value is shown.
 TEST_F(MassstabTest, KeineUeberlappungUndJedeBeschriftungPasstInVierGroessen) {
-    for (const char* getippt : {"15061970", "15062008"}) {
-        tippen(getippt);
-        enter();
-    }
+    eingeben({"15061970", "15062008"});
     ASSERT_TRUE(bauteil("SSFrame2")->isVisible());
     // Below the minimum size too: the layout must hold at any scale, the minimum only keeps it readable.
     fenster->setMinimumSize(0, 0);

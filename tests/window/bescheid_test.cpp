@@ -64,18 +64,6 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
     }
-    // Types any text, umlauts included, into the control that has the focus.
-    static void schreiben(const QString& text) {
-        for (const QChar zeichen : text) {
-            ASSERT_NE(QApplication::focusWidget(), nullptr);
-            if (zeichen.unicode() < 128) {
-                QTest::keyClick(QApplication::focusWidget(), zeichen.toLatin1());
-            } else {
-                QTest::sendKeyEvent(QTest::Click, QApplication::focusWidget(), Qt::Key_unknown,
-                                    QString(zeichen), Qt::NoModifier);
-            }
-        }
-    }
     // After a message box the dialog is active again before keys go to it.
     static void wiederAktiv(QWidget* dialog) {
         EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
@@ -89,22 +77,13 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
         return dialog->findChild<QLineEdit*>(QString::fromUtf8(name))->text();
     }
 
-    // Born 15/06/1970, appointed 15/06/2008, one creditable year: BDA 01/09/1993.
-    void fallTippen() {
-        for (const char* getippt : {"15061970", "15062008", "01012002", "31122002"}) {
-            tippen(getippt);
-            enter();
-        }
-        ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
-    }
-
     // The whole dialog filled by keys, Tab after Tab, and accepted with Enter.
     void bescheiddatenTippen(const char* kopf1 = "Landesamt für Besoldung") {
         imDialog(Qt::CTRL | Qt::Key_D, [=](QWidget*) {
             for (const char* text : {kopf1, "und Versorgung", "Anna Schmidt", "Bernd Meier",
                                      "Erika Mustermann", "Frau", "Lindenstraße 5", "12345 Musterstadt",
                                      "Finanzamt Musterstadt", "15062024", "2004", "P 12 - 345/2024"}) {
-                schreiben(QString::fromUtf8(text));
+                zeichenTippen(QString::fromUtf8(text));
                 taste(Qt::Key_Tab);
             }
             enter();
@@ -175,7 +154,7 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
     imDialog(Qt::CTRL | Qt::Key_D, [](QWidget* dialog) {
         EXPECT_EQ(dialog->windowTitle(), "Bescheiddaten");
         EXPECT_EQ(fokus(), "Kopfzeile1");
-        schreiben("Landesamt für Besoldung und Versorgung NRW");  // 42 characters, 39 fit
+        zeichenTippen("Landesamt für Besoldung und Versorgung NRW");  // 42 characters, 39 fit
         EXPECT_EQ(dialogfeld(dialog, "Kopfzeile1"), "Landesamt für Besoldung und Versorgung ");
         EXPECT_EQ(dialog->findChild<QLabel*>("Kopfzeile1_Rest")->text(), "noch 0 Zeichen");
         taste(Qt::Key_Backspace);
@@ -198,7 +177,7 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
                                "P 12 - 345/2024"};
         for (std::size_t i = 0; i < std::size(felder); ++i) {
             EXPECT_EQ(fokus(), QString::fromUtf8(felder[i]));
-            schreiben(QString::fromUtf8(texte[i]));
+            zeichenTippen(QString::fromUtf8(texte[i]));
             taste(Qt::Key_Tab);
         }
         EXPECT_EQ(dialogfeld(dialog, "Anschrift1"), "Lindenstraße 5 und noch viel m");
@@ -282,7 +261,7 @@ TEST_F(BescheidTest, DialogWeistFalscheWerteAb) {
 
 // The preview shows the chosen pages, each in its orientation when alone.
 TEST_F(BescheidTest, VorschauMitSeitenwahl) {
-    fallTippen();
+    beispielfallTippen();
     bescheiddatenTippen();
     imDialog(Qt::CTRL | Qt::SHIFT | Qt::Key_P, [](QWidget* dialog) {
         ASSERT_NE(qobject_cast<QPrintPreviewDialog*>(dialog), nullptr);
@@ -310,7 +289,7 @@ TEST_F(BescheidTest, VorschauMitSeitenwahl) {
 
 // The PDF of a typed case reads right; its default name carries the name and the notice's date.
 TEST_F(BescheidTest, AlsPdfSpeichern) {
-    fallTippen();
+    beispielfallTippen();
     bescheiddatenTippen();
     const QString datei = ablage.filePath("bescheid.pdf");
     const QString vorschlag = alsPdf(datei);
@@ -342,7 +321,7 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
 
 // With the shipped legal-remedy text and no letterhead the notice would name no authority: asked first.
 TEST_F(BescheidTest, OhneBriefkopfWirdGefragt) {
-    fallTippen();
+    beispielfallTippen();
     const QString frage = "Der Briefkopf ist leer: der Bescheid nennt keine Behörde. Trotzdem drucken?";
     meldungen.antwort = QMessageBox::No;
     alsPdf(ablage.filePath("nein.pdf"));

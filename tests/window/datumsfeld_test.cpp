@@ -192,10 +192,7 @@ TEST_F(KalenderTest, LeeresFeldOeffnetAmPassendenTag) {
         SCOPED_TRACE(zeile.name);
         EXPECT_EQ(datum(zeile.feld)->kalenderanfang(), zeile.anfang);
     }
-    tippen("15061970");
-    enter();
-    tippen("15062008");
-    enter();
+    eingeben({"15061970", "15062008"});
     const Anfangszeile nach[] = {
         {"Viertel, erster Zeitraum", 3, QDate(2001, 6, 15)},
         {"Viertel, letztes Ende", 10, QDate(2001, 6, 15)},
@@ -227,10 +224,7 @@ TEST_F(KalenderTest, EnterImKalenderWieGetipptUndEnter) {
 
 // A click on a span field leaves the focus there; the field takes no change.
 TEST_F(KalenderTest, SpannenfeldBehaeltDenFokusUndBleibtUnveraendert) {
-    tippen("15061970");
-    enter();
-    tippen("15062008");
-    enter();
+    eingeben({"15061970", "15062008"});
     for (int feld = 20; feld <= 23; ++feld) {
         SCOPED_TRACE(feld);
         const QString vorher = datum(feld)->displayText();

@@ -87,10 +87,7 @@ TEST_F(DruckTest, RBTextEditorÜberDemFenster) {
 
 // A notice whose legal remedy cannot be read is not printed; the message names the path.
 TEST_F(DruckTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
-    for (const char* getippt : {"15061970", "15062008"}) {
-        tippen(getippt);
-        enter();
-    }
+    eingeben({"15061970", "15062008"});
     // 01/06/1991 put off by a quarter of 4 years and half of 3 years.
     ASSERT_EQ(datum(19)->displayText(), "01/12/1993");
     ASSERT_TRUE(QDir().mkpath(datei()));

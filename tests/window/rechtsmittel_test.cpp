@@ -96,17 +96,6 @@ class Fifoentsperrer {
     std::thread faden_;
 };
 
-// Types the text key by key; QTest maps only ASCII characters to keys, so the rest come as text alone.
-void tippen(QWidget* ziel, const QString& text) {
-    for (const QChar zeichen : text) {
-        if (zeichen.unicode() < 0x80) {
-            QTest::keyClicks(ziel, QString(zeichen));
-        } else {
-            QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
-        }
-    }
-}
-
 // The main window's stand-in with the editor; the user's file lies in a temporary folder and the
 // messages are recorded.
 class Rechtsmitteltest : public ::testing::Test {
@@ -400,7 +389,7 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
         EXPECT_EQ(e.toPlainText(), QString::fromStdString(f.gezeigt));
         EXPECT_EQ(zustand(benutzer), f.eigener.value_or("<missing>")) << "opening writes nothing";
         QTest::keyClick(&e, Qt::Key_End, Qt::ControlModifier);
-        tippen(&e, QString::fromStdString(f.getippt));
+        Fenstertest::zeichenTippen(QString::fromStdString(f.getippt), &e);
         QTest::keyClick(&e, f.taste);
         EXPECT_FALSE(e.istOffen());
         EXPECT_EQ(zustand(benutzer), f.danach);

@@ -21,10 +21,7 @@ TEST_F(StufenTest, OhneBdaDieMeldungDerDruckbefehle) {
 // 3 years put the regular BDA 01/06/1991 back by 2 years 6 months to 01/12/1993. Step 7 begins 14
 // years later, on 01/12/2007, step 8 on 01/12/2010.
 TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
-    for (const char* getippt : {"15061970", "15062008"}) {
-        tippen(getippt);
-        enter();
-    }
+    eingeben({"15061970", "15062008"});
     ASSERT_EQ(beschriftung("BDADatum"), "01/12/1993.");
     const QString hinweis = bauteil("Grundgehälter")->toolTip();
     klicken("Grundgehälter");

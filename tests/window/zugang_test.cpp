@@ -72,10 +72,7 @@ TEST_F(ZugangTest, ErgebnisWirdBeiJederAenderungGemeldet) {
     ansagenBeobachten([&](QWidget* teil, const QString& wert) {
         (teil == bauteil("BDADatum") ? ergebnisse : andere) << wert;
     });
-    tippen("15061975");
-    enter();
-    tippen("15062007");
-    enter();
+    eingeben({"15061975", "15062007"});
     // Enter on the appointment again changes nothing, so nothing is said.
     datum(2)->setFocus();
     enter();
@@ -111,10 +108,7 @@ QColor hintergrund(const QWidget* teil) {
 }
 
 TEST_F(ZugangTest, KontrastDerTexteMindestensVierEinhalb) {
-    tippen("15061970");
-    enter();
-    tippen("15062008");
-    enter();
+    eingeben({"15061970", "15062008"});
     int geprüft = 0;
     for (QWidget* teil : fenster->findChildren<QWidget*>()) {
         if (!teil->isVisible() || !(qobject_cast<QLabel*>(teil) || qobject_cast<QAbstractButton*>(teil)))
