@@ -44,6 +44,12 @@ std::optional<year_month_day> datumAusText(std::string_view datumstext) {
     return datum;
 }
 
+std::optional<year_month_day> zulässigesDatum(std::string_view datumstext) {
+    const auto datum = datumAusText(datumstext);
+    if (!datum || !zulässig(*datum)) return std::nullopt;
+    return datum;
+}
+
 std::string textAusDatum(year_month_day datum) {
     const auto t = static_cast<unsigned>(datum.day());
     const auto m = static_cast<unsigned>(datum.month());
@@ -80,8 +86,7 @@ std::optional<std::string> datumsfehler(std::string_view datumstext) {
     if (datumstext.find('_') != std::string_view::npos) return std::nullopt;
     const auto datum = datumAusText(datumstext);
     if (!datum) return "Den " + std::string(datumstext) + " gibt es nicht.";
-    if (sys_days{*datum} < sys_days{erstesZulässigesDatum} ||
-        sys_days{*datum} > sys_days{letztesZulässigesDatum}) {
+    if (!zulässig(*datum)) {
         return "Das Datum " + std::string(datumstext) + " ist ungültig. Zulässig sind Daten vom " +
                textAusDatum(erstesZulässigesDatum) + " bis " + textAusDatum(letztesZulässigesDatum) + ".";
     }

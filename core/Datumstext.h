@@ -35,6 +35,10 @@ bool hatDatumsmaske(std::string_view text);
 // The date a complete text names, or none when a digit is missing or the date does not exist.
 std::optional<std::chrono::year_month_day> datumAusText(std::string_view datumstext);
 
+// The date a complete text names when the fields accept it (01/01/1930..31/12/2040): what the case
+// counts, whether or not the field has been confirmed with Enter yet.
+std::optional<std::chrono::year_month_day> zulässigesDatum(std::string_view datumstext);
+
 std::string textAusDatum(std::chrono::year_month_day datum);
 
 // The refusal a field shows for a complete text: "Den 31/02/2001 gibt es nicht." for a day the calendar

@@ -8,12 +8,16 @@
 //      that the field is complete, gives it its day number (`tagnummer`, datumdiffneu) and dispatches
 //      by the field's index:
 //      - birth date: clears the case (alleslöschen), derives field 24 and the regular BDA in field 1;
-//      - appointment: ernennungauswerten measures the exceedance of the decisive year of life and
-//        writes the shares into row 0 of both frames and the spans into fields 20 to 23;
+//      - appointment: names the periods its spans leave out and moves on to the first period;
 //      - a period date: plausibilität1/2 refuses a date outside the frame's span or inside another
-//        period; a period end gets its length from datumsdifferenz into rows 1 to 4.
-//   3. Every accepted date ends with bdaberechnen: sums (row 5), remainders (row 6), the quarter and
-//      the half (row 7), the total `gesamt` and the resulting BDA in field 19 and `bdaDatum`.
+//        period, and the focus moves on.
+//   3. Every event ends with Fallsteuerung::abgleichen, which derives all the rest from the fields as
+//      they stand: ernennungauswerten measures the exceedance of the decisive year of life and writes
+//      the shares into row 0 of both frames and the spans into fields 20 to 23; each period that lies
+//      in its span gets its length from datumsdifferenz in rows 1 to 4; bdaberechnen adds them up
+//      (row 5), subtracts (row 6), takes the quarter and the half (row 7), the total `gesamt` and the
+//      resulting BDA in field 19 and `bdaDatum`. So the case depends on its fields, not on the order
+//      in which they were typed, and a case file replayed through the driver shows the same.
 //   4. Messages and focus moves go through the Oberflaeche port; the window then renders the Fall
 //      into its controls, and the calculation sheet and the notice print from it.
 
@@ -79,8 +83,8 @@ struct Fall {
 };
 
 // Empties fields 1 to 24 with their day numbers, the descriptions and the result panel, and sets every
-// row of both frames, the exceedance and the total to 0/0/0. The birth date and the frames' visibility
-// are left as they are.
+// row of both frames, the exceedance and the total to 0/0/0; the birth date stays. Without an
+// appointment the next evaluation shows both frames again, empty, as for a new case.
 void alleslöschen(Fall& fall);
 
 }  // namespace bda

@@ -18,7 +18,6 @@ void Fallsteuerung::laden() {
     fall_.paragraph = "28";
     fall_.titel = fenstertitel(fall_.paragraph, fall_.name);
     eingangsamtGeklickt(Eingangsamt::a1bisA12);
-    for (int feld = 0; feld < Feld::anzahl; ++feld) tagnummerAuffrischen(feld);
     sichtbar_ = true;
 }
 
@@ -56,6 +55,8 @@ void Fallsteuerung::eingangsamtGeklickt(int index) {
     if (sichtbar_) {
         oberfläche_.fokus(Steuerelement::datum(Feld::ernennung));
         datumEnter(Feld::ernennung);
+    } else {
+        abgleichen();
     }
 }
 
@@ -69,9 +70,17 @@ void Fallsteuerung::datumEnter(int feld) {
     abgleichen();
 }
 
-void Fallsteuerung::abgleichen() {
-    zeilenAbgleichen(fall_);
-    bdaberechnen(fall_);
+void Fallsteuerung::abgleichen() { bda::abgleichen(fall_); }
+
+void abgleichen(Fall& fall) {
+    const auto tagnummerAuffrischen = [&](int feld) {
+        fall.tagnummer[feld] = datumdiffneu(fall.datum[Feld::geburtstag], fall.datum[feld]);
+    };
+    for (int feld = 0; feld < Feld::anzahl; ++feld) tagnummerAuffrischen(feld);
+    auswerten(fall);
+    zeilenAbgleichen(fall);
+    bdaberechnen(fall);
+    tagnummerAuffrischen(Feld::bda);  // written just now
 }
 
 void Fallsteuerung::bestätigen(int feld) {
@@ -91,8 +100,8 @@ void Fallsteuerung::bestätigen(int feld) {
 
     // The appointment and the periods are measured from the birth date, the periods also need the
     // appointment: without them nothing is evaluated, and the field to type first gets the focus.
-    const auto geburtsdatum = datumAusText(fall_.datum[Feld::geburtstag]);
-    const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
+    const auto geburtsdatum = zulässigesDatum(fall_.datum[Feld::geburtstag]);
+    const auto ernennung = zulässigesDatum(fall_.datum[Feld::ernennung]);
     const auto zeitraum = zeitraumVonFeld(feld);
     if ((feld == Feld::ernennung || zeitraum) && !geburtsdatum) {
         datumAbweisen(fall_, oberfläche_, feld, "Bitte zuerst den Geburtstag eingeben.", Feld::geburtstag);
@@ -104,20 +113,17 @@ void Fallsteuerung::bestätigen(int feld) {
         return;
     }
 
-    if (geburtsdatum && ernennung) {
-        tagnummerAuffrischen(feld);
-        if (fall_.tagnummer[feld] < 0) {
-            datumAbweisen(
-                fall_, oberfläche_, feld,
-                "Das Datum " + text + " liegt vor dem Geburtstag " + fall_.datum[Feld::geburtstag] + ".");
-            return;
-        }
+    if (geburtsdatum && ernennung && *datum < *geburtsdatum) {
+        datumAbweisen(
+            fall_, oberfläche_, feld,
+            "Das Datum " + text + " liegt vor dem Geburtstag " + fall_.datum[Feld::geburtstag] + ".");
+        return;
     }
 
     if (feld == Feld::regelBDA) {
         regelBDABestätigt(*datum);
     } else if (feld == Feld::ernennung) {
-        ernennungBestätigt(*geburtsdatum, *datum);
+        ernennungBestätigt();
     } else if (zeitraum && feld == zeitraum->ende) {
         zeitraumendeBestätigt(*zeitraum);
     } else if (zeitraum) {
@@ -147,16 +153,14 @@ void Fallsteuerung::regelBDABestätigt(year_month_day regelBDA) {
     fall_.datum[Feld::regelBDA] = vollendung21
                                       ? textAusDatum(vollendung21->year() / vollendung21->month() / 1)
                                       : std::string(leeresDatum);
-    tagnummerAuffrischen(Feld::regelBDA);
     oberfläche_.fokus(Steuerelement::datum(Feld::regelBDA));
 }
 
 // The case goes on with the first period of the frame the evaluation shows, so that a whole case is
 // typed with Enter alone; with no frame shown the focus stays. Periods the new spans leave out are
 // named, but kept as typed: correcting the appointment back lets them count again.
-void Fallsteuerung::ernennungBestätigt(year_month_day geburtsdatum, year_month_day ernennung) {
-    ernennungauswerten(fall_, geburtsdatum, ernennung);
-    zeilenAbgleichen(fall_);
+void Fallsteuerung::ernennungBestätigt() {
+    abgleichen();
     for (int zeile = 1; zeile <= anzahlZeiträume; ++zeile) {
         const Zeitraum z = zeitraum(zeile);
         if (!rahmenSichtbar(fall_, z) || !zeitraumErfasst(fall_, z) || zeitraumZählt(fall_, z)) continue;
@@ -187,7 +191,6 @@ void Fallsteuerung::zeitraumbeginnBestätigt(const Zeitraum& z) {
 // An end is measured from the start the field shows. A start that holds no date (never confirmed, or
 // retyped incompletely) cannot be measured: both fields are emptied and the start is typed again.
 void Fallsteuerung::zeitraumendeBestätigt(const Zeitraum& z) {
-    tagnummerAuffrischen(z.beginn);
     if (datumAusText(fall_.datum[z.beginn])) {
         if (z.viertel) {
             plausibilität1(fall_, oberfläche_, z.ende);
@@ -197,15 +200,10 @@ void Fallsteuerung::zeitraumendeBestätigt(const Zeitraum& z) {
     }
     if (!datumAusText(fall_.datum[z.beginn]) || !datumAusText(fall_.datum[z.ende])) {
         fall_.datum[z.beginn] = fall_.datum[z.ende] = leeresDatum;
-        fall_.tagnummer[z.beginn] = fall_.tagnummer[z.ende] = 0;
         oberfläche_.fokus(Steuerelement::datum(z.beginn));
     } else {
         oberfläche_.fokus(Steuerelement::eingabe(z.eingabe));
     }
-}
-
-void Fallsteuerung::tagnummerAuffrischen(int feld) {
-    fall_.tagnummer[feld] = datumdiffneu(fall_.datum[Feld::geburtstag], fall_.datum[feld]);
 }
 
 }  // namespace bda

@@ -34,8 +34,8 @@ class Fallsteuerung {
     // case always counts what it shows.
     void datumEnter(int index);
 
-    // The rows follow their fields and the BDA is recomputed, nothing else: an Enter whose date was taken
-    // back (a new birth date the clerk cancelled) still leaves the case counting what it shows.
+    // The case follows its fields (the free function below). Every handled event ends with it; the window
+    // calls it after a field was edited without Enter.
     void abgleichen();
 
     // Enter in Eingabe(index): on to the start of the next period; the last box keeps the focus.
@@ -45,14 +45,18 @@ class Fallsteuerung {
     void bestätigen(int feld);
     void geburtstagBestätigt(std::chrono::year_month_day geburtsdatum);
     void regelBDABestätigt(std::chrono::year_month_day regelBDA);
-    void ernennungBestätigt(std::chrono::year_month_day geburtsdatum, std::chrono::year_month_day ernennung);
+    void ernennungBestätigt();
     void zeitraumbeginnBestätigt(const Zeitraum& z);
     void zeitraumendeBestätigt(const Zeitraum& z);
-    void tagnummerAuffrischen(int feld);
 
     Fall& fall_;
     Oberflaeche& oberfläche_;
     bool sichtbar_ = false;
 };
+
+// Everything the case shows beyond what was typed follows from the fields as they stand, whether
+// confirmed with Enter or not: the day numbers, the evaluation of the appointment (exceedance, frames,
+// spans), the rows and the BDA. So the case never depends on the order in which its fields were typed.
+void abgleichen(Fall& fall);
 
 }  // namespace bda

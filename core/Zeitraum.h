@@ -55,8 +55,8 @@ bool zeitraumErfasst(const Fall& fall, const Zeitraum& z);
 bool zeitraumZählt(const Fall& fall, const Zeitraum& z);
 
 // Rows follow their fields: every row of a shown frame gets the length of its period when the period
-// counts, else 0/0/0. Rows of a hidden frame are left alone; a hidden frame's share is 0, so they count
-// nothing.
+// counts, else 0/0/0. Rows of a hidden frame are left alone: the evaluation that hid it set them all to
+// 0/0/0, so it counts nothing.
 void zeilenAbgleichen(Fall& fall);
 
 }  // namespace bda

@@ -49,10 +49,13 @@ Wiedergabe wiedergeben(const Falldatei& datei) {
     }
     fall.eingabe = datei.eingabe;
 
+    // Texts the driver refused stand in their fields again, as typed but not confirmed; they count as
+    // such a text counts in the window.
     for (int feld = 0; feld < Feld::anzahl; ++feld) {
         if (gespeichert[feld] && fall.datum[feld] != *gespeichert[feld])
             fall.datum[feld] = *gespeichert[feld];
     }
+    steuerung.abgleichen();
     w.fokus = protokoll.letzterFokus;
     w.abweichungen = abweichungen(datei.ergebnis, ergebnisVon(fall));
     return w;

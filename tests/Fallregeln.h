@@ -3,13 +3,14 @@
 // the fuzz harness of the case scripts and the monkey test of the window. Lengths and dates are recomputed
 // with the tests' own calendar (Kalendermodell.h), never with the program's date code.
 //
-// The rules in three groups:
-//   zustandPrüfen       after any action or event;
-//   enterRegelnPrüfen   after every Enter in a date field (the grade click replays one): the rows follow
-//                       their fields, and the BDA follows field 1 and the totals;
-//   auswertungPrüfen    while every field has been confirmed with Enter: the exceedance, the shares and
-//                       the spans are those of birth date, appointment and entry grade.
-// aktionPrüfen runs the groups that apply and checks what one action of a case script did.
+// The rules in four groups, all of them after any action or event:
+//   zustandPrüfen       the shapes and sums every case keeps;
+//   felderPrüfen        the rows follow their fields, and the BDA follows field 1 and the totals;
+//   auswertungPrüfen    the exceedance, the frames, the shares and the spans are those of birth date,
+//                       appointment and entry grade as the fields stand;
+//   eingabenPrüfen      the case is the one its inputs give when a case file of it is replayed, so it
+//                       never depends on the order in which they were typed.
+// aktionPrüfen runs them and checks what one action of a case script did.
 
 #include <cstdlib>
 #include <optional>
@@ -18,6 +19,8 @@
 #include <vector>
 
 #include "Fall.h"
+#include "Falldatei.h"
+#include "Fallwiedergabe.h"
 #include "Kalendermodell.h"
 
 namespace bda {
@@ -67,6 +70,13 @@ inline std::string alsText(const Zeitspanne& spanne) {
 
 // A complete text: no place left open. It may still name no real day.
 inline bool vollständig(std::string_view text) { return text.find('_') == std::string_view::npos; }
+
+// The day a field's text names when the fields accept it (1930 to 2040), confirmed or not.
+inline std::optional<kalendermodell::Tag> feldtag(std::string_view text) {
+    const auto tag = kalendermodell::lesen(text);
+    if (!tag || tag->jahr < 1930 || tag->jahr > 2040) return std::nullopt;
+    return tag;
+}
 
 // A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
 struct Zeitraumzeile {
@@ -204,11 +214,14 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
                              alsText(verschiebungen));
     }
 
-    // A hidden frame counts nothing: its share and so its postponement are 0.
+    // A hidden frame shows and counts nothing: every row is 0.
     const auto verborgen = [&](bool sichtbar, const Rahmenzeilen& rahmen, const char* name) {
-        if (!sichtbar && (rahmen[0] != Zeitspanne{} || rahmen[7] != Zeitspanne{})) {
-            melden("verborgener Rahmen zählt nichts", std::string(name) + " Zeile 0 = " + alsText(rahmen[0]) +
-                                                          ", Zeile 7 = " + alsText(rahmen[7]));
+        for (int zeile = 0; zeile < anzahlZeitraumzeilen && !sichtbar; ++zeile) {
+            if (rahmen[zeile] != Zeitspanne{}) {
+                melden(
+                    "verborgener Rahmen zählt nichts",
+                    std::string(name) + " Zeile " + std::to_string(zeile) + " = " + alsText(rahmen[zeile]));
+            }
         }
     };
     verborgen(fall.rahmen1Sichtbar, fall.rahmen1, "SSFrame1");
@@ -222,7 +235,7 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
     }
 }
 
-inline void enterRegelnPrüfen(const Fall& fall, Verstöße& verstöße) {
+inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
     for (int k = 1; k <= 8; ++k) {
         const Zeitraumzeile z(k);
         if (!z.rahmenSichtbar(fall)) continue;
@@ -260,66 +273,81 @@ inline void enterRegelnPrüfen(const Fall& fall, Verstöße& verstöße) {
     }
 }
 
-// `spannen`: the span fields are the evaluation's (no script wrote them since).
-inline void auswertungPrüfen(const Fall& fall, bool spannen, Verstöße& verstöße) {
+inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     using namespace kalendermodell;
-    const auto geburt = lesen(fall.datum[Feld::geburtstag]);
-    const auto ernennung = lesen(fall.datum[Feld::ernennung]);
-    // On which day a birthday of 29 February falls in a common year is the program's choice.
-    if (!geburt || !ernennung || (geburt->monat == 2 && geburt->tag == 29)) return;
     const auto melden = [&](const char* regel, std::string was) {
         verstöße.push_back({regel, "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
                                        ", Eingangsamt " + std::to_string(fall.amtswahl) + ": " +
                                        std::move(was)});
     };
-    const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
-
-    const int lebensjahre = fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35;
-    const Tag stichtag = geburtstag(lebensjahre);
-    const Tag vorErnennung = tagDavor(*ernennung);
-    const bool danach = tagzahl(*ernennung) > tagzahl(stichtag);
-    const Zeitspanne überschritten = danach ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
-    if (fall.überschritten != überschritten) {
-        melden("Überschreitung", "zeigt " + alsText(fall.überschritten) + ", soll " + alsText(überschritten) +
-                                     " vom " + text(stichtag) + " bis " + text(vorErnennung));
-    }
-
-    const auto spanne = [&](int feld, const Tag& soll) {
-        if (spannen && fall.datum[feld] != text(soll)) {
+    const auto spanne = [&](int feld, const std::string& soll) {
+        if (fall.datum[feld] != soll)
             melden("Zeitspannen",
-                   "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " + text(soll));
-        }
+                   "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " + soll);
+    };
+    const auto sichtbar = [&](const char* rahmen, bool ist, bool soll) {
+        if (ist != soll) melden("Rahmen", std::string(rahmen) + (soll ? " verborgen" : " gezeigt"));
     };
     const auto anteil = [&](const char* rahmen, const Zeitspanne& ist, const Zeitspanne& soll) {
         if (ist != soll)
             melden("Anteile", std::string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " + alsText(soll));
     };
-    const auto sichtbar = [&](const char* rahmen, bool ist, bool soll) {
-        if (ist != soll) melden("Anteile", std::string(rahmen) + (soll ? " verborgen" : " gezeigt"));
+    const auto überschreitung = [&](const Zeitspanne& soll, const std::string& wie) {
+        if (fall.überschritten != soll)
+            melden("Überschreitung",
+                   "zeigt " + alsText(fall.überschritten) + ", soll " + alsText(soll) + wie);
     };
 
-    if (fall.amtswahl == 0) {
-        const bool zweiterRahmen = überschritten.jahre >= 4;
+    const auto geburt = feldtag(fall.datum[Feld::geburtstag]);
+    const auto ernennung = feldtag(fall.datum[Feld::ernennung]);
+    if (!geburt || !ernennung) {
+        // Nothing to evaluate: the screen of a new case.
+        überschreitung({}, " ohne Auswertung");
         sichtbar("SSFrame1", fall.rahmen1Sichtbar, true);
+        sichtbar("SSFrame2", fall.rahmen2Sichtbar, true);
+        anteil("SSFrame1", fall.rahmen1[0], {});
+        anteil("SSFrame2", fall.rahmen2[0], {});
+        for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld)
+            spanne(feld, std::string(leeresDatum));
+        return;
+    }
+    // On which day a birthday of 29 February falls in a common year is the program's choice.
+    if (geburt->monat == 2 && geburt->tag == 29) return;
+    const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
+    const auto nach = [&](const Tag& tag) { return tagzahl(*ernennung) > tagzahl(tag); };
+
+    const int lebensjahre = fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35;
+    const Tag stichtag = geburtstag(lebensjahre);
+    const Tag vorErnennung = tagDavor(*ernennung);
+    const Zeitspanne überschritten = nach(stichtag) ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
+    überschreitung(überschritten, " vom " + text(stichtag) + " bis " + text(vorErnennung));
+
+    // A frame is shown while its span runs forward: the appointment lies after the birthday starting it.
+    if (fall.amtswahl == 0) {
+        const Tag geburtstag35 = geburtstag(35);
+        const bool zweiterRahmen = überschritten.jahre >= 4 && nach(geburtstag35);
+        sichtbar("SSFrame1", fall.rahmen1Sichtbar, nach(stichtag));
         sichtbar("SSFrame2", fall.rahmen2Sichtbar, zweiterRahmen);
-        anteil("SSFrame1", fall.rahmen1[0], zweiterRahmen ? Zeitspanne{0, 0, 4} : überschritten);
+        if (nach(stichtag)) {
+            anteil("SSFrame1", fall.rahmen1[0],
+                   überschritten.jahre >= 4 ? Zeitspanne{0, 0, 4} : überschritten);
+        }
         if (zweiterRahmen) {
             anteil("SSFrame2", fall.rahmen2[0],
                    {überschritten.tage, überschritten.monate, überschritten.jahre - 4});
         }
-        const Tag geburtstag35 = geburtstag(35);
-        spanne(Feld::viertelBeginn, stichtag);
-        spanne(Feld::viertelEnde,
-               tagzahl(geburtstag35) <= tagzahl(*ernennung) ? tagDavor(geburtstag35) : vorErnennung);
-        spanne(Feld::hälfteBeginn, geburtstag35);
+        spanne(Feld::viertelBeginn, text(stichtag));
+        spanne(Feld::viertelEnde, text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung));
+        spanne(Feld::hälfteBeginn, text(geburtstag35));
     } else {
-        const bool zweiterRahmen = danach || fall.amtswahl != 3;
         sichtbar("SSFrame1", fall.rahmen1Sichtbar, false);
-        sichtbar("SSFrame2", fall.rahmen2Sichtbar, zweiterRahmen);
-        if (zweiterRahmen) anteil("SSFrame2", fall.rahmen2[0], überschritten);
-        spanne(Feld::hälfteBeginn, stichtag);
+        sichtbar("SSFrame2", fall.rahmen2Sichtbar, nach(stichtag));
+        if (nach(stichtag)) anteil("SSFrame2", fall.rahmen2[0], überschritten);
+        spanne(Feld::viertelBeginn, std::string(leeresDatum));
+        spanne(Feld::viertelEnde, std::string(leeresDatum));
+        spanne(Feld::hälfteBeginn, text(stichtag));
     }
-    spanne(Feld::hälfteEnde, vorErnennung);
+    spanne(Feld::hälfteEnde, text(vorErnennung));
 }
 
 // The first member in which two cases differ, or "" when they agree.
@@ -352,15 +380,18 @@ inline std::string unterschied(const Fall& a, const Fall& b) {
     return "";
 }
 
-// What the checks remember between the actions of one case.
-struct Verlauf {
-    bool spannenVonHand = false;  // a script wrote into the span fields 20 to 23 since the last evaluation
-};
+// The case a case file of `fall` gives when it is opened: its inputs replayed through the driver.
+inline void eingabenPrüfen(const Fall& fall, Verstöße& verstöße) {
+    const Fall wiedergegeben = datei::wiedergeben(datei::falldateiVon(fall)).fall;
+    if (const std::string was = unterschied(fall, wiedergegeben); !was.empty()) {
+        verstöße.push_back({"Fall folgt seinen Eingaben", "wiedergegeben: " + was});
+    }
+}
 
 // Checks one action of a case: `vorher` and `nachher` are the case around it, `meldungen` the messages it
 // showed, `fokus` where it left the focus ("Datum(2)", "" for nowhere). Without `aktion` (a script line
 // that is no action on the case) only the state is checked.
-inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fall& vorher, const Fall& nachher,
+inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const Fall& nachher,
                              const std::vector<std::string>& meldungen, const std::string& fokus) {
     Verstöße verstöße;
     const auto melden = [&](const char* regel, std::string was) {
@@ -376,15 +407,13 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
     };
 
     zustandPrüfen(nachher, verstöße);
+    felderPrüfen(nachher, verstöße);
+    auswertungPrüfen(nachher, verstöße);
+    eingabenPrüfen(nachher, verstöße);
     for (const auto& meldung : meldungen) {
         if (meldung.find('_') != std::string::npos)
             melden("keine Meldung mit unvollständigem Datum", meldung);
     }
-    if (aktion && aktion->art == Aktion::Art::datum && aktion->index >= Feld::viertelBeginn &&
-        aktion->index <= Feld::hälfteEnde) {
-        verlauf.spannenVonHand = true;
-    }
-
     const bool amtswechsel = aktion && aktion->art == Aktion::Art::amt && aktion->index < 4;
     if (aktion && aktion->art == Aktion::Art::amt && aktion->index == 4) {
         if (const std::string was = unterschied(vorher, nachher); !was.empty()) {
@@ -395,11 +424,11 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
         // The grade click replays Enter in the appointment field.
         const int feld = amtswechsel ? Feld::ernennung : aktion->index;
         const std::string& text = amtswechsel ? vorher.datum[Feld::ernennung] : aktion->text;
-        enterRegelnPrüfen(nachher, verstöße);
 
+        // What was typed stays; the fields the program fills follow it.
         const auto sonstUnverändert = [&](const char* regel) {
             for (int i = 0; i < Feld::anzahl; ++i) {
-                if (i != feld && i != Feld::bda && vorher.datum[i] != nachher.datum[i]) {
+                if (i != feld && datei::istEingabefeld(i) && vorher.datum[i] != nachher.datum[i]) {
                     melden(regel,
                            "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
                 }
@@ -421,9 +450,8 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
                 melden("ungültiges Datum abgewiesen",
                        "Datum(" + std::to_string(feld) + ") = " + nachher.datum[feld]);
         } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
-            const bool ohneGeburtstag = !kalendermodell::lesen(vorher.datum[Feld::geburtstag]);
-            const bool ohneErnennung =
-                feld != Feld::ernennung && !kalendermodell::lesen(vorher.datum[Feld::ernennung]);
+            const bool ohneGeburtstag = !feldtag(vorher.datum[Feld::geburtstag]);
+            const bool ohneErnennung = feld != Feld::ernennung && !feldtag(vorher.datum[Feld::ernennung]);
             if (ohneGeburtstag || ohneErnennung) {
                 const char* regel = "erst Geburtstag und Ernennung";
                 meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
@@ -436,7 +464,6 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
                 if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
                 sonstUnverändert(regel);
             } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
-                verlauf.spannenVonHand = false;
                 meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
                 for (int i = 3; i <= 18; ++i) {
                     if (vorher.datum[i] != nachher.datum[i]) {
@@ -447,7 +474,6 @@ inline Verstöße aktionPrüfen(Verlauf& verlauf, const Aktion* aktion, const Fa
             }
         }
     }
-    auswertungPrüfen(nachher, !verlauf.spannenVonHand, verstöße);
     return verstöße;
 }
 

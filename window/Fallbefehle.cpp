@@ -144,6 +144,7 @@ bool Fallbefehle::neuerGeburtstagErlaubt(Fall& fall) {
     if (datumsfehler(fall.datum[Feld::geburtstag])) return true;
     Fall vorher = fall;
     vorher.datum[Feld::geburtstag] = geburtstag_;
+    abgleichen(vorher);
     if (!hältMehrAlsGeburtstag(vorher) || !gespeichert_ || *gespeichert_ == falltextVon(vorher)) return true;
     switch (fragen()) {
         case Antwort::verwerfen:

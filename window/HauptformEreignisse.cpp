@@ -15,9 +15,12 @@ void Hauptform::verbinden() {
     for (int i = 0; i < Feld::anzahl; ++i) {
         Datumsfeld* feld = datum_[i];
         connect(feld, &Datumsfeld::enterGedrueckt, this, [this, i] { datumEnter(i); });
+        // What the clerk types counts at once, confirmed or not: the screen never shows a date the
+        // result ignores.
         connect(feld, &Datumsfeld::bearbeitet, this, [this, i, feld] {
             fall_.datum[i] = feld->datumstext().toStdString();
-            befehle_->titelZeigen();
+            steuerung_.abgleichen();
+            darstellen();
         });
         feld->anfangsdatumSetzen([this, i] { return kalenderanfang(i); });
     }

@@ -54,8 +54,7 @@ class Lauf {
             fokus = (ziel->art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") +
                     std::to_string(ziel->index) + ")";
         }
-        auto verstöße =
-            fallregeln::aktionPrüfen(verlauf_, &aktion, vorher, fall_, protokoll_.meldungen, fokus);
+        auto verstöße = fallregeln::aktionPrüfen(&aktion, vorher, fall_, protokoll_.meldungen, fokus);
         if (verstöße.empty()) return std::nullopt;
         return verstöße.front();
     }
@@ -67,7 +66,6 @@ class Lauf {
     Fall fall_;
     Protokoll protokoll_;
     Fallsteuerung steuerung_{fall_, protokoll_};
-    fallregeln::Verlauf verlauf_;
 };
 
 struct Befund {

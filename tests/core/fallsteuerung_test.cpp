@@ -84,14 +84,21 @@ TEST_F(Fallsteuerung_, UnvollständigerGeburtstagLöschtDenFall) {
     EXPECT_TRUE(protokoll.meldungen.empty());
 }
 
+// Fields 1 and 24 take what is typed and get its day number; the BDA and the spans (19 to 23) are the
+// computation's and show it again.
 TEST_F(Fallsteuerung_, ProgrammfelderBekommenNurIhreTagnummer) {
     grunddaten("15/06/1970", "15/06/2008");
     const Fall vorher = fall;
     for (int feld : {1, 19, 20, 21, 22, 23, 24}) {
         SCOPED_TRACE(feld);
-        fall.datum[feld] = feld == 1 ? "01/07/1970" : "16/06/1970";
+        const char* getippt = feld == 1 ? "01/07/1970" : "16/06/1970";
+        fall.datum[feld] = getippt;
         steuerung.datumEnter(feld);
-        EXPECT_EQ(fall.tagnummer[feld], feld == 1 ? 16 : 1);
+        const bool eingabe = feld == 1 || feld == 24;
+        EXPECT_EQ(fall.datum[feld], eingabe ? getippt : vorher.datum[feld]);
+        if (eingabe) {
+            EXPECT_EQ(fall.tagnummer[feld], feld == 1 ? 16 : 1);
+        }
         EXPECT_EQ(fall.gesamt, vorher.gesamt);
         fall.datum[feld] = vorher.datum[feld];
     }

@@ -5,8 +5,7 @@
 
 namespace bda {
 
-fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallregeln::Aktion* aktion,
-                                  const Fall& vorher, const Fall& nachher,
+fallregeln::Verstöße regelnPrüfen(const fallregeln::Aktion* aktion, const Fall& vorher, const Fall& nachher,
                                   const std::vector<std::string>& meldungen, const std::string& fokus);
 
 std::string fallunterschied(const Fall& a, const Fall& b);

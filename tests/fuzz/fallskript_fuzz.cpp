@@ -62,7 +62,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
     if (größe > 4000) return 0;
     const std::string_view eingabe(reinterpret_cast<const char*>(daten), größe);
     Fallskript skript;
-    fallregeln::Verlauf verlauf;
     std::string gespielt;
     for (std::size_t anfang = 0; anfang < eingabe.size();) {
         const std::size_t ende = std::min(eingabe.find('\n', anfang), eingabe.size());
@@ -84,8 +83,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr�
         const std::vector<std::string> meldungen(
             skript.meldungen().begin() + static_cast<long>(meldungenVorher), skript.meldungen().end());
         const auto gelesen = aktion(zeile);
-        const auto verstöße = regelnPrüfen(verlauf, gelesen ? &*gelesen : nullptr, vorher, skript.fall(),
-                                           meldungen, skript.fokus());
+        const auto verstöße =
+            regelnPrüfen(gelesen ? &*gelesen : nullptr, vorher, skript.fall(), meldungen, skript.fokus());
         if (!verstöße.empty()) gebrochen(gespielt, verstöße.front().regel, verstöße.front().was);
     }
     return 0;

@@ -6,10 +6,9 @@
 
 namespace bda {
 
-fallregeln::Verstöße regelnPrüfen(fallregeln::Verlauf& verlauf, const fallregeln::Aktion* aktion,
-                                  const Fall& vorher, const Fall& nachher,
+fallregeln::Verstöße regelnPrüfen(const fallregeln::Aktion* aktion, const Fall& vorher, const Fall& nachher,
                                   const std::vector<std::string>& meldungen, const std::string& fokus) {
-    return fallregeln::aktionPrüfen(verlauf, aktion, vorher, nachher, meldungen, fokus);
+    return fallregeln::aktionPrüfen(aktion, vorher, nachher, meldungen, fokus);
 }
 
 std::string fallunterschied(const Fall& a, const Fall& b) { return fallregeln::unterschied(a, b); }

@@ -230,15 +230,15 @@ TEST_F(FalldateiTest, AenderungenSpeichernAufAllenWegenMitAllenAntworten) {
     }
 }
 
-// A new birth date taken back with "Abbrechen" still leaves the case counting what it shows: a period
-// end typed without Enter counts once the birth date's Enter is done.
+// A period end typed without Enter counts at once, and a new birth date taken back with "Abbrechen"
+// leaves the case counting what it shows.
 TEST_F(FalldateiTest, AbgebrochenerGeburtstagZaehltWasDasteht) {
     fallTippen();
     befehle().speichernUnter(pfad("fall.bda"));
     datum(4)->setFocus();
     QTest::keyClick(datum(4), Qt::Key_F3);
     tippen("31122003");
-    ASSERT_EQ(fenster->fall().rahmen1[1], (Zeitspanne{0, 0, 1}));
+    ASSERT_EQ(fenster->fall().rahmen1[1], (Zeitspanne{0, 0, 2}));
     datum(0)->setFocus();
     QTest::keyClick(datum(0), Qt::Key_F3);
     tippen("16061970");
