@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <array>
+#include <string>
+#include <vector>
+
 #include "Falltest.h"
 
 namespace bda {
@@ -45,6 +49,66 @@ TEST_F(Fallsteuerung_, GanzerFallMitEnter) {
     EXPECT_EQ(fall.bdaDatum, bda[3]);
     EXPECT_EQ(fall.überschritten, (Z{0, 0, 7}));
     EXPECT_EQ(fall.gesamt, (Z{0, 3, 2}));
+}
+
+// What the screen shows follows from the fields as they stand, not from the order they were typed in.
+TEST_F(Fallsteuerung_, BildschirmFolgtDenFeldern) {
+    struct Schritt {
+        int feld;  // -1: click on the grade `text`
+        const char* text;
+        bool enter;  // false: typed without Enter
+    };
+    const struct {
+        const char* name;
+        std::vector<Schritt> schritte;
+        bool rahmen1, rahmen2;
+        std::array<const char*, 4> spannen;  // fields 20 to 23
+        const char* bda;
+    } zeilen[] = {
+        {"neuer Geburtstag nach einer Ernennung vor dem 31.: beide Rahmen leer wie im neuen Fall",
+         {{0, "12/04/1990", true}, {2, "01/09/2018", true}, {0, "15/06/1970", true}},
+         true,
+         true,
+         {"__/__/____", "__/__/____", "__/__/____", "__/__/____"},
+         "01/06/1991"},
+        {"A 13/14 nach A 1-12: die Spanne des Viertels bleibt nicht stehen",
+         {{0, "15/06/1970", true}, {2, "15/06/2008", true}, {-1, "1", true}},
+         false,
+         true,
+         {"__/__/____", "__/__/____", "15/06/2005", "14/06/2008"},
+         "01/12/1992"},
+        {"Ernennung ohne Enter geändert: zählt sofort",
+         {{0, "15/06/1970", true}, {2, "15/06/2008", true}, {2, "15/06/2006", false}},
+         true,
+         true,
+         {"15/06/2001", "14/06/2005", "15/06/2005", "14/06/2006"},
+         "01/12/1992"},
+        {"Ernennung geleert: keine Auswertung mehr",
+         {{0, "15/06/1970", true}, {2, "15/06/2008", true}, {2, "__/__/____", true}},
+         true,
+         true,
+         {"__/__/____", "__/__/____", "__/__/____", "__/__/____"},
+         "01/06/1991"},
+    };
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(z.name);
+        fall = Fall{};
+        steuerung.laden();
+        for (const Schritt& s : z.schritte) {
+            if (s.feld < 0) {
+                steuerung.eingangsamtGeklickt(std::stoi(s.text));
+            } else if (s.enter) {
+                datum(s.feld, s.text);
+            } else {
+                fall.datum[s.feld] = s.text;
+                steuerung.abgleichen();
+            }
+        }
+        EXPECT_EQ(fall.rahmen1Sichtbar, z.rahmen1);
+        EXPECT_EQ(fall.rahmen2Sichtbar, z.rahmen2);
+        for (int i = 0; i < 4; ++i) EXPECT_EQ(fall.datum[20 + i], z.spannen[i]) << "Datum(" << 20 + i << ")";
+        EXPECT_EQ(fall.datum[Feld::bda], z.bda);
+    }
 }
 
 TEST_F(Fallsteuerung_, AbgewieseneDaten) {
