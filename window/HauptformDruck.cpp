@@ -99,6 +99,16 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
 // The step schedule for the BDA shown, the step of the day of appointment marked; printed on request.
 void Hauptform::stufenGeklickt() {
     if (!druckVorbereiten()) return;
+    if (!hatStufenplan(fall_.amtswahl)) {
+        const std::string_view amt = eingangsamtnamen.at(static_cast<std::size_t>(fall_.amtswahl));
+        meldungsfenster(
+            QCoreApplication::applicationName(),
+            QStringLiteral("Die Stufenliste folgt %1, und gilt daher nur für die Eingangsämter A 1 bis A 12 "
+                           "und A 13 oder A 14. Für das Eingangsamt „%2“ kennt das Programm die Stufenfolge "
+                           "nicht; bitte die Stufen nach den dafür geltenden Vorschriften bestimmen.")
+                .arg(text(stufenregel), text(amt)));
+        return;
+    }
     const auto bda = datumAusText(fall_.datum[Feld::bda]);
     const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
     if (!bda) return;
@@ -117,7 +127,8 @@ void Hauptform::stufenGeklickt() {
             druckziel.standarddrucker(Seitenwahl::beide, QStringLiteral("BDA-Stufen"));
         });
     }
-    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]));
+    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]),
+                    text(eingangsamtnamen.at(static_cast<std::size_t>(fall_.amtswahl))));
 }
 
 // All print commands hide the legal-remedy editor and refuse while a date they print is missing.
