@@ -39,23 +39,23 @@ QString frage(const Briefkopfzeilen& alt) {
 
 }  // namespace
 
-std::string anbieten(const std::string& text, const druck::Belehrungsdatei& datei, const Frage& fragen,
+std::string anbieten(const std::string& belehrung, const druck::Belehrungsdatei& datei, const Frage& fragen,
                      const Meldung& melden) {
-    const auto alt = alteBriefkopfzeilen(text);
-    if (!alt) return text;
-    const std::string neu = mitPlatzhalter(text, *alt);
+    const auto alt = alteBriefkopfzeilen(belehrung);
+    if (!alt) return belehrung;
+    const std::string neu = mitPlatzhalter(belehrung, *alt);
     // A text the placeholder would make too long for the file is left to the clerk.
-    if (!passtInSatz(neu)) return text;
+    if (!passtInSatz(neu)) return belehrung;
     QSettings einstellungen(QSettings::UserScope, QCoreApplication::applicationName());
-    if (einstellungen.value(schlüssel).toString() == fingerabdruck(text)) return text;
+    if (einstellungen.value(schlüssel).toString() == fingerabdruck(belehrung)) return belehrung;
     if (!fragen(frage(*alt))) {
-        einstellungen.setValue(schlüssel, fingerabdruck(text));
-        return text;
+        einstellungen.setValue(schlüssel, fingerabdruck(belehrung));
+        return belehrung;
     }
     QString fehler;
     if (!datei.schreiben(neu, fehler)) {
         melden(fehler);
-        return text;
+        return belehrung;
     }
     return neu;
 }

@@ -20,9 +20,9 @@ using Frage = std::function<bool(const QString& text)>;
 // Shows a message and returns when it is closed.
 using Meldung = std::function<void(const QString& text)>;
 
-// `text` is the clerk's own text as read from `datei`. Returns the text in force afterwards: with the
-// placeholder once the clerk said yes and the file took it, else `text`. A failed save is shown.
-std::string anbieten(const std::string& text, const druck::Belehrungsdatei& datei, const Frage& frage,
+// `belehrung` is the clerk's own text as read from `datei`. Returns the text in force afterwards: with
+// the placeholder once the clerk said yes and the file took it, else `belehrung`. A failed save is shown.
+std::string anbieten(const std::string& belehrung, const druck::Belehrungsdatei& datei, const Frage& frage,
                      const Meldung& meldung);
 
 }  // namespace Platzhalterangebot

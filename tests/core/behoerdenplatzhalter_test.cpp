@@ -17,11 +17,9 @@ TEST(Behördenplatzhalter, JederPlatzhalterWirdZurBehörde) {
         std::string text, behörde, gedruckt;
     } zeilen[] = {
         {"als eigene Zeile", vor + p + nach, behörde, vor + behörde + nach},
-        {"am Anfang und am Ende", p + " und " + p, "Amt", "Amt und Amt"},
         {"leere Behörde: eine leere Zeile", vor + p + nach, "", vor + nach},
         {"kein Platzhalter", "Gegen diesen Bescheid", behörde, "Gegen diesen Bescheid"},
         {"anders geschrieben", "[behörde mit anschrift]", behörde, "[behörde mit anschrift]"},
-        {"unvollständig", "[Behörde mit Anschrift", behörde, "[Behörde mit Anschrift"},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.name);
@@ -50,11 +48,9 @@ TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
         {"Zeile von 41 Zeichen", vor + k41 + nach, {}},
         {"Umlaute zählen als ein Zeichen", vor + umlaute + nach, {umlaute}, vor + p + nach},
         {"am Ende des Texts", vor + "Bundesamt", {"Bundesamt"}, vor + p},
-        {"Blanks um die Zeile", vor + "  Bundesamt " + nach, {"Bundesamt"}, vor + p + nach},
         {"leere Zeile dahinter", vor + nach, {}},
         {"Punkt statt Doppelpunkt", "… erlassen hat.$Bundesamt" + nach, {}},
         {"schon mit Platzhalter", vor + p + "$Bundesamt" + nach, {}},
-        {"nichts dahinter", vor, {}},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.name);

@@ -29,14 +29,6 @@ TEST(Mengenangabe, MonateUndJahre) {
     }
 }
 
-// The dative plural of the step list ("nach 2 Jahren") beside its singular.
-TEST(Mengenangabe, EinzahlNurFürEins) {
-    EXPECT_EQ(anzahl(0, "Jahr", "Jahren"), "0 Jahren");
-    EXPECT_EQ(anzahl(1, "Jahr", "Jahren"), "1 Jahr");
-    EXPECT_EQ(anzahl(2, "Jahr", "Jahren"), "2 Jahren");
-    EXPECT_EQ(anzahl(-1, "Tag", "Tage"), "-1 Tage");
-}
-
 }  // namespace
 
 }  // namespace bda
