@@ -91,7 +91,7 @@ BENCHMARK(drucken)
 void pdfDatei(benchmark::State& state) {
     anwendungAnlegen();
     Fall fall = vollerFall();
-    fall.bescheid.kopfzeile1 = "Landesamt für Besoldung und Versorgung";
+    fall.bescheid.behörde.kopfzeile1 = "Landesamt für Besoldung und Versorgung";
     fall.bescheid.anrede = "c";
     fall.bescheid.anschrift1 = "Lindenstraße 5";
     const auto heute =

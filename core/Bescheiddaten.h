@@ -1,21 +1,23 @@
 #pragma once
-// The notice data beside the case's dates. The letterhead and the two signers belong to the office: the
-// window keeps them in the user's settings, bda-fall takes them from its script. The addressee and the
-// notice's own date, year and file reference belong to the case. Blank texts and the year 0 give a
-// notice with today's date, no salutation, no address lines and no pay-settlement note.
+// The notice data beside the case's dates. The authority (letterhead and address), the two signers and
+// the form of the address field belong to the office: the window keeps them in the user's settings,
+// bda-fall takes them from its script. The addressee and the notice's own date, year and file reference
+// belong to the case. Blank texts and the year 0 give a notice with today's date, no salutation, no
+// address lines and no pay-settlement note.
 
 #include <optional>
 #include <string>
 #include <string_view>
 
+#include "Anschriftfeld.h"
+#include "Behoerde.h"
 #include "Datumstext.h"
 #include "FesterText.h"
 
 namespace bda {
 
 struct Bescheiddaten {
-    FesterText<39> kopfzeile1;
-    FesterText<40> kopfzeile2;
+    Behörde behörde;
     FesterText<20> bescheiddatum;  // as printed, "dd.mm.yyyy"; blank: today's date
     FesterText<1> anrede;          // "b" Herrn, "c" Frau, "d" Fräulein, anything else none
     FesterText<30> anschrift1;
@@ -25,6 +27,7 @@ struct Bescheiddaten {
     FesterText<40> geschäftszeichen;  // blank: no file reference under the letterhead
     FesterText<30> unterschrift1;     // printed under "Sachlich und rechnerisch richtig:" when not blank
     FesterText<30> unterschrift2;     // printed under "Festgestellt:" when not blank
+    Anschriftform anschriftfeld = Anschriftform::a;  // where the window envelope shows the address
 };
 
 // The years of the dates the fields accept.

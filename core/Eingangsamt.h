@@ -1,6 +1,7 @@
 #pragma once
 // The entry grades (Eingangsamt 0..4) and the texts the window shows for the chosen one.
 
+#include <array>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,11 @@ inline constexpr int professor = 3;   // C 3 and C 4: half rule from the 40th bi
 inline constexpr int richter = 4;     // judges and prosecutors: not yet supported, evaluated like 1 and 2
 inline constexpr int anzahl = 5;
 }  // namespace Eingangsamt
+
+// The entry grade of each option as a printed text names it.
+inline constexpr std::array<std::string_view, Eingangsamt::anzahl> eingangsamtnamen = {
+    "A 1 bis A 12", "A 13 oder A 14", "C 1 oder C 2", "Professor C 3 und C 4", "Richter oder Staatsanwalt",
+};
 
 // "Berechnung des Besoldungsdienstalters nach § 28 BBesG für " + name.
 inline std::string fenstertitel(std::string_view paragraph, std::string_view name) {

@@ -23,8 +23,7 @@ Falldatei falldateiVon(const Fall& fall) {
     datei.eingabe = fall.eingabe;
     datei.name = fall.name;
     datei.bescheid = fall.bescheid;
-    datei.bescheid.kopfzeile1 = "";
-    datei.bescheid.kopfzeile2 = "";
+    datei.bescheid.behörde = {};
     datei.ergebnis = ergebnisVon(fall);
     return datei;
 }

@@ -33,7 +33,7 @@ struct Falldatei {
     std::array<std::optional<std::string>, Feld::anzahl> datum;
     std::array<std::string, anzahlEingaben> eingabe;
     std::string name;        // the official's name
-    Bescheiddaten bescheid;  // the case's notice data; the letterhead lines are not part of a case
+    Bescheiddaten bescheid;  // the case's notice data; the authority is not part of a case
     Fallergebnis ergebnis;
 };
 

@@ -25,9 +25,6 @@ namespace {
 // this far and counts as too long.
 constexpr std::size_t lesegrenze = 16 * 1024;
 
-// Where the shipped text names the authority.
-constexpr std::string_view einsetzstelle = "erlassen hat.";
-
 // At most this many characters the file cannot keep are named in a message.
 constexpr std::size_t genannteZeichen = 10;
 
@@ -141,24 +138,11 @@ Rohlesung rohLesen(const QString& pfad) {
     return lesung;
 }
 
-std::string mitBehörde(std::string text, std::string_view kopfzeile1, std::string_view kopfzeile2) {
-    std::string behörde;
-    for (const std::string_view zeile : {getrimmt(kopfzeile1), getrimmt(kopfzeile2)}) {
-        if (!zeile.empty()) behörde += "$" + std::string(zeile);
-    }
-    const auto stelle = text.find(einsetzstelle);
-    if (behörde.empty() || stelle == std::string::npos) return text;
-    text.replace(stelle + einsetzstelle.size() - 1, 1, ":" + behörde);
-    return text;
-}
-
 }  // namespace
 
 QString mitgelieferteDatei() { return QStringLiteral(":/Texte/Belehrung.txt"); }
 
-std::string mitgelieferteBelehrung(std::string_view kopfzeile1, std::string_view kopfzeile2) {
-    return Belehrungsdatei({}).vorgabe(kopfzeile1, kopfzeile2).value_or(std::string());
-}
+std::string mitgelieferteBelehrung() { return Belehrungsdatei({}).vorgabe().value_or(std::string()); }
 
 Belehrungsdatei::Belehrungsdatei(QString benutzerdatei, QString vorgabedatei)
     : benutzerdatei_(std::move(benutzerdatei)), vorgabedatei_(std::move(vorgabedatei)) {}
@@ -189,25 +173,24 @@ Belehrungslesung Belehrungsdatei::lesen() const {
     return lesung;
 }
 
-std::optional<std::string> Belehrungsdatei::vorgabe(std::string_view kopfzeile1,
-                                                    std::string_view kopfzeile2) const {
+std::optional<std::string> Belehrungsdatei::vorgabe() const {
     QFile datei(vorgabedatei_);
     if (!datei.open(QIODevice::ReadOnly)) return std::nullopt;
     const QByteArray bytes = datei.read(static_cast<qint64>(belehrungssatzlänge));
     const Satztext satz =
         satzLesen(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
     if (satz.text.empty()) return std::nullopt;
-    return mitBehörde(satz.text, kopfzeile1, kopfzeile2);
+    return satz.text;
 }
 
-Druckbelehrung Belehrungsdatei::zumDrucken(std::string_view kopfzeile1, std::string_view kopfzeile2) const {
+Druckbelehrung Belehrungsdatei::zumDrucken() const {
     Druckbelehrung druck;
     const Belehrungslesung lesung = lesen();
     const QString pfad = pfadtext(benutzerdatei_);
     if (!lesung.fehler.isEmpty()) {
         druck.fehler = lesung.fehler;
     } else if (lesung.satz.text.empty()) {
-        const auto text = vorgabe(kopfzeile1, kopfzeile2);
+        const auto text = vorgabe();
         if (text) {
             druck.text = *text;
             druck.mitgeliefert = true;

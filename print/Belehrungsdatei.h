@@ -23,7 +23,7 @@ struct Belehrungslesung {
 
 // The instruction the notice prints, or why the notice cannot be printed.
 struct Druckbelehrung {
-    std::string text;           // UTF-8, "$" marks a line break, at most 1000 characters
+    std::string text;           // UTF-8, "$" marks a line break, at most 1000 characters, as stored
     bool mitgeliefert = false;  // the shipped text, as the user has saved no text of his own
     QString fehler;             // empty when `text` can be printed
 };
@@ -31,10 +31,9 @@ struct Druckbelehrung {
 // Where the program keeps its shipped text.
 QString mitgelieferteDatei();
 
-// The shipped text. With a letterhead it names the authority that issues the notice, one letterhead
-// line a printed line, after "… die diesen Bescheid erlassen hat:"; blank lines are left out.
-// Empty only when the program lacks its shipped text.
-std::string mitgelieferteBelehrung(std::string_view kopfzeile1, std::string_view kopfzeile2);
+// The shipped text, which names the authority by its placeholder (core/Behoerdenplatzhalter.h). Empty
+// only when the program lacks its shipped text.
+std::string mitgelieferteBelehrung();
 
 class Belehrungsdatei {
    public:
@@ -56,13 +55,14 @@ class Belehrungsdatei {
     // created; anything but an ordinary file is refused unopened.
     Belehrungslesung lesen() const;
 
-    // The shipped text naming the authority (see mitgelieferteBelehrung); nothing when it is missing.
-    std::optional<std::string> vorgabe(std::string_view kopfzeile1, std::string_view kopfzeile2) const;
+    // The shipped text; nothing when it is missing.
+    std::optional<std::string> vorgabe() const;
 
-    // What the notice prints: the user's text whenever it is not blank, whatever its first word, else
-    // the shipped text naming the authority. Refused, with the reason, when the user's file cannot be
-    // read, its text would be cut or holds control characters, or the shipped text is missing.
-    Druckbelehrung zumDrucken(std::string_view kopfzeile1, std::string_view kopfzeile2) const;
+    // What the notice prints (before its authority is filled in): the user's text whenever it is not
+    // blank, whatever its first word, else the shipped text. Refused, with the reason, when the user's
+    // file cannot be read, its text would be cut or holds control characters, or the shipped text is
+    // missing.
+    Druckbelehrung zumDrucken() const;
 
     // What the clerk should know before editing the user's text: that it is too long and will be cut,
     // holds control characters, or holds characters the file cannot keep (within the 1000 it keeps).

@@ -1,10 +1,16 @@
 #include "Bescheid.h"
 
+#include <QBuffer>
+#include <QPdfWriter>
+#include <algorithm>
 #include <array>
 
+#include "Behoerdenplatzhalter.h"
 #include "Bescheiddaten.h"
 #include "Eingangsamt.h"
+#include "Fensteranschrift.h"
 #include "FesterText.h"
+#include "Mengenangabe.h"
 #include "Zeichen.h"
 
 namespace bda::druck {
@@ -55,10 +61,7 @@ void punkt5(Druckauftrag& a, const Fall& fall) {
         return;
     }
     links(a, textspalte, "5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um");
-    rechts(a, std::to_string(fall.gesamt.monate));
-    a.drucke(" Monate und ");
-    a.drucke(std::to_string(fall.gesamt.jahre));
-    a.drucke(" Jahre");
+    rechts(a, monateUndJahre(fall.gesamt.monate, fall.gesamt.jahre));
     a.zeilenende();
     a.xSetzen(1420);
     a.drucke("hinauszuschieben und beginnt somit am ");
@@ -72,19 +75,37 @@ void punkt5(Druckauftrag& a, const Fall& fall) {
 // the next line, while an empty piece leaves x at column 17 and so adds no line. A text ending in "$"
 // leaves its last line open.
 void belehrungstext(Druckauftrag& a, std::string_view belehrung) {
-    FesterText<1000> restzeile(getrimmt(belehrung));
-    while (!restzeile.istLeer()) {
-        const std::string& rest = restzeile.text();
+    std::string_view rest = getrimmt(belehrung);
+    while (!getrimmt(rest).empty()) {
         const auto dollar = rest.find('$');
         a.zuSpalte(belehrungsspalte);
-        if (dollar == std::string::npos) {
+        if (dollar == std::string_view::npos) {
             a.drucke(rest);
             a.zeilenende();
-            restzeile = "";
+            rest = {};
         } else {
-            a.drucke(std::string_view(rest).substr(0, dollar));
-            restzeile = std::string_view(rest).substr(dollar + 1);
+            a.drucke(rest.substr(0, dollar));
+            rest.remove_prefix(dollar + 1);
         }
+    }
+}
+
+// The addressee in the window of the envelope, one line a part and no blank line between them; the
+// service address stands at the right of the name and the first address line, outside the window.
+void empfänger(Druckauftrag& a, const Fall& fall, std::string_view dienstanschrift) {
+    const Bescheiddaten& d = fall.bescheid;
+    const bool mitDienstanschrift = !getrimmt(dienstanschrift).empty();
+    const std::pair<std::string_view, std::string_view> zeilen[] = {
+        {anrede(d.anrede), {}},
+        {fall.name, mitDienstanschrift ? "Dienstanschrift:" : ""},
+        {d.anschrift1.text(), mitDienstanschrift ? dienstanschrift : ""},
+        {d.anschrift2.text(), {}},
+    };
+    for (const auto& [text, daneben] : zeilen) {
+        if (getrimmt(text).empty() && daneben.empty()) continue;
+        links(a, textspalte, text);
+        if (!daneben.empty()) rechts(a, daneben);
+        a.zeilenende();
     }
 }
 
@@ -113,31 +134,19 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     a.größeSetzen(12);
 
     zeilen(a, 2);
-    links(a, kopfspalte, d.kopfzeile1.text());
+    links(a, kopfspalte, d.behörde.kopfzeile1.text());
     rechts(a, bescheiddatum.istLeer() ? kurzdatum(heute) : std::string(getrimmt(bescheiddatum.text())));
     a.zeilenende();
-    links(a, kopfspalte, d.kopfzeile2.text());
+    links(a, kopfspalte, d.behörde.kopfzeile2.text());
     a.zeilenende();
     a.fettSetzen(false);
-    // The file reference takes the first of the four empty lines under the letterhead.
     if (!d.geschäftszeichen.istLeer()) {
         links(a, kopfspalte, "Geschäftszeichen: " + std::string(getrimmt(d.geschäftszeichen.text())));
     }
-    zeilen(a, 4);
-
-    if (const auto text = anrede(d.anrede); !text.empty()) {
-        links(a, textspalte, text);
-        a.zeilenende();
-    }
-    links(a, textspalte, fall.name);
-    if (!dienstanschrift.istLeer()) rechts(a, "Dienstanschrift:");
+    anschriftfeldBeginnen(a, d.anschriftfeld, d.behörde, textspalte);
+    empfänger(a, fall, dienstanschrift.text());
+    anschriftfeldBeenden(a, d.anschriftfeld);
     a.zeilenende();
-    links(a, textspalte, d.anschrift1.text());
-    if (!dienstanschrift.istLeer()) rechts(a, dienstanschrift.text());
-    a.zeilenende();
-    zeilen(a, 1);
-    links(a, textspalte, d.anschrift2.text());
-    zeilen(a, 3);
 
     a.fettSetzen(true);
     links(a, kopfspalte, "Festsetzung Ihres Besoldungsdienstalters");
@@ -182,7 +191,7 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     a.größeSetzen(8);
     a.fettSetzen(false);
     a.zeilenende();
-    belehrungstext(a, belehrung);
+    belehrungstext(a, behördeEingesetzt(belehrung, behördentext(d.behörde)));
     a.größeSetzen(12);
     zeilen(a, 2);
 
@@ -206,6 +215,16 @@ bool bescheidDrucken(const Fall& fall, std::string_view belehrung, std::chrono::
     }
     a.zeilenende();
     return a.dokumentBeenden();
+}
+
+bool bescheidPasstAufEineSeite(const Fall& fall, std::string_view belehrung) {
+    QBuffer puffer;
+    puffer.open(QIODevice::WriteOnly);
+    QPdfWriter pdf(&puffer);
+    pdfEinrichten(pdf);
+    Druckauftrag probe(pdf);
+    bescheidDrucken(fall, belehrung, std::chrono::year{2000} / 1 / 1, probe);
+    return std::ranges::all_of(probe.protokoll(), [](const Druckposten& p) { return p.seite == 1; });
 }
 
 }  // namespace bda::druck

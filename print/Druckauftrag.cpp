@@ -12,6 +12,7 @@ namespace bda::druck {
 namespace {
 
 constexpr double twipsJeZoll = 1440;
+constexpr double millimeterJeZoll = 25.4;
 
 // Share of each lower-case letter and the blank in running text, in thousandths: the classic
 // definition of a font's average character width, by which Arial's is 904/2048 of an em. Fonts with a
@@ -154,6 +155,23 @@ bool Druckauftrag::abschließen() {
 double Druckauftrag::zeichenbreite() const { return maße().zeichenbreite; }
 
 double Druckauftrag::zeilenhöhe() const { return maße().zeilenhöhe; }
+
+double Druckauftrag::textbreite(std::string_view text) const {
+    maße();
+    return inTwips(
+        metrik_.horizontalAdvance(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))), true);
+}
+
+// A turned page has its top at the device's left edge and its left at the device's bottom.
+double Druckauftrag::randOben() const {
+    const QMarginsF rand = gerät_.pageLayout().margins(QPageLayout::Millimeter);
+    return (gedreht_ ? rand.left() : rand.top()) / millimeterJeZoll * twipsJeZoll;
+}
+
+double Druckauftrag::randLinks() const {
+    const QMarginsF rand = gerät_.pageLayout().margins(QPageLayout::Millimeter);
+    return (gedreht_ ? rand.bottom() : rand.left()) / millimeterJeZoll * twipsJeZoll;
+}
 
 const Druckauftrag::Maße& Druckauftrag::maße() const {
     if (!maßeGültig_) {

@@ -74,12 +74,20 @@ class Druckauftrag {
     bool abschließen();
 
     double x() const { return x_; }
+    // The current font size, in points.
+    double größe() const { return schrift_.pointSizeF(); }
     double y() const { return y_; }
     int seite() const { return seite_; }
     // Width of a print column: the average character width of the current font, in twips.
     double zeichenbreite() const;
     // Height of a line of the current font, in twips.
     double zeilenhöhe() const;
+    // How far `text` would move x in the current font, in twips.
+    double textbreite(std::string_view text) const;
+    // Where the printable area begins on the sheet (the printer's margins), in twips from the top and
+    // the left edge of the page as the document sees it: what a position measured on paper is less.
+    double randOben() const;
+    double randLinks() const;
 
     const std::vector<Druckposten>& protokoll() const { return protokoll_; }
     // German text of the first failure, empty while the job is sound.

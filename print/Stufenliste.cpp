@@ -3,6 +3,9 @@
 #include <string>
 
 #include "Datumstext.h"
+#include "Eingangsamt.h"
+#include "Mengenangabe.h"
+#include "Zeichen.h"
 
 namespace bda::druck {
 
@@ -13,14 +16,14 @@ constexpr double datumsspalte = 3000;
 constexpr double abstandsspalte = 4800;
 constexpr double merkspalte = 7200;
 
-void bei(Druckauftrag& a, double x, const std::string& text) {
+void bei(Druckauftrag& a, double x, std::string_view text) {
     a.xSetzen(x);
     a.drucke(text);
 }
 
 std::string abstand(int jahre) {
     if (jahre == 0) return "ab dem BDA";
-    return "nach " + std::to_string(jahre) + " Jahren";
+    return "nach " + anzahl(jahre, "Jahr", "Jahren");
 }
 
 }  // namespace
@@ -28,20 +31,28 @@ std::string abstand(int jahre) {
 bool stufenlisteDrucken(const Fall& fall, const Stufenfolge& plan, int erreicht, Druckauftrag& a) {
     a.ausrichtungSetzen(Seitenausrichtung::hochformat);
     a.schriftartSetzen("arial");
-    a.größeSetzen(14);
+    a.größeSetzen(12);
     a.fettSetzen(true);
     a.zeilenende();
+    for (const auto& zeile :
+         {fall.bescheid.behörde.kopfzeile1.text(), fall.bescheid.behörde.kopfzeile2.text()}) {
+        bei(a, linkerRand, getrimmt(zeile));
+        a.zeilenende();
+    }
+    a.größeSetzen(14);
     a.zeilenende();
     bei(a, linkerRand, "Stufen des Grundgehalts");
     a.zeilenende();
     a.größeSetzen(10);
     a.fettSetzen(false);
-    bei(a, linkerRand, "nach § 27 Abs. 2 BBesG in der ab 1997 geltenden Fassung");
+    bei(a, linkerRand, "nach " + std::string(stufenregel));
     a.zeilenende();
     a.zeilenende();
 
-    const std::pair<const char*, const std::string&> kopf[] = {
+    const bool mitAmt = fall.amtswahl >= 0 && fall.amtswahl < Eingangsamt::anzahl;
+    const std::pair<const char*, std::string_view> kopf[] = {
         {"Name:", fall.name},
+        {"Eingangsamt:", mitAmt ? eingangsamtnamen[fall.amtswahl] : ""},
         {"Geburtstag:", fall.datum[Feld::geburtstag]},
         {"Ernennung am:", fall.datum[Feld::ernennung]},
         {"BDA ab:", fall.datum[Feld::bda]},
@@ -69,7 +80,10 @@ bool stufenlisteDrucken(const Fall& fall, const Stufenfolge& plan, int erreicht,
     }
     a.fettSetzen(false);
     a.zeilenende();
-    bei(a, linkerRand, "Die Beträge richten sich nach der jeweils geltenden Besoldungstabelle.");
+    bei(a, linkerRand,
+        "Die Liste gilt nur für die Besoldungsordnung A. Die Beträge richten sich nach der jeweils");
+    a.zeilenende();
+    bei(a, linkerRand, "geltenden Besoldungstabelle.");
     a.zeilenende();
     return a.dokumentBeenden();
 }

@@ -31,8 +31,11 @@ std::string ohneFüllung(const FesterText<N>& text) {
 std::string bescheid(const Bescheiddaten& d) {
     std::ostringstream json;
     json << "{\n"
-         << "    \"kopf1\": " << ohneFüllung(d.kopfzeile1) << ",\n"
-         << "    \"kopf2\": " << ohneFüllung(d.kopfzeile2) << ",\n"
+         << "    \"kopf1\": " << ohneFüllung(d.behörde.kopfzeile1) << ",\n"
+         << "    \"kopf2\": " << ohneFüllung(d.behörde.kopfzeile2) << ",\n"
+         << "    \"behoerdenstrasse\": " << ohneFüllung(d.behörde.straße) << ",\n"
+         << "    \"behoerdenort\": " << ohneFüllung(d.behörde.ort) << ",\n"
+         << "    \"anschriftfeld\": " << alsJsonText(anschriftformText(d.anschriftfeld)) << ",\n"
          << "    \"anrede\": " << ohneFüllung(d.anrede) << ",\n"
          << "    \"anschrift1\": " << ohneFüllung(d.anschrift1) << ",\n"
          << "    \"anschrift2\": " << ohneFüllung(d.anschrift2) << ",\n"

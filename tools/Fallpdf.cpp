@@ -2,7 +2,9 @@
 
 #include <QGuiApplication>
 
+#include "Behoerdenplatzhalter.h"
 #include "Belehrungsdatei.h"
+#include "Bescheid.h"
 #include "Druckfreigabe.h"
 #include "Druckmappe.h"
 #include "Pdfdatei.h"
@@ -12,6 +14,7 @@ namespace bda::werkzeug {
 using druck::Seitenwahl;
 
 using druck::Belehrungsdatei;
+using druck::bescheidPasstAufEineSeite;
 using druck::Druckauftrag;
 using druck::Druckbelehrung;
 using druck::druckverweigerungText;
@@ -20,7 +23,8 @@ using druck::heute;
 using druck::mappeDrucken;
 using druck::pdfSchreiben;
 
-bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler, std::string& hinweis) {
+bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler,
+                std::vector<std::string>& hinweise) {
     if (const auto feld = fehlendesDruckfeld(fall)) {
         fehler = std::string(druckverweigerungText) + ": Datum(" + std::to_string(*feld) +
                  ") fehlt, das Skript ergibt kein BDA. Es wurde kein PDF geschrieben.";
@@ -36,14 +40,27 @@ bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler,
     QGuiApplication::setApplicationName(QStringLiteral("BDA-Rechner"));
 
     const Belehrungsdatei belehrungsdatei = Belehrungsdatei::standard();
-    const Druckbelehrung belehrung =
-        belehrungsdatei.zumDrucken(fall.bescheid.kopfzeile1.text(), fall.bescheid.kopfzeile2.text());
+    const Druckbelehrung belehrung = belehrungsdatei.zumDrucken();
     if (!belehrung.fehler.isEmpty()) {
         fehler = belehrung.fehler.toStdString();
         return false;
     }
-    if (belehrung.mitgeliefert && fall.bescheid.kopfzeile1.istLeer() && fall.bescheid.kopfzeile2.istLeer()) {
-        hinweis = "Der Briefkopf ist leer: der Bescheid nennt keine Behörde (kopf1, kopf2).";
+    if (const std::string fehlt = fehlendeBehördenangaben(fall.bescheid.behörde); !fehlt.empty()) {
+        hinweise.push_back("Der Bescheid nennt die Behörde nicht vollständig, es fehlt: " + fehlt +
+                           " (kopf1, kopf2, behoerdenstrasse, behoerdenort).");
+    }
+    if (const auto alt = alteBriefkopfzeilen(belehrung.text)) {
+        std::string zeilen;
+        for (const std::string& zeile : alt->zeilen) zeilen += (zeilen.empty() ? "„" : ", „") + zeile + "“";
+        hinweise.push_back("Die gespeicherte Rechtsbehelfsbelehrung nennt noch die Briefkopfzeilen " +
+                           zeilen +
+                           " eines früheren Stands; mit „RB-Text“ im Programm lassen sie sich durch den "
+                           "Platzhalter ersetzen.");
+    }
+    if (!bescheidPasstAufEineSeite(fall, belehrung.text)) {
+        hinweise.push_back(
+            "Der Bescheid passt nicht auf eine Seite; eine kürzere Rechtsbehelfsbelehrung oder das "
+            "Anschriftfeld A (anschriftfeld A) hilft.");
     }
     QString meldung;
     const bool geschrieben = pdfSchreiben(

@@ -3,6 +3,7 @@
 // "Als PDF speichern …" writes it, without a display.
 
 #include <string>
+#include <vector>
 
 #include "Fall.h"
 
@@ -10,7 +11,10 @@ namespace bda::werkzeug {
 
 // Writes both pages of `fall` into `datei`. The legal-remedy text is the one the window would print.
 // On failure returns false with `fehler` naming the file and the reason; no file is left behind.
-// `hinweis` is set when the notice names no authority (blank letterhead with the shipped text).
-bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler, std::string& hinweis);
+// `hinweise` gets what the window would ask first: that the notice names the authority incompletely,
+// that the clerk's text still holds the letterhead lines of an earlier version, or that the notice needs
+// a second page.
+bool fallAlsPdf(const Fall& fall, const std::string& datei, std::string& fehler,
+                std::vector<std::string>& hinweise);
 
 }  // namespace bda::werkzeug

@@ -58,10 +58,14 @@ const struct {
     const char* aktion;
     void (*setzen)(Bescheiddaten&, std::string_view, const std::string&);
 } bescheidtexte[] = {
-    {"kopf1",
-     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.kopfzeile1, t, a); }},
-    {"kopf2",
-     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.kopfzeile2, t, a); }},
+    {"kopf1", [](Bescheiddaten& d, std::string_view t,
+                 const std::string& a) { textSetzen(d.behörde.kopfzeile1, t, a); }},
+    {"kopf2", [](Bescheiddaten& d, std::string_view t,
+                 const std::string& a) { textSetzen(d.behörde.kopfzeile2, t, a); }},
+    {"behoerdenstrasse",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.behörde.straße, t, a); }},
+    {"behoerdenort",
+     [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.behörde.ort, t, a); }},
     {"anschrift1",
      [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.anschrift1, t, a); }},
     {"anschrift2",
@@ -147,9 +151,9 @@ void Fallskript::aktion(const std::string& zeile) {
     } else if (!bescheidaktion(befehl, rest)) {
         throw Skriptfehler(
             "unbekannte Aktion " + zitiert(befehl) +
-            " (amt, datum, eingabe, name, kopf1, kopf2, anrede, anschrift1, anschrift2, "
-            "dienstanschrift, bescheiddatum, bezugsjahr, geschaeftszeichen, unterschrift1 oder "
-            "unterschrift2)");
+            " (amt, datum, eingabe, name, kopf1, kopf2, behoerdenstrasse, behoerdenort, anschriftfeld, "
+            "anrede, anschrift1, anschrift2, dienstanschrift, bescheiddatum, bezugsjahr, geschaeftszeichen, "
+            "unterschrift1 oder unterschrift2)");
     }
     if (protokoll_.letzterFokus) fokus_ = steuerelementname(*protokoll_.letzterFokus);
 }
@@ -170,6 +174,13 @@ bool Fallskript::bescheidaktion(const std::string& befehl, std::string_view rest
         }
         zeileZuEnde(rest);
         d.anrede = code == "-" ? "" : code;
+    } else if (befehl == "anschriftfeld") {
+        const std::string form = nächstesWort(rest);
+        if (form.empty()) throw Skriptfehler("es fehlt die Form des Anschriftfelds (A oder B)");
+        const auto gewählt = anschriftformAusText(form);
+        if (!gewählt) throw Skriptfehler("Anschriftfeld " + zitiert(form) + " gibt es nicht (A oder B)");
+        zeileZuEnde(rest);
+        d.anschriftfeld = *gewählt;
     } else if (befehl == "bescheiddatum") {
         const std::string text = nächstesWort(rest);
         if (!text.empty() && text.size() != leeresDatum.size()) {

@@ -6,6 +6,8 @@
 //   name TEXT       the official's name
 // The notice data, each text up to the end of the line and no longer than the notice prints it:
 //   kopf1 TEXT, kopf2 TEXT                       the letterhead (for this run only, never stored)
+//   behoerdenstrasse TEXT, behoerdenort TEXT     the authority's street and postcode with town (likewise)
+//   anschriftfeld A|B                             the address field of DIN 5008 form A or B (likewise)
 //   anrede b|c|d|-                                Herrn, Frau, Fräulein, none
 //   anschrift1 TEXT, anschrift2 TEXT, dienstanschrift TEXT
 //   bescheiddatum TT/MM/JJJJ, bezugsjahr JJJJ    nothing behind them: today, no year

@@ -64,12 +64,12 @@ int main(int argc, char* argv[]) {
     }
     if (pdf) {
         std::string fehler;
-        std::string hinweis;
-        if (!fallAlsPdf(skript.fall(), *pdf, fehler, hinweis)) {
+        std::vector<std::string> hinweise;
+        if (!fallAlsPdf(skript.fall(), *pdf, fehler, hinweise)) {
             std::cerr << "bda-fall: " << fehler << "\n";
             return 1;
         }
-        if (!hinweis.empty()) std::cerr << "bda-fall: Hinweis: " << hinweis << "\n";
+        for (const std::string& hinweis : hinweise) std::cerr << "bda-fall: Hinweis: " << hinweis << "\n";
     }
     std::cout << alsJson(skript);
     return 0;

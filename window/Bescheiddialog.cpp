@@ -67,10 +67,23 @@ Bescheiddialog::Bescheiddialog(const Bescheiddaten& daten, const QString& name, 
     auto* anordnung = new QVBoxLayout(this);
 
     QFormLayout* behörde = gruppe(anordnung, QStringLiteral("Behörde (für alle Fälle gespeichert)"));
+    const Behörde& amt = daten.behörde;
     kopfzeile1_ = textfeld(behörde, QStringLiteral("Kopfzeile &1:"), QStringLiteral("Kopfzeile1"),
-                           decltype(daten.kopfzeile1)::länge, daten.kopfzeile1.text());
+                           decltype(amt.kopfzeile1)::länge, amt.kopfzeile1.text());
     kopfzeile2_ = textfeld(behörde, QStringLiteral("Kopfzeile &2:"), QStringLiteral("Kopfzeile2"),
-                           decltype(daten.kopfzeile2)::länge, daten.kopfzeile2.text());
+                           decltype(amt.kopfzeile2)::länge, amt.kopfzeile2.text());
+    behördenstraße_ =
+        textfeld(behörde, QStringLiteral("&Straße und Hausnummer:"), QStringLiteral("Behördenstraße"),
+                 decltype(amt.straße)::länge, amt.straße.text());
+    behördenort_ = textfeld(behörde, QStringLiteral("&Postleitzahl und Ort:"), QStringLiteral("Behördenort"),
+                            decltype(amt.ort)::länge, amt.ort.text());
+    anschriftfeld_ = new QComboBox;
+    anschriftfeld_->setObjectName(QStringLiteral("Anschriftfeld"));
+    anschriftfeld_->addItem(QStringLiteral("Form A"), static_cast<int>(Anschriftform::a));
+    anschriftfeld_->addItem(QStringLiteral("Form B"), static_cast<int>(Anschriftform::b));
+    anschriftfeld_->setCurrentIndex(anschriftfeld_->findData(static_cast<int>(daten.anschriftfeld)));
+    zeileAnfügen(behörde, QStringLiteral("Anschriftf&eld nach DIN 5008:"), anschriftfeld_,
+                 new QLabel(QStringLiteral("A: ab 27 mm, B: ab 45 mm vom oberen Rand")));
     unterschrift1_ = textfeld(behörde, QStringLiteral("Sachlich und rechnerisch &richtig:"),
                               QStringLiteral("Unterschrift1"), decltype(daten.unterschrift1)::länge,
                               daten.unterschrift1.text());
@@ -137,6 +150,9 @@ Bescheiddialog::Bescheiddialog(const Bescheiddaten& daten, const QString& name, 
     connect(knöpfe, &QDialogButtonBox::accepted, this, &Bescheiddialog::accept);
     connect(knöpfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     anordnung->addWidget(knöpfe);
+
+    // The letterhead is set up once; from then on the dialog is about the case.
+    (amt.kopfzeile1.istLeer() ? static_cast<QWidget*>(kopfzeile1_) : name_)->setFocus(Qt::OtherFocusReason);
 }
 
 QLineEdit* Bescheiddialog::textfeld(QFormLayout* form, const QString& beschriftung, const QString& name,
@@ -158,6 +174,11 @@ QLineEdit* Bescheiddialog::textfeld(QFormLayout* form, const QString& beschriftu
 
 QString Bescheiddialog::kopfzeile1() const { return kopfzeile1_->text(); }
 QString Bescheiddialog::kopfzeile2() const { return kopfzeile2_->text(); }
+QString Bescheiddialog::behördenstraße() const { return behördenstraße_->text(); }
+QString Bescheiddialog::behördenort() const { return behördenort_->text(); }
+Anschriftform Bescheiddialog::anschriftfeld() const {
+    return static_cast<Anschriftform>(anschriftfeld_->currentData().toInt());
+}
 QString Bescheiddialog::unterschrift1() const { return unterschrift1_->text(); }
 QString Bescheiddialog::unterschrift2() const { return unterschrift2_->text(); }
 QString Bescheiddialog::name() const { return name_->text(); }

@@ -1,8 +1,9 @@
 #pragma once
-// The dialog "Bescheiddaten": the office's letterhead and signers, the addressee and the notice's own
-// date, year and file reference, used by keyboard alone (Tab through, Enter accepts, Esc cancels). Every
-// text field holds no more than its printed length and shows how many characters are left. It hands
-// out plain values; the window writes them into the case and the settings.
+// The dialog "Bescheiddaten": the office's letterhead, address, envelope form and signers, the addressee
+// and the notice's own date, year and file reference, used by keyboard alone (Tab through, Enter
+// accepts, Esc cancels). It opens on the official's name once the letterhead is set, else on its first
+// line. Every text field holds no more than its printed length and shows how many characters are left.
+// It hands out plain values; the window writes them into the case and the settings.
 
 #include <QDate>
 #include <QDialog>
@@ -26,6 +27,9 @@ class Bescheiddialog : public QDialog {
 
     QString kopfzeile1() const;
     QString kopfzeile2() const;
+    QString behördenstraße() const;
+    QString behördenort() const;
+    Anschriftform anschriftfeld() const;
     QString unterschrift1() const;
     QString unterschrift2() const;
     QString name() const;
@@ -50,6 +54,9 @@ class Bescheiddialog : public QDialog {
 
     QLineEdit* kopfzeile1_;
     QLineEdit* kopfzeile2_;
+    QLineEdit* behördenstraße_;
+    QLineEdit* behördenort_;
+    QComboBox* anschriftfeld_;
     QLineEdit* unterschrift1_;
     QLineEdit* unterschrift2_;
     QLineEdit* name_;

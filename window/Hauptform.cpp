@@ -1,5 +1,6 @@
 #include "Hauptform.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QCoreApplication>
@@ -56,7 +57,8 @@ Rechtsmitteleditor* Hauptform::rechtsmittel() {
     if (!rechtsmittel_) {
         rechtsmittel_ = new Rechtsmitteleditor(
             entwurf_, Belehrungsdatei::standard(),
-            [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
+            [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); },
+            [this](const QString& text) { return jaNeinFrage(text); });
     }
     return rechtsmittel_;
 }
@@ -134,13 +136,22 @@ void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
     activateWindow();
 }
 
+bool Hauptform::jaNeinFrage(const QString& text) {
+    QMessageBox frage(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                      QMessageBox::Yes | QMessageBox::No, this);
+    frage.setTextFormat(Qt::PlainText);
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    frage.setDefaultButton(QMessageBox::No);
+    const bool ja = frage.exec() == QMessageBox::Yes;
+    activateWindow();
+    return ja;
+}
+
 void Hauptform::fallErsetzen(const Fall& fall, std::optional<Steuerelement> ziel) {
     const Bescheiddaten bisher = fall_.bescheid;
     fall_ = fall;
-    fall_.bescheid.kopfzeile1 = bisher.kopfzeile1.text();
-    fall_.bescheid.kopfzeile2 = bisher.kopfzeile2.text();
-    fall_.bescheid.unterschrift1 = bisher.unterschrift1.text();
-    fall_.bescheid.unterschrift2 = bisher.unterschrift2.text();
+    Briefkopf::übernehmen(bisher, fall_.bescheid);
     darstellen();
     fokus(ziel.value_or(Steuerelement::datum(Feld::geburtstag)));
 }

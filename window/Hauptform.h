@@ -59,10 +59,13 @@ class Hauptform : public QWidget, private Oberflaeche {
     QMenuBar* menüleiste() const { return menüleiste_; }
     // The case-file commands of the "Fall" menu.
     Fallbefehle& befehle() const { return *befehle_; }
-    // Shows another case (a new one, an opened file); the letterhead and the signers stay.
+    // Shows another case (a new one, an opened file); the office's data (authority, signers, address
+    // field) stay.
     void fallErsetzen(const Fall& fall, std::optional<Steuerelement> fokus);
     // A message box with an OK button only and no icon.
     void meldungsfenster(const QString& titel, const QString& text);
+    // A question with "Ja" and "Nein" ("Nein" the default), no icon, the application's title; true for "Ja".
+    bool jaNeinFrage(const QString& text);
 
    protected:
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -117,7 +120,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     void ausgeben(const std::function<void(Druckziel&)>& ziel);
     void stufenGeklickt();
     bool druckVorbereiten();
-    bool ohneBehördeDrucken();
+    bool bescheidFreigeben(const std::string& belehrung);
     QString pdfVorschlag() const;
     void rechtsmittelUmschalten();
     QRect rechtsmittelbereich() const;

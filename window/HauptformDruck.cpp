@@ -3,14 +3,15 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStandardPaths>
 
+#include "Bescheid.h"
 #include "Datumsfeld.h"
 #include "Druckfreigabe.h"
 #include "Druckziel.h"
 #include "Hauptform.h"
+#include "Platzhalterangebot.h"
 #include "Rechtsmitteleditor.h"
 #include "Stufendialog.h"
 #include "Stufenliste.h"
@@ -19,6 +20,7 @@ namespace bda::fenster {
 
 using druck::Seitenwahl;
 
+using druck::bescheidPasstAufEineSeite;
 using druck::Druckauftrag;
 using druck::Druckbelehrung;
 using druck::druckverweigerungText;
@@ -67,14 +69,19 @@ void Hauptform::alsPdfSpeichern() {
 }
 
 // What every print command shares: the editor hidden, no print without a BDA, the legal-remedy text read
-// once, and the documents printed from the case as it stands.
+// once (an old text offered the placeholder), and the documents printed from the case as it stands.
 void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
     if (!druckVorbereiten()) return;
-    const Druckbelehrung belehrung = rechtsmittel()->datei().zumDrucken(fall_.bescheid.kopfzeile1.text(),
-                                                                        fall_.bescheid.kopfzeile2.text());
+    Druckbelehrung belehrung = rechtsmittel()->datei().zumDrucken();
     if (!belehrung.fehler.isEmpty()) {
         meldung(belehrung.fehler.toStdString());
         return;
+    }
+    if (!belehrung.mitgeliefert) {
+        belehrung.text = Platzhalterangebot::anbieten(
+            belehrung.text, rechtsmittel()->datei(),
+            [this](const QString& text) { return jaNeinFrage(text); },
+            [this](const QString& text) { meldungsfenster(QCoreApplication::applicationName(), text); });
     }
     Druckziel druckziel(
         this,
@@ -82,7 +89,7 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
              return mappeDrucken(fall_, belehrung.text, heute(), wahl, auftrag);
          },
          [&](Seitenwahl wahl) {
-             return !enthält(wahl, Seitenwahl::bescheid) || !belehrung.mitgeliefert || ohneBehördeDrucken();
+             return !enthält(wahl, Seitenwahl::bescheid) || bescheidFreigeben(belehrung.text);
          },
          [this](const QString& meldung) { meldungsfenster(QCoreApplication::applicationName(), meldung); }});
     ziel(druckziel);
@@ -92,6 +99,16 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
 // The step schedule for the BDA shown, the step of the day of appointment marked; printed on request.
 void Hauptform::stufenGeklickt() {
     if (!druckVorbereiten()) return;
+    if (!hatStufenplan(fall_.amtswahl)) {
+        const std::string_view amt = eingangsamtnamen.at(static_cast<std::size_t>(fall_.amtswahl));
+        meldungsfenster(
+            QCoreApplication::applicationName(),
+            QStringLiteral("Die Stufenliste folgt %1, und gilt daher nur für die Eingangsämter A 1 bis A 12 "
+                           "und A 13 oder A 14. Für das Eingangsamt „%2“ kennt das Programm die Stufenfolge "
+                           "nicht; bitte die Stufen nach den dafür geltenden Vorschriften bestimmen.")
+                .arg(text(stufenregel), text(amt)));
+        return;
+    }
     const auto bda = datumAusText(fall_.datum[Feld::bda]);
     const auto ernennung = datumAusText(fall_.datum[Feld::ernennung]);
     if (!bda) return;
@@ -110,7 +127,8 @@ void Hauptform::stufenGeklickt() {
             druckziel.standarddrucker(Seitenwahl::beide, QStringLiteral("BDA-Stufen"));
         });
     }
-    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]));
+    stufen_->zeigen(plan, erreicht, text(fall_.datum[Feld::bda]), text(fall_.datum[Feld::ernennung]),
+                    text(eingangsamtnamen.at(static_cast<std::size_t>(fall_.amtswahl))));
 }
 
 // All print commands hide the legal-remedy editor and refuse while a date they print is missing.
@@ -123,20 +141,25 @@ bool Hauptform::druckVorbereiten() {
     return false;
 }
 
-// The shipped legal-remedy text names the authority from the letterhead; with both lines blank the
-// notice would name none, so the clerk decides.
-bool Hauptform::ohneBehördeDrucken() {
-    if (!fall_.bescheid.kopfzeile1.istLeer() || !fall_.bescheid.kopfzeile2.istLeer()) return true;
-    QMessageBox frage(
-        QMessageBox::NoIcon, QCoreApplication::applicationName(),
-        QStringLiteral("Der Briefkopf ist leer: der Bescheid nennt keine Behörde. Trotzdem drucken?"),
-        QMessageBox::Yes | QMessageBox::No, this);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    frage.setDefaultButton(QMessageBox::No);
-    const bool ja = frage.exec() == QMessageBox::Yes;
-    activateWindow();
-    return ja;
+// A notice that would name the authority incompletely (its sender line and its legal-remedy instruction
+// need the letterhead and the address) or would not fit on one page goes out only when the clerk says so.
+bool Hauptform::bescheidFreigeben(const std::string& belehrung) {
+    if (const std::string fehlt = fehlendeBehördenangaben(fall_.bescheid.behörde); !fehlt.empty()) {
+        const bool trotzdem = jaNeinFrage(
+            QStringLiteral(
+                "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: "
+                "%1.\n\nEine Rechtsbehelfsbelehrung ohne die Behörde und ihren Sitz verlängert die "
+                "Widerspruchsfrist auf ein Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
+                .arg(text(fehlt)));
+        if (!trotzdem) return false;
+    }
+    if (!bescheidPasstAufEineSeite(fall_, belehrung)) {
+        return jaNeinFrage(
+            QStringLiteral("Der Bescheid passt nicht auf eine Seite, sein Ende käme auf ein zweites Blatt. "
+                           "Kürzen Sie die Rechtsbehelfsbelehrung mit „RB-Text“ oder wählen Sie in den "
+                           "Bescheiddaten das Anschriftfeld Form A. Trotzdem drucken?"));
+    }
+    return true;
 }
 
 // "BDA-Bescheid <Name> <JJJJ-MM-TT>.pdf" in the documents folder, dated as the notice is.
@@ -154,10 +177,7 @@ QString Hauptform::pdfVorschlag() const {
         .filePath(stamm + datum.toString(QStringLiteral("yyyy-MM-dd")) + QStringLiteral(".pdf"));
 }
 
-void Hauptform::rechtsmittelUmschalten() {
-    rechtsmittel()->umschalten(rechtsmittelbereich(), fall_.bescheid.kopfzeile1.text(),
-                               fall_.bescheid.kopfzeile2.text());
-}
+void Hauptform::rechtsmittelUmschalten() { rechtsmittel()->umschalten(rechtsmittelbereich()); }
 
 // The editor covers the design area below the row of command buttons.
 QRect Hauptform::rechtsmittelbereich() const {

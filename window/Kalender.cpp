@@ -43,7 +43,7 @@ Kalender::Kalender(QWidget* feld, QDate erstes, QDate letztes) : QCalendarWidget
     setWindowFlags(Qt::Popup);
     setObjectName(QStringLiteral("Kalender"));
     setLocale(deutsch);
-    setFirstDayOfWeek(Qt::Sunday);
+    setFirstDayOfWeek(deutsch.firstDayOfWeek());
     setHorizontalHeaderFormat(QCalendarWidget::ShortDayNames);
     setVerticalHeaderFormat(QCalendarWidget::NoVerticalHeader);
     setGridVisible(false);

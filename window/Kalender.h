@@ -1,8 +1,8 @@
 #pragma once
-// The drop-down calendar of a date field: Qt's calendar in German, the week from Sunday, the weekdays
-// "So" to "Sa" and the month title "Dezember 2026". Page Up and Page Down turn the month, with Ctrl held
-// the year; Ctrl+J (or a click on the year) opens the year's spin box. Enter or a click on a day picks
-// it, Escape closes the calendar without a choice.
+// The drop-down calendar of a date field: Qt's calendar in German, the week from Monday as German
+// calendars have it, the weekdays "Mo" to "So" and the month title "Dezember 2026". Page Up and Page Down
+// turn the month, with Ctrl held the year; Ctrl+J (or a click on the year) opens the year's spin box. Enter
+// or a click on a day picks it, Escape closes the calendar without a choice.
 
 #include <QCalendarWidget>
 

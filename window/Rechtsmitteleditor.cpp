@@ -6,6 +6,9 @@
 #include <QTextDocument>
 #include <algorithm>
 
+#include "Behoerdenplatzhalter.h"
+#include "Farben.h"
+
 namespace bda::fenster {
 
 using druck::Belehrungsdatei;
@@ -42,8 +45,12 @@ int stelleVor(const QString& text, int ende, int n) {
 }
 
 QString fußtext(int frei) {
-    const QString tasten = QStringLiteral(
-        "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck");
+    const QString tasten =
+        QStringLiteral(
+            "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck    "
+            "%1: Briefkopf und Anschrift der Behörde aus den Bescheiddaten")
+            .arg(QString::fromUtf8(behördenplatzhalter.data(),
+                                   static_cast<qsizetype>(behördenplatzhalter.size())));
     if (frei >= 0) return QStringLiteral("Noch %1 von 1000 Zeichen frei.").arg(frei) + tasten;
     return QStringLiteral("%1 Zeichen zu viel: Der rot markierte Rest fällt beim Speichern weg.").arg(-frei) +
            tasten;
@@ -51,11 +58,12 @@ QString fußtext(int frei) {
 
 }  // namespace
 
-Rechtsmitteleditor::Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, Meldung meldung)
+Rechtsmitteleditor::Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, Meldung meldung, Frage frage)
     : QPlainTextEdit(fenster),
       fuß_(new QLabel(this)),
       datei_(std::move(datei)),
-      meldung_(std::move(meldung)) {
+      meldung_(std::move(meldung)),
+      frage_(std::move(frage)) {
     setObjectName(QStringLiteral("Rechtsmittel"));
     fuß_->setObjectName(QStringLiteral("Rechtsmittel_Fuss"));
     fuß_->setContentsMargins(4, 2, 4, 2);
@@ -71,12 +79,11 @@ Rechtsmitteleditor::Rechtsmitteleditor(QWidget* fenster, Belehrungsdatei datei, 
 
 int Rechtsmitteleditor::freieZeichen() const { return grenze - länge_; }
 
-void Rechtsmitteleditor::umschalten(const QRect& bereich, std::string_view kopfzeile1,
-                                    std::string_view kopfzeile2) {
+void Rechtsmitteleditor::umschalten(const QRect& bereich) {
     if (istOffen()) {
         verbergen();
     } else {
-        öffnen(bereich, kopfzeile1, kopfzeile2);
+        öffnen(bereich);
     }
 }
 
@@ -131,8 +138,7 @@ void Rechtsmitteleditor::fußAnordnen() {
     fuß_->setGeometry(innen.left(), innen.bottom() + 1 - höhe, innen.width(), höhe);
 }
 
-void Rechtsmitteleditor::öffnen(const QRect& bereich, std::string_view kopfzeile1,
-                                std::string_view kopfzeile2) {
+void Rechtsmitteleditor::öffnen(const QRect& bereich) {
     const Belehrungslesung lesung = datei_.lesen();
     if (!lesung.fehler.isEmpty()) {
         meldung_(lesung.fehler);
@@ -140,12 +146,16 @@ void Rechtsmitteleditor::öffnen(const QRect& bereich, std::string_view kopfzeil
     }
     QString hinweis;
     if (lesung.satz.text.empty()) {
-        const auto vorgabe = datei_.vorgabe(kopfzeile1, kopfzeile2);
+        const auto vorgabe = datei_.vorgabe();
         if (!vorgabe) hinweis = Belehrungsdatei::vorgabeFehltImEditor();
         textLaden(QString::fromStdString(vorgabe.value_or(std::string())));
     } else {
-        textLaden(QString::fromStdString(lesung.satz.text));
         hinweis = datei_.öffnungshinweis(lesung.satz);
+        // A text with faults is shown as it is, for the clerk to mend first.
+        const std::string text =
+            hinweis.isEmpty() ? Platzhalterangebot::anbieten(lesung.satz.text, datei_, frage_, meldung_)
+                              : lesung.satz.text;
+        textLaden(QString::fromStdString(text));
     }
     setGeometry(bereich);
     show();
@@ -190,11 +200,23 @@ void Rechtsmitteleditor::begrenzen() {
     anzeigen();
 }
 
-// The count at the foot, and the part beyond the 1000th character marked where a save cuts it.
+// The count at the foot, the placeholders marked, and the part beyond the 1000th character marked where
+// a save cuts it.
 void Rechtsmitteleditor::anzeigen() {
     fuß_->setText(fußtext(freieZeichen()));
     fußAnordnen();
     QList<QTextEdit::ExtraSelection> markierung;
+    const QString platzhalter =
+        QString::fromUtf8(behördenplatzhalter.data(), static_cast<qsizetype>(behördenplatzhalter.size()));
+    const auto genau = QTextDocument::FindCaseSensitively;
+    for (QTextCursor fund = document()->find(platzhalter, 0, genau); !fund.isNull();
+         fund = document()->find(platzhalter, fund, genau)) {
+        QTextEdit::ExtraSelection stelle;
+        stelle.cursor = fund;
+        stelle.format.setBackground(Farben::gelb);
+        stelle.format.setFontWeight(QFont::Bold);
+        markierung << stelle;
+    }
     if (länge_ > grenze) {
         QTextEdit::ExtraSelection rest;
         rest.cursor = QTextCursor(document());

@@ -4,15 +4,16 @@
 // closes it, Esc closes it without saving. A "$" in the text marks a line break of the printed notice.
 // A line at its foot says so and counts the characters still free of the 1000 the file holds: typing
 // never takes a text beyond 1000 characters. A text read longer than that is marked from its 1001st
-// character on, where a save cuts it.
+// character on, where a save cuts it. The authority's placeholder is marked too: each notice puts the
+// letterhead and address of the moment in its place.
 
 #include <QPlainTextEdit>
 #include <QRect>
 #include <QString>
 #include <functional>
-#include <string_view>
 
 #include "Belehrungsdatei.h"
+#include "Platzhalterangebot.h"
 
 class QLabel;
 
@@ -20,12 +21,12 @@ namespace bda::fenster {
 
 class Rechtsmitteleditor : public QPlainTextEdit {
    public:
-    // Shows a message to the user and returns when it is closed.
-    using Meldung = std::function<void(const QString& text)>;
+    using Meldung = Platzhalterangebot::Meldung;
+    using Frage = Platzhalterangebot::Frage;
 
-    // Creates the hidden editor as a child of `fenster`; `meldung` shows its messages (the window's
-    // message box).
-    Rechtsmitteleditor(QWidget* fenster, druck::Belehrungsdatei datei, Meldung meldung);
+    // Creates the hidden editor as a child of `fenster`; `meldung` shows its messages and `frage` asks
+    // its questions (the window's message boxes).
+    Rechtsmitteleditor(QWidget* fenster, druck::Belehrungsdatei datei, Meldung meldung, Frage frage);
 
     const druck::Belehrungsdatei& datei() const { return datei_; }
     bool istOffen() const { return !isHidden(); }
@@ -34,10 +35,11 @@ class Rechtsmitteleditor : public QPlainTextEdit {
     // The line at the foot: the keys and the free characters.
     QLabel* fußzeile() const { return fuß_; }
 
-    // `RB_Text`. When hidden: shows the user's text, or, while that is blank, the shipped text naming
-    // the authority of the letterhead lines; the editor then covers `bereich` (the window below the
-    // command-button row, in the window's pixels). Nothing is written. When shown: closes without saving.
-    void umschalten(const QRect& bereich, std::string_view kopfzeile1, std::string_view kopfzeile2);
+    // `RB_Text`. When hidden: shows the user's text, or, while that is blank, the shipped text; the
+    // editor then covers `bereich` (the window below the command-button row, in the window's pixels).
+    // Nothing is written, unless the clerk agrees to put the placeholder in place of the letterhead
+    // lines an earlier version saved (Platzhalterangebot). When shown: closes without saving.
+    void umschalten(const QRect& bereich);
     // Esc, `Hilfe`, `Bescheid`, `Berechnung`: hides the editor; nothing is saved.
     void verbergen();
     // Enter in the editor: writes the text (line breaks become "$") and closes. On failure the reason is
@@ -50,7 +52,7 @@ class Rechtsmitteleditor : public QPlainTextEdit {
     void resizeEvent(QResizeEvent* ereignis) override;
 
    private:
-    void öffnen(const QRect& bereich, std::string_view kopfzeile1, std::string_view kopfzeile2);
+    void öffnen(const QRect& bereich);
     void textLaden(const QString& text);
     void begrenzen();
     void anzeigen();
@@ -59,6 +61,7 @@ class Rechtsmitteleditor : public QPlainTextEdit {
     QLabel* fuß_;
     druck::Belehrungsdatei datei_;
     Meldung meldung_;
+    Frage frage_;
     int länge_ = 0;  // characters of the text before the latest change
     bool lädt_ = false;
 };

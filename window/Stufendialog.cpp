@@ -9,17 +9,24 @@
 
 #include "Datumstext.h"
 #include "Farben.h"
+#include "Mengenangabe.h"
 
 namespace bda::fenster {
 
 Stufendialog::Stufendialog(QWidget* eltern, std::function<void()> drucken)
-    : QDialog(eltern), kopf_(new QLabel(this)), ergebnis_(new QLabel(this)), liste_(new QTableWidget(this)) {
+    : QDialog(eltern),
+      kopf_(new QLabel(this)),
+      regel_(new QLabel(this)),
+      ergebnis_(new QLabel(this)),
+      liste_(new QTableWidget(this)) {
     setObjectName(QStringLiteral("Stufenplan"));
     setWindowTitle(QStringLiteral("Stufen des Grundgehalts"));
     QFont fett = kopf_->font();
     fett.setBold(true);
     kopf_->setFont(fett);
     kopf_->setTextFormat(Qt::PlainText);
+    regel_->setObjectName(QStringLiteral("Stufenregel"));
+    regel_->setTextFormat(Qt::PlainText);
     ergebnis_->setTextFormat(Qt::PlainText);
 
     liste_->setObjectName(QStringLiteral("Stufenliste"));
@@ -46,16 +53,21 @@ Stufendialog::Stufendialog(QWidget* eltern, std::function<void()> drucken)
 
     auto* aufbau = new QVBoxLayout(this);
     aufbau->addWidget(kopf_);
+    aufbau->addWidget(regel_);
     aufbau->addWidget(ergebnis_);
     aufbau->addWidget(liste_, 1);
     aufbau->addWidget(knöpfe);
 }
 
-void Stufendialog::zeigen(const Stufenfolge& plan, int erreicht, const QString& bda,
-                          const QString& ernennung) {
+void Stufendialog::zeigen(const Stufenfolge& plan, int erreicht, const QString& bda, const QString& ernennung,
+                          const QString& eingangsamt) {
     plan_ = plan;
     erreicht_ = erreicht;
-    kopf_->setText(QStringLiteral("Stufen des Grundgehalts für das BDA ab %1 (§ 27 Abs. 2 BBesG)").arg(bda));
+    kopf_->setText(QStringLiteral("Stufen des Grundgehalts für das BDA ab %1").arg(bda));
+    regel_->setText(
+        QStringLiteral("nach %1, Eingangsamt %2")
+            .arg(QString::fromUtf8(stufenregel.data(), static_cast<qsizetype>(stufenregel.size())),
+                 eingangsamt));
     ergebnis_->setText(
         erreicht > 0
             ? QStringLiteral("Am Tag der Ernennung (%1) erreicht: Stufe %2").arg(ernennung).arg(erreicht)
@@ -64,11 +76,11 @@ void Stufendialog::zeigen(const Stufenfolge& plan, int erreicht, const QString& 
     for (const Stufe& stufe : plan) {
         const int zeile = stufe.nummer - 1;
         const bool markiert = stufe.nummer == erreicht;
-        const QStringList zellen = {QString::number(stufe.nummer),
-                                    QString::fromStdString(textAusDatum(stufe.ab)),
-                                    stufe.jahre == 0 ? QStringLiteral("ab dem BDA")
-                                                     : QStringLiteral("nach %1 Jahren").arg(stufe.jahre),
-                                    markiert ? QStringLiteral("erreicht am Tag der Ernennung") : QString()};
+        const QStringList zellen = {
+            QString::number(stufe.nummer), QString::fromStdString(textAusDatum(stufe.ab)),
+            stufe.jahre == 0 ? QStringLiteral("ab dem BDA")
+                             : QString::fromStdString("nach " + anzahl(stufe.jahre, "Jahr", "Jahren")),
+            markiert ? QStringLiteral("erreicht am Tag der Ernennung") : QString()};
         for (int spalte = 0; spalte < zellen.size(); ++spalte) {
             auto* zelle = new QTableWidgetItem(zellen[spalte]);
             if (markiert) {

@@ -69,12 +69,14 @@ QString warteAufPdf(const QDir& ordner, const QString& name) {
     return {};
 }
 
-// The window with a letterhead set up, so no question comes before the notice.
+// The window with the authority set up, so no question comes before the notice.
 class CupsTest : public Fenstertest {
    public:
     CupsTest() {
         Bescheiddaten briefkopf;
-        briefkopf.kopfzeile1 = "Landesamt für Besoldung";
+        briefkopf.behörde.kopfzeile1 = "Landesamt für Besoldung";
+        briefkopf.behörde.straße = "Musterstraße 12";
+        briefkopf.behörde.ort = "80333 München";
         Briefkopf::sichern(briefkopf);
         fenster = std::make_unique<Hauptform>();
         fenster->show();

@@ -1,6 +1,7 @@
 #pragma once
-// What the print tests share: a print job on a PDF in memory that records every text, Arial's metrics,
-// and the recorded texts grouped into lines in a compact rendering compared with a hand-written listing.
+// What the print tests share: a typical case, a print job on a PDF in memory that records every text,
+// Arial's metrics, and the recorded texts grouped into lines in a compact rendering compared with a
+// hand-written listing.
 
 #include <gtest/gtest.h>
 
@@ -15,6 +16,8 @@
 #include <vector>
 
 #include "Druckauftrag.h"
+#include "Eingangsamt.h"
+#include "Fall.h"
 
 namespace bda::druck {
 
@@ -23,6 +26,40 @@ inline double arialZeichenbreite(double größe, bool fett) { return größe * 2
 inline double arialZeilenhöhe(double größe) { return größe * 20 * (1854 + 434) / 2048.0; }
 // Liberation Sans has Arial's widths and heights up to rounding to the device's pixels.
 inline bool nahe(double ist, double soll) { return std::abs(ist - soll) <= 0.005 * std::abs(soll) + 1; }
+
+// Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12: postponed by 2 years and 3 months from 01/06/1991
+// to 01/09/1993. Quarter-rule periods: 0/0/0 with its dates, 0/3/0; half rule: 5/0/0 without dates. The
+// notice of the Landesamt in München goes to Frau Erika Mustermann with a service address; pay settlement
+// of 2004; the address field of form A.
+inline Fall beispielfall() {
+    using namespace std::literals;
+    Fall fall;
+    const std::pair<int, const char*> daten[] = {
+        {0, "15/06/1970"},  {1, "01/06/1991"},  {2, "15/06/2008"},  {3, "01/01/2002"},  {4, "31/12/2002"},
+        {5, "01/02/2003"},  {6, "30/04/2003"},  {19, "01/09/1993"}, {20, "15/06/2001"}, {21, "14/06/2005"},
+        {22, "15/06/2005"}, {23, "14/06/2008"}, {24, "14/06/1991"},
+    };
+    for (const auto& [feld, text] : daten) fall.datum[feld] = text;
+    fall.überschritten = {0, 0, 7};
+    fall.rahmen1 = {{{0, 0, 4}, {}, {0, 3, 0}, {}, {}, {0, 3, 0}, {0, 0, 3}, {0, 9, 0}}};
+    fall.rahmen2 = {{{0, 0, 3}, {}, {}, {}, {5, 0, 0}, {}, {0, 0, 3}, {0, 6, 1}}};
+    fall.gesamt = {0, 3, 2};
+    fall.eingabe = {"Grundwehrdienst", "Beurlaubung", "", "", "", "", "", "ohne Daten"};
+    fall.text3 = überschreitungstext("31");
+    fall.label10 = hälftetext("35");
+    fall.name = "Erika Mustermann";
+    Bescheiddaten& d = fall.bescheid;
+    d.behörde = {"Landesamt für Besoldung"sv, "und Versorgung"sv, "Musterstraße 12"sv, "80333 München"sv};
+    d.anrede = "c";
+    d.anschrift1 = "Lindenstraße 5";
+    d.anschrift2 = "12345 Musterstadt";
+    d.dienstanschrift = "  Finanzamt Musterstadt";
+    d.bezugsjahr = 2004;
+    return fall;
+}
+
+// A distance from the sheet's top edge as the print job's y on the PDF of pdfEinrichten (5 mm margins).
+inline double vomBlattrand(double millimeter) { return (millimeter - 5) / 25.4 * 1440; }
 
 // A print job on an A4 PDF in memory (5 mm margins); the device is set up before the job takes it.
 struct Aufzeichnung {

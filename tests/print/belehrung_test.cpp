@@ -11,6 +11,8 @@
 #include <QTemporaryDir>
 #include <algorithm>
 
+#include "Behoerde.h"
+#include "Behoerdenplatzhalter.h"
 #include "Belehrungsdatei.h"
 #include "Druckhilfe.h"
 #include "Windows1252.h"
@@ -48,7 +50,7 @@ const std::string zeile3 =
 const std::string zeile4 =
     "Die Frist gilt auch dann als gewahrt, wenn der Widerspruch fristgemäß bei der Widerspruchsbehörde "
     "eingeht.";
-const std::string mitgeliefert = zeile1 + "$" + zeile2 + "$" + zeile3 + ".$" + zeile4;
+const std::string mitgeliefert = zeile1 + "$" + zeile2 + "$" + zeile3 + ":$[Behörde mit Anschrift]$" + zeile4;
 
 TEST(Belehrungsdatei, DateinameDesBenutzersAufDieserPlattform) {
     const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
@@ -77,37 +79,15 @@ TEST(Belehrungsdatei, MitgelieferterTextIstImProgrammEinSatzVonTausendBytes) {
     EXPECT_TRUE(std::ranges::all_of(bytes, [](unsigned char b) { return b >= 0x20 && b != 0x7F; }));
 }
 
-TEST(Belehrungsdatei, MitgelieferterTextNenntDieBehördeDesBriefkopfs) {
-    const std::string vor = zeile1 + "$" + zeile2 + "$" + zeile3;
-    const std::string nach = "$" + zeile4;
-    const std::string lang1(39, 'W'), lang2(40, 'W');
-    // clang-format off
-    const struct {
-        const char* name;
-        std::string kopfzeile1, kopfzeile2, text;
-    } fälle[] = {
-        {"kein Briefkopf",          "",                          "",             mitgeliefert},
-        {"leerer Briefkopf",        "       ",                   "   ",          mitgeliefert},
-        {"beide Zeilen",            "Bundesverwaltungsamt",      "50728 Köln",   vor + ":$Bundesverwaltungsamt$50728 Köln" + nach},
-        {"Blanks um die Zeilen",    "  Der Präsident des  ",     " Bundesamtes", vor + ":$Der Präsident des$Bundesamtes" + nach},
-        {"nur die erste Zeile",     "Bundesverwaltungsamt",      "",             vor + ":$Bundesverwaltungsamt" + nach},
-        {"nur die zweite Zeile",    "",                          "50728 Köln",   vor + ":$50728 Köln" + nach},
-        {"beide in voller Länge",   lang1,                       lang2,          vor + ":$" + lang1 + "$" + lang2 + nach},
-    };
-    // clang-format on
-    for (const auto& f : fälle) {
-        SCOPED_TRACE(f.name);
-        const std::string text = mitgelieferteBelehrung(f.kopfzeile1, f.kopfzeile2);
-        EXPECT_EQ(text, f.text);
-        EXPECT_TRUE(passtInSatz(text));
-    }
-}
-
 // The notice prints the text without wrapping: each line between two "$" must fit the page at column 17
-// in 8 points, also with the widest letterhead.
+// in 8 points, also with the widest authority filled in.
 TEST(Belehrungsdatei, JedeZeileDesMitgeliefertenTextsPasstInDieBreiteDesBescheids) {
     const double seitenbreite = (210.0 - 2 * 5) / 25.4 * 1440;
-    const std::string text = mitgelieferteBelehrung(std::string(39, 'W'), std::string(40, 'W'));
+    const std::string w(40, 'W');
+    const std::string_view breit = w;
+    const Behörde breiteste{breit, breit, breit, breit};
+    const std::string text = behördeEingesetzt(mitgelieferteBelehrung(), behördentext(breiteste));
+    ASSERT_NE(text, mitgelieferteBelehrung());
     std::size_t anfang = 0;
     while (anfang <= text.size()) {
         const std::size_t ende = std::min(text.find('$', anfang), text.size());
@@ -172,21 +152,12 @@ TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
         SCOPED_TRACE(f.name);
         QFile::remove(benutzer);
         if (f.bytes) schreibeBytes(benutzer, f.bytes);
-        const Druckbelehrung druck = datei.zumDrucken("", "");
+        const Druckbelehrung druck = datei.zumDrucken();
         EXPECT_EQ(druck.text, f.text);
         EXPECT_EQ(druck.mitgeliefert, f.mitgeliefert);
         EXPECT_EQ(druck.fehler.toStdString(), f.fehler.toStdString());
         EXPECT_EQ(bytesVon(benutzer), f.bytes ? f.bytes : "<missing>") << "the notice only reads";
     }
-}
-
-TEST(Belehrungsdatei, BescheidNenntDieBehördeNurImMitgeliefertenText) {
-    QTemporaryDir ordner;
-    const Belehrungsdatei datei(ordner.filePath("Belehrung.txt"));
-    const Druckbelehrung druck = datei.zumDrucken("Bundesverwaltungsamt", "50728 Köln");
-    EXPECT_TRUE(druck.mitgeliefert);
-    EXPECT_EQ(druck.text, mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln"));
-    EXPECT_NE(druck.text.find("erlassen hat:$Bundesverwaltungsamt$50728 Köln$"), std::string::npos);
 }
 
 }  // namespace

@@ -17,35 +17,10 @@ namespace {
 using namespace std::chrono;
 using namespace std::literals;
 
-const double h8 = arialZeilenhöhe(8), h10 = arialZeilenhöhe(10), h12 = arialZeilenhöhe(12);
+const double h6 = arialZeilenhöhe(6), h8 = arialZeilenhöhe(8), h10 = arialZeilenhöhe(10),
+             h12 = arialZeilenhöhe(12);
 const std::string linie = std::string(99, '_');
 constexpr year_month_day heute{year{2004}, February, day{3}};
-
-// Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12: postponed by 2 years and 3 months from 01/06/1991
-// to 01/09/1993. Quarter-rule periods: 0/0/0 with its dates, 0/3/0; half rule: 5/0/0 without dates. The
-// notice goes to Frau Erika Mustermann with a service address; pay settlement of 2004.
-Fall beispielfall() {
-    Fall fall;
-    const std::pair<int, const char*> daten[] = {
-        {0, "15/06/1970"},  {1, "01/06/1991"},  {2, "15/06/2008"},  {3, "01/01/2002"},  {4, "31/12/2002"},
-        {5, "01/02/2003"},  {6, "30/04/2003"},  {19, "01/09/1993"}, {20, "15/06/2001"}, {21, "14/06/2005"},
-        {22, "15/06/2005"}, {23, "14/06/2008"}, {24, "14/06/1991"},
-    };
-    for (const auto& [feld, text] : daten) fall.datum[feld] = text;
-    fall.überschritten = {0, 0, 7};
-    fall.rahmen1 = {{{0, 0, 4}, {}, {0, 3, 0}, {}, {}, {0, 3, 0}, {0, 0, 3}, {0, 9, 0}}};
-    fall.rahmen2 = {{{0, 0, 3}, {}, {}, {}, {5, 0, 0}, {}, {0, 0, 3}, {0, 6, 1}}};
-    fall.gesamt = {0, 3, 2};
-    fall.eingabe = {"Grundwehrdienst", "Beurlaubung", "", "", "", "", "", "ohne Daten"};
-    fall.text3 = überschreitungstext("31");
-    fall.label10 = hälftetext("35");
-    fall.name = "Erika Mustermann";
-    // clang-format off
-    fall.bescheid = {"Landesamt für Besoldung"sv, "und Versorgung"sv, {}, "c"sv, "Lindenstraße 5"sv,
-                     "12345 Musterstadt"sv, "  Finanzamt Musterstadt"sv, 2004, {}, {}, {}};
-    // clang-format on
-    return fall;
-}
 
 std::string zahlen(const std::string& schrift, int tage, int monate, int jahre) {
     return " | " + schrift + " 12100 " + std::to_string(tage) + " | " + schrift + " 13100 " +
@@ -128,19 +103,25 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
 }
 
 const std::string belehrung =
-    "Gegen diesen Bescheid ist der Widerspruch zulässig.$Er ist binnen eines Monats einzulegen.";
+    "Gegen diesen Bescheid ist der Widerspruch zulässig.$Er ist bei der Behörde einzulegen, die ihn erlassen "
+    "hat:$[Behörde mit Anschrift]";
 const std::string unterschrift = "12 c9 Sachlich und rechnerisch richtig:~1 | 12 > ~23 | 12 > Festgestellt:";
+const std::string rücksendung = "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München";
 
 TEST(Bescheid, DrucktJedeZeileEinesTypischenBescheids) {
     // clang-format off
-    const std::vector<Sollzeile> soll = {
+    const std::vector<Sollzeile> kopf = {
         {2 * h12, "12B c8 Landesamt für Besoldung~16 | 12B 7000 03.02.2004"},
         {h12, "12B c8 und Versorgung~26"},
-        {5 * h12, "12 c12 Frau"},
+    };
+    // From the sender line on: the address from the top of the address zone (44.7 mm), the text one line
+    // below the field (72 mm).
+    const std::vector<Sollzeile> soll = {
+        {h6, "12 c12 Frau"},
         {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"},
         {h12, "12 c12 Lindenstraße 5~16 | 12 7000 Finanzamt Musterstadt~19"},
-        {2 * h12, "12 c12 12345 Musterstadt~13"},
-        {3 * h12, "12B c8 Festsetzung Ihres Besoldungsdienstalters"},
+        {h12, "12 c12 12345 Musterstadt~13"},
+        {vomBlattrand(72) + h12 - (vomBlattrand(44.7) + 3 * h12), "12B c8 Festsetzung Ihres Besoldungsdienstalters"},
         {2 * h12, "12 c12 Ihr Besoldungsdienstalter (BDA) wird mit Wirkung ab~1 | 12 7000 15/06/2008"},
         {h12, "12 c12 festgesetzt auf | 12B 7000 01/09/1993 | 12 > ."},
         {3 * h12, "12B c8 Begründung"},
@@ -149,13 +130,17 @@ TEST(Bescheid, DrucktJedeZeileEinesTypischenBescheids) {
         {2 * h12, "12 c12 2. Vollendung des 21. Lebensjahres | 12 7000 14/06/1991"},
         {2 * h12, "12 c12 3. Regel-Besoldungsdienstalter | 12 7000 01/06/1991"},
         {2 * h12, "12 c12 4. Tag der Ernennung bzw. Dienstaufnahme | 12 7000 15/06/2008"},
-        {2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 | 12 >  Monate und~1 | 12 > 2 | 12 >  Jahre"},
+        {2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 Monate und 2 Jahre"},
         {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
         {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
         {h12, "12 c12 für die Dauer von 2 Jahren ist hier nicht berücksichtigt."},
         {3 * h12, "12B c8 Rechtsbehelfsbelehrung"},
         {h12 + h8, "8 c17 Gegen diesen Bescheid ist der Widerspruch zulässig."},
-        {h8, "8 c17 Er ist binnen eines Monats einzulegen.~962"},
+        {h8, "8 c17 Er ist bei der Behörde einzulegen, die ihn erlassen hat:"},
+        {h8, "8 c17 Landesamt für Besoldung"},
+        {h8, "8 c17 und Versorgung"},
+        {h8, "8 c17 Musterstraße 12"},
+        {h8, "8 c17 80333 München"},
         {h8 + 2 * h12, unterschrift},
         {3 * h12, "12 c9 " + std::string(25, '_') + " | 12 > ~26 | 12 > " + std::string(25, '_')},
     };
@@ -163,32 +148,48 @@ TEST(Bescheid, DrucktJedeZeileEinesTypischenBescheids) {
     Aufzeichnung a;
     EXPECT_TRUE(bescheidDrucken(beispielfall(), belehrung, heute, a.auftrag));
     const auto z = zeilen(a.auftrag.protokoll());
-    EXPECT_EQ(z.size(), soll.size());
-    vergleiche(z, 0, soll);
+    ASSERT_EQ(z.size(), kopf.size() + 1 + soll.size());
+    vergleiche(z, 0, kopf);
+    // The sender line stands on the top of the address zone, where the address begins. Its 70 characters
+    // take about 99 mm at 8 points, 87 at 7 and 74 at 6: only 6 points fit the 79.5 mm right of column 12.
+    const Zeile& absender = z[kopf.size()];
+    ASSERT_EQ(absender.size(), 1u);
+    EXPECT_EQ(absender[0].text, rücksendung);
+    EXPECT_EQ(absender[0].größe, 6);
+    EXPECT_FALSE(absender[0].fett);
+    EXPECT_EQ(absender[0].x, z[kopf.size() + 1][0].x);
+    EXPECT_TRUE(nahe(absender[0].y, vomBlattrand(44.7) - arialZeilenhöhe(6)));
+    vergleiche(z, kopf.size() + 1, soll);
     EXPECT_EQ(seitengrößen(a.puffer.data()), "595x842");
 }
 
 TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
     const std::string heading = "12B c8 Rechtsbehelfsbelehrung";
+    const std::string absender = "Landesamt für Besoldung und";
+    const std::string einlegen = "Er ist bei der Behörde";
     // clang-format off
     const struct {
         const char* name;
         void (*ändern)(Fall&, std::string& belehrung);
-        const char* nach;  // the lines compared follow the first line that begins with this text
+        std::string nach;  // the lines compared follow the first line that begins with this text
         std::vector<Sollzeile> soll;
     } fälle[] = {
-        {"Anrede b", [](Fall& f, std::string&) { f.bescheid.anrede = "b"; }, "und Versorgung",
-         {{5 * h12, "12 c12 Herrn"}, {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
-        {"Anrede d, leere Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, "und Versorgung",
-         {{5 * h12, "12 c12 Fräulein"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 Lindenstraße 5~16"}, {2 * h12, "12 c12 12345 Musterstadt~13"}}},
-        {"Anrede B", [](Fall& f, std::string&) { f.bescheid.anrede = "B"; }, "und Versorgung",
-         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
-        {"Anrede x", [](Fall& f, std::string&) { f.bescheid.anrede = "x"; }, "und Versorgung",
-         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede b", [](Fall& f, std::string&) { f.bescheid.anrede = "b"; }, absender,
+         {{h6, "12 c12 Herrn"}, {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede d, leere Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, absender,
+         {{h6, "12 c12 Fräulein"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 Lindenstraße 5~16"}, {h12, "12 c12 12345 Musterstadt~13"}}},
+        {"Anrede B", [](Fall& f, std::string&) { f.bescheid.anrede = "B"; }, absender,
+         {{h6, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede x", [](Fall& f, std::string&) { f.bescheid.anrede = "x"; }, absender,
+         {{h6, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"Anrede leer", [](Fall& f, std::string&) { f.bescheid.anrede = ""; }, absender,
+         {{h6, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+        {"leere Anschrift 1 ohne Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anschrift1 = ""; f.bescheid.dienstanschrift = ""; }, absender,
+         {{h6, "12 c12 Frau"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 12345 Musterstadt~13"}}},
         {"15 Tage, 2002", [](Fall& f, std::string&) { f.gesamt = {15, 0, 0}; f.bescheid.bezugsjahr = 2002; }, "4. Tag",
          {{2 * h12, "12 c12 5. Das Regel-BDA lt. Ziffer 3 ist nicht hinauszuschieben."}, {4 * h12, heading}}},
         {"3 Monate, 2003", [](Fall& f, std::string&) { f.gesamt = {0, 3, 0}; f.bescheid.bezugsjahr = 2003; }, "4. Tag",
-         {{2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 | 12 >  Monate und~1 | 12 > 0 | 12 >  Jahre"},
+         {{2 * h12, "12 c12 5. Das Regel-BDA ist lt. Berechnung auf Seite 2 um | 12 7000 3 Monate"},
           {h12, "12 1420 hinauszuschieben und beginnt somit am~1 | 12B 7000 01/09/1993"},
           {2 * h12, "12 c12 Die in der Tarifrunde 2003 festgelegte Zurückstufung um eine halbe Stufe"},
           {h12, "12 c12 für die Dauer von 2 Jahren ist hier nicht berücksichtigt."}, {3 * h12, heading}}},
@@ -199,15 +200,17 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
         {"kein Jahr", [](Fall& f, std::string&) { f.bescheid.bezugsjahr = 0; }, "hinauszuschieben",
          {{4 * h12, heading}}},
         {"Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "  P 12 - 345/2024 "; }, "und Versorgung",
-         {{h12, "12 c8 Geschäftszeichen: P 12 - 345/2024"}, {4 * h12, "12 c12 Frau"}}},
-        {"leeres Geschäftszeichen", [](Fall& f, std::string&) { f.bescheid.geschäftszeichen = "   "; }, "und Versorgung",
-         {{5 * h12, "12 c12 Frau"}}},
-        {"Anrede leer", [](Fall& f, std::string&) { f.bescheid.anrede = ""; }, "und Versorgung",
-         {{5 * h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
+         {{h12, "12 c8 Geschäftszeichen: P 12 - 345/2024"}}},
+        {"anderes Referat", [](Fall& f, std::string&) { f.bescheid.behörde.kopfzeile2 = "Referat 21"; }, einlegen,
+         {{h8, "8 c17 Landesamt für Besoldung"}, {h8, "8 c17 Referat 21"}, {h8, "8 c17 Musterstraße 12"}, {h8, "8 c17 80333 München"}}},
+        {"ohne Anschrift der Behörde", [](Fall& f, std::string&) { f.bescheid.behörde.straße = ""; f.bescheid.behörde.ort = " "; }, einlegen,
+         {{h8, "8 c17 Landesamt für Besoldung"}, {h8, "8 c17 und Versorgung"}, {h8 + 2 * h12, unterschrift}}},
+        {"ohne Behörde: der Text endet mit $", [](Fall& f, std::string&) { f.bescheid.behörde = {}; }, einlegen,
+         {{2 * h12, unterschrift}}},
         {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
-         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite~994"}, {h8 + 2 * h12, unterschrift}}},
+         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {h8 + 2 * h12, unterschrift}}},
         {"$ und ein Blank", [](Fall&, std::string& t) { t = "Erste$ Zweite"; }, "Rechtsbehelfsbelehrung",
-         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17  Zweite~993"}, {h8 + 2 * h12, unterschrift}}},
+         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17  Zweite"}, {h8 + 2 * h12, unterschrift}}},
         {"$ am Ende", [](Fall&, std::string& t) { t = "$Erste$Zweite$"; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {2 * h12, unterschrift}}},
         {"leerer Text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
@@ -224,6 +227,7 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
         const auto z = zeilen(a.auftrag.protokoll());
         const auto nach =
             std::find_if(z.begin(), z.end(), [&](const Zeile& l) { return l[0].text.starts_with(f.nach); });
+        ASSERT_NE(nach, z.end());
         vergleiche(z, static_cast<std::size_t>(nach - z.begin()) + 1, f.soll);
     }
 }
@@ -273,20 +277,42 @@ TEST(Bescheid, UnterschriftenUnterDenLinien) {
     }
 }
 
-// A notice with everything filled in still fits on its page.
+// A notice with everything filled in fits on its page with either address field; a long legal-remedy
+// text does not. By hand, in mm from the top of the sheet (printable to 292): the text begins one line
+// below the field (72 or 90), the heading "Rechtsbehelfsbelehrung" 25 lines of 12 points (4.73) further
+// down, its first line 4.73 + 3.15 below that, each line 3.15 more; from the last line to the foot of the
+// signers' names it is 3.15 + 7 × 4.73, or 7 × 4.73 when the text ends in "$". Form B thus takes 13 lines
+// ending in "$", or 8 lines and the authority's 4; form A 18 lines.
 TEST(Bescheid, AllesAusgefülltBleibtEineSeite) {
     Fall fall = beispielfall();
     fall.bescheid.anrede = "b";
     fall.bescheid.geschäftszeichen = "P 12 - 345/2024";
     fall.bescheid.unterschrift1 = "Anna Schmidt";
     fall.bescheid.unterschrift2 = "Bernd Meier";
-    std::string lang;
-    for (int i = 0; i < 12; ++i)
-        lang += "Gegen diesen Bescheid kann innerhalb eines Monats Widerspruch erhoben werden.$";
-    Aufzeichnung a;
-    EXPECT_TRUE(bescheidDrucken(fall, lang.substr(0, 1000), heute, a.auftrag));
-    EXPECT_EQ(a.auftrag.protokoll().back().seite, 1);
-    EXPECT_EQ(seitengrößen(a.puffer.data()), "595x842");
+    const struct {
+        const char* name;
+        Anschriftform form;
+        int zeilen;
+        bool mitBehörde;
+        bool passt;
+    } fälle[] = {
+        {"Form A, 18 Zeilen", Anschriftform::a, 18, false, true},
+        {"Form B, 13 Zeilen", Anschriftform::b, 13, false, true},
+        {"Form B, 14 Zeilen", Anschriftform::b, 14, false, false},
+        {"Form B, 9 Zeilen und die Behörde", Anschriftform::b, 9, true, false},
+    };
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.name);
+        std::string text;
+        for (int i = 0; i < f.zeilen; ++i)
+            text += "Gegen diesen Bescheid kann innerhalb eines Monats Widerspruch erhoben werden.$";
+        if (f.mitBehörde) text += "[Behörde mit Anschrift]";
+        fall.bescheid.anschriftfeld = f.form;
+        EXPECT_EQ(bescheidPasstAufEineSeite(fall, text), f.passt);
+        Aufzeichnung a;
+        EXPECT_TRUE(bescheidDrucken(fall, text, heute, a.auftrag));
+        EXPECT_EQ(a.auftrag.protokoll().back().seite, f.passt ? 1 : 2);
+    }
 }
 
 }  // namespace

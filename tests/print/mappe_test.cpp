@@ -33,7 +33,7 @@ Fall fall() {
     f.datum[Feld::bda] = "01/09/1993";
     f.gesamt = {0, 3, 2};
     f.name = "Erika Mustermann";
-    f.bescheid.kopfzeile1 = "Landesamt für Besoldung"sv;
+    f.bescheid.behörde.kopfzeile1 = "Landesamt für Besoldung"sv;
     f.bescheid.anrede = "c"sv;
     f.bescheid.anschrift1 = "Lindenstraße 5"sv;
     f.bescheid.geschäftszeichen = "P 12 - 345/2024"sv;

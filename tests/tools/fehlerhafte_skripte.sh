@@ -42,6 +42,8 @@ pruefe "$lang\\n" "Zeile 1: unbekannte Aktion \"$(printf 'x%.0s' $(seq 60))…\"
 zeichen() { printf "$1%.0s" $(seq "$2"); }
 pruefe "kopf1 $(zeichen x 40)\\n" 'Zeile 1: kopf1: der Text hat 40 Zeichen, erlaubt sind 39'
 pruefe "kopf2 $(zeichen ä 41)\\n" 'Zeile 1: kopf2: der Text hat 41 Zeichen, erlaubt sind 40'
+pruefe "behoerdenstrasse $(zeichen ß 41)\\n" 'Zeile 1: behoerdenstrasse: der Text hat 41 Zeichen, erlaubt sind 40'
+pruefe "behoerdenort $(zeichen x 41)\\n" 'Zeile 1: behoerdenort: der Text hat 41 Zeichen, erlaubt sind 40'
 pruefe "anschrift1 $(zeichen x 31)\\n" 'Zeile 1: anschrift1: der Text hat 31 Zeichen, erlaubt sind 30'
 pruefe "anschrift2 $(zeichen x 31)\\n" 'Zeile 1: anschrift2: der Text hat 31 Zeichen, erlaubt sind 30'
 pruefe "dienstanschrift $(zeichen x 41)\\n" 'Zeile 1: dienstanschrift: der Text hat 41 Zeichen, erlaubt sind 40'
@@ -52,6 +54,10 @@ pruefe 'anrede x\n' 'Zeile 1: Anrede "x" gibt es nicht (b, c, d oder -)'
 pruefe 'anrede B\n' 'Zeile 1: Anrede "B" gibt es nicht'
 pruefe 'anrede\n' 'Zeile 1: es fehlt die Anrede (b, c, d oder -)'
 pruefe 'anrede b c\n' 'Zeile 1: am Ende der Zeile steht zu viel: "c"'
+pruefe 'anschriftfeld C\n' 'Zeile 1: Anschriftfeld "C" gibt es nicht (A oder B)'
+pruefe 'anschriftfeld b\n' 'Zeile 1: Anschriftfeld "b" gibt es nicht'
+pruefe 'anschriftfeld\n' 'Zeile 1: es fehlt die Form des Anschriftfelds (A oder B)'
+pruefe 'anschriftfeld A B\n' 'Zeile 1: am Ende der Zeile steht zu viel: "B"'
 pruefe '# Kopf\nbescheiddatum 31/02/2024\n' 'Zeile 2: Das Bescheiddatum „31/02/2024“ ist kein gültiges Datum vom 01/01/1930 bis 31/12/2040.'
 pruefe 'bescheiddatum 01/01/2041\n' 'Zeile 1: Das Bescheiddatum „01/01/2041“ ist kein gültiges Datum'
 pruefe 'bescheiddatum 1.1.2024\n' 'Zeile 1: bescheiddatum braucht zehn Zeichen wie 15/06/2024, nicht "1.1.2024"'
@@ -62,7 +68,7 @@ pruefe 'bezugsjahr 20x4\n' 'Zeile 1: Das Bezugsjahr „20x4“ ist kein Jahr'
 pruefe 'bezugsjahr 20045\n' 'Zeile 1: bezugsjahr braucht vier Ziffern wie 2004, nicht "20045"'
 
 # The longest texts that fit are taken.
-if ! printf 'kopf1 %s\nkopf2 %s\nanschrift1 %s\n' "$(zeichen ä 39)" "$(zeichen x 40)" "$(zeichen ß 30)" |
+if ! printf 'kopf1 %s\nkopf2 %s\nbehoerdenort %s\nanschrift1 %s\n' "$(zeichen ä 39)" "$(zeichen x 40)" "$(zeichen ü 40)" "$(zeichen ß 30)" |
     "$tool" >/dev/null 2>/tmp/bda-fall-stderr.$$; then
     echo "FAIL: texts of full length refused: $(cat /tmp/bda-fall-stderr.$$)"
     fehler=1

@@ -20,23 +20,25 @@ falsch() {
 "$tool" --pdf "$ordner/bescheid.pdf" "$faelle/bescheid.txt" >"$ordner/aus.json" 2>"$ordner/fehler.txt" ||
     falsch "status $? for the case: $(cat "$ordner/fehler.txt")"
 diff -u "$faelle/bescheid.json" "$ordner/aus.json" || falsch "the JSON differs with --pdf"
-grep -q "Hinweis" "$ordner/fehler.txt" && falsch "a notice with a letterhead got the hint: $(cat "$ordner/fehler.txt")"
+grep -q "Hinweis" "$ordner/fehler.txt" && falsch "a notice with the whole authority got a hint: $(cat "$ordner/fehler.txt")"
 seiten=$(pdfinfo -f 1 -l 9 "$ordner/bescheid.pdf" | sed -n 's/^Page *\([0-9]*\) size: *\([0-9]*\) x \([0-9]*\).*/\1:\2x\3/p' | tr '\n' ' ')
 [ "$seiten" = "1:595x842 2:842x595 " ] || falsch "pages '$seiten'"
 pdfinfo -meta "$ordner/bescheid.pdf" | grep -q 'pdfaid:part="1"' || falsch "no PDF/A-1 identification"
 text=$(pdftotext -layout "$ordner/bescheid.pdf" -)
 for gesucht in "Landesamt für Besoldung und Versorgung" "29.02.2024" "Geschäftszeichen: P 12 - 345/2024" \
     "Dr. Erika Mustermann-Schulz" "Lindenstraße 5" "12345 Musterstadt" "Finanzamt Musterstadt" "01/09/1993" \
-    "Tarifrunde 2003" "Anna Schmidt" "zur Festsetzung des BDA für Dr. Erika Mustermann-Schulz"; do
+    "Tarifrunde 2003" "Anna Schmidt" "zur Festsetzung des BDA für Dr. Erika Mustermann-Schulz" \
+    "Musterstraße 12, 80333 München" "erlassen hat:"; do
     printf '%s' "$text" | grep -qF -- "$gesucht" || falsch "the PDF text lacks '$gesucht'"
 done
 [ -z "$(find "$HOME" -type f)" ] || falsch "files written below the home folder: $(find "$HOME" -type f)"
 
-# Blank letterhead and the shipped legal-remedy text: written, with a hint on stderr.
-printf 'datum 0 15/06/1970\ndatum 2 15/06/2008\nname Max Muster\n' |
-    "$tool" --pdf "$ordner/ohne-kopf.pdf" >/dev/null 2>"$ordner/fehler.txt" || falsch "status $? without letterhead"
-grep -qF "Hinweis: Der Briefkopf ist leer" "$ordner/fehler.txt" || falsch "no hint: $(cat "$ordner/fehler.txt")"
-[ -s "$ordner/ohne-kopf.pdf" ] || falsch "no PDF without letterhead"
+# A letterhead without the authority's address: written, with a hint on stderr that names what is missing.
+printf 'datum 0 15/06/1970\ndatum 2 15/06/2008\nname Max Muster\nkopf1 Bundesamt\nbehoerdenort 50728 Köln\n' |
+    "$tool" --pdf "$ordner/ohne-kopf.pdf" >/dev/null 2>"$ordner/fehler.txt" || falsch "status $? without the street"
+grep -qF "Hinweis: Der Bescheid nennt die Behörde nicht vollständig, es fehlt: Straße und Hausnummer (" \
+    "$ordner/fehler.txt" || falsch "no hint: $(cat "$ordner/fehler.txt")"
+[ -s "$ordner/ohne-kopf.pdf" ] || falsch "no PDF without the street"
 
 # Nothing written where it cannot be: status 1, the file and the reason named, no JSON, no file.
 touch "$ordner/akte"

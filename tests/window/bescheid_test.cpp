@@ -14,6 +14,7 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <functional>
 
 #include "Belehrungsdatei.h"
@@ -44,19 +45,25 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
     // The user has no legal-remedy text of his own: the notice prints the shipped one.
     BescheidTest() { QFile::remove(Belehrungsdatei::benutzerdateiname()); }
 
-    // Presses the shortcut in the main window and runs `schritte` in the modal window it opens.
+    // Presses the shortcut in the main window and runs `schritte` in the modal window it opens. A question
+    // that comes first is left to the message catcher: the window is looked for again once it is gone.
     void imDialog(QKeyCombination taste, const std::function<void(QWidget*)>& schritte) {
         zurückImFenster();
         bool gesehen = false;
-        QTimer::singleShot(0, [&] {
+        std::function<void()> suchen = [&] {
             QWidget* dialog = QApplication::activeModalWidget();
+            if (qobject_cast<QMessageBox*>(dialog)) {
+                QTimer::singleShot(10, suchen);
+                return;
+            }
             gesehen = dialog != nullptr;
             if (!dialog) return;
             // The modal window counts as active at once; keys reach it once it really is.
             EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
             schritte(dialog);
             if (dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
-        });
+        };
+        QTimer::singleShot(0, suchen);
         QTest::keyClick(QApplication::focusWidget(), taste.key(), taste.keyboardModifiers());
         EXPECT_TRUE(gesehen) << "no dialog opened";
     }
@@ -77,12 +84,15 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
         return dialog->findChild<QLineEdit*>(QString::fromUtf8(name))->text();
     }
 
-    // The whole dialog filled by keys, Tab after Tab, and accepted with Enter.
-    void bescheiddatenTippen(const char* kopf1 = "Landesamt für Besoldung") {
+    // The whole dialog filled by keys, Tab after Tab from the first letterhead line, and accepted with
+    // Enter.
+    void bescheiddatenTippen() {
         imDialog(Qt::CTRL | Qt::Key_D, [=](QWidget*) {
-            for (const char* text : {kopf1, "und Versorgung", "Anna Schmidt", "Bernd Meier",
-                                     "Erika Mustermann", "Frau", "Lindenstraße 5", "12345 Musterstadt",
-                                     "Finanzamt Musterstadt", "15062024", "2004", "P 12 - 345/2024"}) {
+            EXPECT_EQ(fokus(), "Kopfzeile1");
+            for (const char* text :
+                 {"Landesamt für Besoldung", "Referat 12", "Musterstraße 12", "80333 München", "",
+                  "Anna Schmidt", "Bernd Meier", "Erika Mustermann", "Frau", "Lindenstraße 5",
+                  "12345 Musterstadt", "Finanzamt Musterstadt", "15062024", "2004", "P 12 - 345/2024"}) {
                 zeichenTippen(QString::fromUtf8(text));
                 taste(Qt::Key_Tab);
             }
@@ -161,10 +171,14 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
         EXPECT_EQ(dialog->findChild<QLabel*>("Kopfzeile1_Rest")->text(), "noch 1 Zeichen");
         taste(Qt::Key_Tab);
         EXPECT_EQ(dialog->findChild<QLabel*>("Kopfzeile2_Rest")->text(), "noch 40 Zeichen");
-        const char* felder[] = {"Kopfzeile2",    "Unterschrift1", "Unterschrift2",   "Name",
-                                "Anrede",        "Anschrift1",    "Anschrift2",      "Dienstanschrift",
-                                "Bescheiddatum", "Bezugsjahr",    "Geschäftszeichen"};
+        const char* felder[] = {
+            "Kopfzeile2",      "Behördenstraße", "Behördenort", "Anschriftfeld",   "Unterschrift1",
+            "Unterschrift2",   "Name",           "Anrede",      "Anschrift1",      "Anschrift2",
+            "Dienstanschrift", "Bescheiddatum",  "Bezugsjahr",  "Geschäftszeichen"};
         const char* texte[] = {"Düsseldorf",
+                               "Jürgensplatz 1",
+                               "40219 Düsseldorf",
+                               "",
                                "Anna Schmidt",
                                "Bernd Meier",
                                "Erika Mustermann",
@@ -178,6 +192,8 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
         for (std::size_t i = 0; i < std::size(felder); ++i) {
             EXPECT_EQ(fokus(), QString::fromUtf8(felder[i]));
             zeichenTippen(QString::fromUtf8(texte[i]));
+            // The envelope form is chosen with the arrow keys.
+            if (fokus() == "Anschriftfeld") taste(Qt::Key_Down);
             taste(Qt::Key_Tab);
         }
         EXPECT_EQ(dialogfeld(dialog, "Anschrift1"), "Lindenstraße 5 und noch viel m");
@@ -185,8 +201,10 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
         QTest::keyClick(dialog->findChild<QWidget*>("Name"), Qt::Key_Return);
     });
     const Bescheiddaten& d = fenster->fall().bescheid;
-    EXPECT_EQ(d.kopfzeile1.text(), "Landesamt für Besoldung und Versorgung ");
-    EXPECT_EQ(d.kopfzeile2.text(), "Düsseldorf" + std::string(30, ' '));
+    EXPECT_EQ(d.behörde.kopfzeile1.text(), "Landesamt für Besoldung und Versorgung ");
+    EXPECT_EQ(d.behörde.kopfzeile2.text(), "Düsseldorf" + std::string(30, ' '));
+    EXPECT_EQ(d.behörde.straße.text(), "Jürgensplatz 1" + std::string(26, ' '));
+    EXPECT_EQ(d.anschriftfeld, Anschriftform::b);
     EXPECT_EQ(d.anrede.text(), "c");
     EXPECT_EQ(d.anschrift1.text(), "Lindenstraße 5 und noch viel m");
     EXPECT_TRUE(d.dienstanschrift.istLeer());
@@ -199,8 +217,10 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
               "Unbenannt[*] – Berechnung des Besoldungsdienstalters nach § 28 BBesG für Erika Mustermann");
     EXPECT_TRUE(meldungen.texte.isEmpty());
 
-    // Opened again, the dialog shows what the case holds.
+    // Opened again, the dialog shows what the case holds, on the official's name: the letterhead is set.
     imDialog(Qt::CTRL | Qt::Key_D, [](QWidget* dialog) {
+        EXPECT_EQ(fokus(), "Name");
+        EXPECT_EQ(dialog->findChild<QComboBox*>("Anschriftfeld")->currentText(), "Form B");
         EXPECT_EQ(dialogfeld(dialog, "Bescheiddatum"), "15/06/2024");
         EXPECT_EQ(dialog->findChild<QComboBox*>("Anrede")->currentText(), "Frau");
         EXPECT_EQ(dialogfeld(dialog, "Geschäftszeichen"), "P 12 - 345/2024");
@@ -209,8 +229,10 @@ TEST_F(BescheidTest, DialogPerTastaturUndNeustart) {
     fenster.reset();
     fenster = std::make_unique<Hauptform>();
     const Bescheiddaten& neu = fenster->fall().bescheid;
-    EXPECT_EQ(neu.kopfzeile1.text(), "Landesamt für Besoldung und Versorgung ");
-    EXPECT_EQ(neu.kopfzeile2.text(), "Düsseldorf" + std::string(30, ' '));
+    EXPECT_EQ(neu.behörde.kopfzeile1.text(), "Landesamt für Besoldung und Versorgung ");
+    EXPECT_EQ(neu.behörde.kopfzeile2.text(), "Düsseldorf" + std::string(30, ' '));
+    EXPECT_EQ(neu.behörde.ort.text(), "40219 Düsseldorf" + std::string(24, ' '));
+    EXPECT_EQ(neu.anschriftfeld, Anschriftform::b);
     EXPECT_EQ(neu.unterschrift1.text(), "Anna Schmidt" + std::string(18, ' '));
     EXPECT_EQ(neu.unterschrift2.text(), "Bernd Meier" + std::string(19, ' '));
     EXPECT_TRUE(neu.anschrift1.istLeer()) << "the addressee belongs to the case";
@@ -319,31 +341,85 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
               (QStringList{"Akte", "bescheid.pdf"}));
 }
 
-// With the shipped legal-remedy text and no letterhead the notice would name no authority: asked first.
-TEST_F(BescheidTest, OhneBriefkopfWirdGefragt) {
+// Without the letterhead or the address of the authority the notice would name it incompletely: the clerk
+// is asked first, told what is missing.
+TEST_F(BescheidTest, UnvollständigeBehördeWirdErfragt) {
     beispielfallTippen();
-    const QString frage = "Der Briefkopf ist leer: der Bescheid nennt keine Behörde. Trotzdem drucken?";
+    const auto frage = [](const char* fehlt) {
+        return QStringLiteral(
+                   "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: "
+                   "%1.\n\nEine "
+                   "Rechtsbehelfsbelehrung ohne die Behörde und ihren Sitz verlängert die Widerspruchsfrist "
+                   "auf "
+                   "ein Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
+            .arg(QString::fromUtf8(fehlt));
+    };
+    const QString nichts = frage("Briefkopf, Straße und Hausnummer, Postleitzahl und Ort");
     meldungen.antwort = QMessageBox::No;
     alsPdf(ablage.filePath("nein.pdf"));
-    EXPECT_EQ(meldungen.fragen, QStringList{frage});
+    EXPECT_EQ(meldungen.fragen, QStringList{nichts});
     EXPECT_FALSE(QFile::exists(ablage.filePath("nein.pdf")));
 
     meldungen.antwort = QMessageBox::Yes;
     alsPdf(ablage.filePath("ja.pdf"));
-    EXPECT_EQ(meldungen.fragen, (QStringList{frage, frage}));
     EXPECT_TRUE(QFile::exists(ablage.filePath("ja.pdf")));
 
-    // The clerk's own text, or a letterhead, and there is nothing to ask.
+    imDialog(Qt::CTRL | Qt::Key_D, [](QWidget*) {
+        zeichenTippen("Bundesamt");
+        enter();
+    });
+    alsPdf(ablage.filePath("ohne-anschrift.pdf"));
+    EXPECT_EQ(meldungen.fragen,
+              (QStringList{nichts, nichts, frage("Straße und Hausnummer, Postleitzahl und Ort")}));
+
+    imDialog(Qt::CTRL | Qt::Key_D, [](QWidget*) {
+        taste(Qt::ALT | Qt::Key_S);
+        zeichenTippen("Postfach 1");
+        taste(Qt::ALT | Qt::Key_P);
+        zeichenTippen("50728 Köln");
+        enter();
+    });
+    alsPdf(ablage.filePath("vollständig.pdf"));
+    EXPECT_EQ(meldungen.fragen.size(), 3) << "nothing more is asked";
+    EXPECT_TRUE(QFile::exists(ablage.filePath("vollständig.pdf")));
+}
+
+// The lines of the notice's legal-remedy instruction from "erlassen hat:" on, as pdftotext lays them out.
+QStringList behördenzeilen(const QString& pdf) {
+    QStringList zeilen = BescheidTest::pdftext(pdf).split(QLatin1Char('\n'));
+    for (QString& zeile : zeilen) zeile = zeile.trimmed();
+    const auto stelle = std::find_if(zeilen.begin(), zeilen.end(),
+                                     [](const QString& z) { return z.endsWith("erlassen hat:"); });
+    return stelle == zeilen.end() ? QStringList() : zeilen.mid(stelle - zeilen.begin() + 1, 4);
+}
+
+// The clerk's text saved by an earlier version with the letterhead lines of its day is offered the
+// placeholder before the next notice; after "Ja" every notice names the letterhead as it then reads.
+TEST_F(BescheidTest, DieBelehrungNenntDenBriefkopfDesDrucks) {
+    beispielfallTippen();
+    bescheiddatenTippen();
     QString fehler;
     ASSERT_TRUE(fenster->rechtsmittel()->datei().schreiben(
-        "Gegen diesen Bescheid ist der Widerspruch zulässig.", fehler));
-    alsPdf(ablage.filePath("eigener-text.pdf"));
-    QFile::remove(Belehrungsdatei::benutzerdateiname());
-    bescheiddatenTippen();
-    alsPdf(ablage.filePath("briefkopf.pdf"));
-    EXPECT_EQ(meldungen.fragen.size(), 2) << "nothing more is asked";
-    EXPECT_TRUE(QFile::exists(ablage.filePath("eigener-text.pdf")));
-    EXPECT_TRUE(QFile::exists(ablage.filePath("briefkopf.pdf")));
+        "Gegen diesen Bescheid ist der Widerspruch bei der Behörde zu erheben, die diesen Bescheid erlassen "
+        "hat:$Landesamt für Besoldung$Referat 9$Die Frist gilt auch dann als gewahrt.",
+        fehler));
+    meldungen.antwort = QMessageBox::Yes;
+    alsPdf(ablage.filePath("vorher.pdf"));
+    ASSERT_EQ(meldungen.fragen.size(), 1);
+    EXPECT_TRUE(meldungen.fragen[0].contains("„Landesamt für Besoldung“\n„Referat 9“"));
+    EXPECT_EQ(behördenzeilen(ablage.filePath("vorher.pdf")),
+              (QStringList{"Landesamt für Besoldung", "Referat 12", "Musterstraße 12", "80333 München"}));
+
+    imDialog(Qt::CTRL | Qt::Key_D, [](QWidget*) {
+        taste(Qt::ALT | Qt::Key_2);
+        taste(Qt::CTRL | Qt::Key_A);
+        zeichenTippen("Referat 21");
+        enter();
+    });
+    alsPdf(ablage.filePath("nachher.pdf"));
+    EXPECT_EQ(behördenzeilen(ablage.filePath("nachher.pdf")),
+              (QStringList{"Landesamt für Besoldung", "Referat 21", "Musterstraße 12", "80333 München"}));
+    EXPECT_EQ(meldungen.fragen.size(), 1) << "the text is offered once";
 }
 
 }  // namespace

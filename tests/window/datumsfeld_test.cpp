@@ -33,7 +33,7 @@ QAbstractItemModel* tage(Kalender* kalender) {
     return kalender->findChild<QTableView*>(QStringLiteral("qt_calendar_calendarview"))->model();
 }
 
-TEST(Datumsfeld, KalenderAufDeutschMitSonntagVorn) {
+TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
     Datumsfeld feld;
     feld.show();
     QSignalSpy enter(&feld, &Datumsfeld::enterGedrueckt);
@@ -43,19 +43,43 @@ TEST(Datumsfeld, KalenderAufDeutschMitSonntagVorn) {
     ASSERT_NE(kalender, nullptr);
     EXPECT_TRUE(kalender->isVisible());
     EXPECT_EQ(kalender->titel(), "Dezember 2026");
-    EXPECT_EQ(kalender->wochentage().join(','), "So,Mo,Di,Mi,Do,Fr,Sa");
+    EXPECT_EQ(kalender->wochentage().join(','), "Mo,Di,Mi,Do,Fr,Sa,So");
     for (Qt::DayOfWeek tag : {Qt::Saturday, Qt::Sunday}) {
         EXPECT_GE(kontrast(kalender->weekdayTextFormat(tag).foreground().color(), Qt::white), 4.5) << tag;
     }
-    // 1 December 2026 is a Tuesday, in the third column when the week starts on Sunday.
-    EXPECT_EQ(tage(kalender)->index(1, 2).data().toString(), "1");
-    EXPECT_EQ(tage(kalender)->index(1, 1).data().toString(), "30");
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_FALSE(kalender->isVisible());
     EXPECT_EQ(feld.displayText(), "16/12/2026");
     // Taken as if typed and confirmed: the window's driver gets the Enter.
     EXPECT_EQ(enter.size(), 1);
+}
+
+// Where the first of a month stands in the grid of a week from Monday: a month that begins on a Monday
+// shows the whole week before it in the first row.
+TEST(Datumsfeld, KalenderwocheBeginntAmMontag) {
+    const struct {
+        const char* name;
+        QDate monat;
+        int zeile,
+            spalte;  // of the 1st; the day before it stands just left of it or at the end of the row above
+        const char* vortag;
+    } monate[] = {
+        {"1. Dezember 2026, ein Dienstag", QDate(2026, 12, 1), 1, 1, "30"},
+        {"1. März 2026, ein Sonntag", QDate(2026, 3, 1), 1, 6, "28"},
+        {"1. Juni 2026, ein Montag", QDate(2026, 6, 1), 2, 0, "31"},
+    };
+    for (const auto& m : monate) {
+        SCOPED_TRACE(m.name);
+        Kalender kalender(nullptr, QDate(1930, 1, 1), QDate(2040, 12, 31));
+        kalender.setSelectedDate(m.monat);
+        kalender.setCurrentPage(m.monat.year(), m.monat.month());
+        QAbstractItemModel* raster = tage(&kalender);
+        EXPECT_EQ(raster->index(m.zeile, m.spalte).data().toString(), "1");
+        const QModelIndex davor =
+            m.spalte > 0 ? raster->index(m.zeile, m.spalte - 1) : raster->index(m.zeile - 1, 6);
+        EXPECT_EQ(davor.data().toString(), m.vortag);
+    }
 }
 
 struct Blätterzeile {

@@ -53,7 +53,7 @@ TEST_F(DruckTest, RBTextEditorÜberDemFenster) {
     const QWidget* entwurf = fenster->entwurf();
     EXPECT_EQ(editor()->parentWidget(), entwurf) << "the editor lies on the design area, under the menu bar";
     EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, entwurf->width(), entwurf->height() - knopfhöhe));
-    EXPECT_EQ(editor()->toPlainText().toStdString(), mitgelieferteBelehrung("", ""))
+    EXPECT_EQ(editor()->toPlainText().toStdString(), mitgelieferteBelehrung())
         << "the shipped text without its padding";
     EXPECT_FALSE(QFile::exists(datei())) << "opening writes nothing";
     EXPECT_EQ(fokus(), "Rechtsmittel");

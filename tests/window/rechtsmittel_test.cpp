@@ -101,14 +101,19 @@ class Fifoentsperrer {
 class Rechtsmitteltest : public ::testing::Test {
    public:
     Rechtsmitteltest() {
+        QSettings(QSettings::UserScope, QCoreApplication::applicationName()).clear();
         fenster.resize(736, 580);
         fenster.show();
     }
     // A fresh editor, on the shipped text or on another default file.
     Rechtsmitteleditor& editor(const QString& vorgabe = mitgelieferteDatei()) {
         editor_.reset();
-        editor_.emplace(&fenster, Belehrungsdatei(benutzer, vorgabe),
-                        [this](const QString& t) { meldungen << t; });
+        editor_.emplace(
+            &fenster, Belehrungsdatei(benutzer, vorgabe), [this](const QString& t) { meldungen << t; },
+            [this](const QString& t) {
+                fragen << t;
+                return antwort;
+            });
         return *editor_;
     }
     QString pfad(const QString& name) const { return QDir::toNativeSeparators(name); }
@@ -117,6 +122,8 @@ class Rechtsmitteltest : public ::testing::Test {
     const QString benutzer = ordner.filePath("Daten/Belehrung.txt");
     QWidget fenster;
     QStringList meldungen;
+    QStringList fragen;
+    bool antwort = false;  // to every question
     std::optional<Fifoentsperrer> entsperrer;
     std::optional<Rechtsmitteleditor> editor_;
 };
@@ -129,7 +136,7 @@ QString keineDatei(const QString& pfad, const QString& art) {
 }
 
 TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
-    const std::string shipped = mitgelieferteBelehrung("", "");
+    const std::string shipped = mitgelieferteBelehrung();
     const std::string zehnMB = "Gegen " + std::string(10 * 1024 * 1024, 'x');
     const QString lang = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
                          "“ ist länger als 1000 Zeichen. Beim Speichern wird sie nach dem 1000. Zeichen "
@@ -287,10 +294,10 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
         const std::string ordnerVorher = zustand(ordner.filePath("Daten"));
 
         Rechtsmitteleditor& e = editor(f.ohneVorgabe ? ordner.filePath("fehlt.txt") : mitgelieferteDatei());
-        e.umschalten(bereich, "", "");
+        e.umschalten(bereich);
         EXPECT_EQ(meldungen, f.beimÖffnen);
         ASSERT_EQ(e.istOffen(), f.öffnet);
-        const Druckbelehrung druck = e.datei().zumDrucken("", "");
+        const Druckbelehrung druck = e.datei().zumDrucken();
         EXPECT_EQ(druck.text, f.gedruckt);
         EXPECT_EQ(druck.fehler, f.druckfehler);
         if (f.öffnet) {
@@ -309,14 +316,12 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
 }
 
 TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtErstBeiEnter) {
-    const std::string shipped = mitgelieferteBelehrung("", "");
-    const std::string ämter = mitgelieferteBelehrung("Bundesverwaltungsamt", "50728 Köln");
-    // The user's file before the opening (nullptr: none); the letterhead; what the editor shows; the
-    // text typed at its end; the key that closes it; the bytes in the user's file afterwards.
+    const std::string shipped = mitgelieferteBelehrung();
+    // The user's file before the opening (nullptr: none); what the editor shows; the text typed at its
+    // end; the key that closes it; the bytes in the user's file afterwards.
     const struct {
         const char* name;
         std::optional<std::string> eigener;
-        const char *kopf1 = "", *kopf2 = "";
         std::string gezeigt, getippt{};
         Qt::Key taste;
         std::string danach;
@@ -331,13 +336,6 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
          .gezeigt = shipped,
          .taste = Qt::Key_Return,
          .danach = satz(shipped)},
-        {.name = "mitgelieferter Text nennt die Behörde",
-         .eigener = std::nullopt,
-         .kopf1 = "Bundesverwaltungsamt",
-         .kopf2 = "50728 Köln",
-         .gezeigt = ämter,
-         .taste = Qt::Key_Return,
-         .danach = satz(ämter)},
         {.name = "leere Datei des Benutzers, Esc",
          .eigener = std::string(1000, ' '),
          .gezeigt = shipped,
@@ -355,7 +353,6 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
          .danach = satz("   Gegen meine Fassung.")},
         {.name = "anderes erstes Wort bleibt",
          .eigener = satz("Widerspruch ist zulässig."),
-         .kopf1 = "Amt",
          .gezeigt = "Widerspruch ist zulässig.",
          .taste = Qt::Key_Return,
          .danach = satz("Widerspruch ist zulässig.")},
@@ -383,7 +380,7 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
         QFile::remove(benutzer);
         if (f.eigener) schreibeBytes(benutzer, *f.eigener);
         Rechtsmitteleditor& e = editor();
-        e.umschalten(bereich, f.kopf1, f.kopf2);
+        e.umschalten(bereich);
         ASSERT_TRUE(e.istOffen());
         EXPECT_EQ(e.geometry(), bereich);
         EXPECT_EQ(e.toPlainText(), QString::fromStdString(f.gezeigt));
@@ -400,7 +397,8 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
 TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) {
     const auto fuß = [](Rechtsmitteleditor& e) { return e.fußzeile()->text(); };
     const QString tasten =
-        "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck";
+        "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck    "
+        "[Behörde mit Anschrift]: Briefkopf und Anschrift der Behörde aus den Bescheiddaten";
     // Characters in the user's file; what is typed at the end (or pasted); the characters then, the
     // free count and where the marking of the cut begins (-1: none).
     const struct {
@@ -447,7 +445,7 @@ TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) 
         schreibeBytes(benutzer, std::string(static_cast<std::size_t>(f.vorher), 'x'));
         meldungen.clear();
         Rechtsmitteleditor& e = editor();
-        e.umschalten(bereich, "", "");
+        e.umschalten(bereich);
         ASSERT_TRUE(e.istOffen());
         QTest::keyClick(&e, Qt::Key_End, Qt::ControlModifier);
         if (f.einfügen) {
@@ -479,7 +477,7 @@ TEST_F(Rechtsmitteltest, LöschenInLangemTextVerschiebtDenSchnittUndEnterBehält
     const std::string text = "Gegen " + std::string(1194, 'x');
     schreibeBytes(benutzer, text);
     Rechtsmitteleditor& e = editor();
-    e.umschalten(bereich, "", "");
+    e.umschalten(bereich);
     ASSERT_EQ(e.freieZeichen(), -200);
     QTest::keyClick(&e, Qt::Key_Home, Qt::ControlModifier);
     for (int i = 0; i < 6; ++i) QTest::keyClick(&e, Qt::Key_Delete);
@@ -493,7 +491,7 @@ TEST_F(Rechtsmitteltest, LöschenInLangemTextVerschiebtDenSchnittUndEnterBehält
 TEST_F(Rechtsmitteltest, MisslungenesSpeichernNenntDenGrundUndBehältTextUndAlteDatei) {
     schreibeBytes(ordner.filePath("Daten"), "alt");  // a file where the folder of the user's file belongs
     Rechtsmitteleditor& e = editor();
-    e.umschalten(bereich, "", "");
+    e.umschalten(bereich);
     ASSERT_TRUE(e.istOffen());
     e.setPlainText("Gegen getippt");
     QTest::keyClick(&e, Qt::Key_Enter);
@@ -504,15 +502,78 @@ TEST_F(Rechtsmitteltest, MisslungenesSpeichernNenntDenGrundUndBehältTextUndAlte
     EXPECT_EQ(zustand(ordner.filePath("Daten")), "alt");
 }
 
+// A text an earlier version saved with the letterhead lines of its day: offered the placeholder once,
+// changed only on "Ja"; the placeholder is marked in the editor.
+TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
+    const std::string vor = "Gegen … zu erheben, die diesen Bescheid erlassen hat:$";
+    const std::string nach =
+        "$Die Frist gilt auch dann als gewahrt, wenn der Widerspruch fristgemäß eingeht.";
+    const std::string alt = vor + "Landesamt für Besoldung$Referat 12" + nach;
+    const std::string älter = vor + "Landesamt für Besoldung$Referat 11" + nach;
+    const std::string neu = vor + "[Behörde mit Anschrift]" + nach;
+    const auto frage = [](const char* referat) {
+        return QStringLiteral(
+                   "Die gespeicherte Rechtsbehelfsbelehrung nennt die Behörde noch mit den Briefkopfzeilen, "
+                   "die "
+                   "beim Speichern galten:\n\n„Landesamt für Besoldung“\n„%1“\n\nSollen diese Zeilen durch "
+                   "den Platzhalter „[Behörde mit Anschrift]“ ersetzt werden? Jeder Bescheid setzt dort dann "
+                   "den "
+                   "aktuellen Briefkopf mit der Anschrift der Behörde ein.\n\nBei „Nein“ bleibt der Text, "
+                   "wie "
+                   "er ist, und diese Frage kommt für ihn nicht wieder.")
+            .arg(QString::fromUtf8(referat));
+    };
+    // The file before each opening (nothing: as the opening before left it); the answer; the question
+    // asked at this opening (none: empty); what the editor shows and the file holds afterwards.
+    const struct {
+        const char* name;
+        std::optional<std::string> datei;
+        bool antwort;
+        QString frage;
+        std::string gezeigt, danach;
+    } öffnungen[] = {
+        {"alter Text, Nein", satz(alt), false, frage("Referat 12"), alt, satz(alt)},
+        {"derselbe Text wird nicht wieder angeboten", std::nullopt, true, {}, alt, satz(alt)},
+        {"ein anderer alter Text schon, Ja", satz(älter), true, frage("Referat 11"), neu, satz(neu)},
+        {"eigener Text ohne Briefkopfzeilen",
+         satz("Gegen diesen Bescheid"),
+         true,
+         {},
+         "Gegen diesen Bescheid",
+         satz("Gegen diesen Bescheid")},
+    };
+    for (const auto& ö : öffnungen) {
+        SCOPED_TRACE(ö.name);
+        if (ö.datei) schreibeBytes(benutzer, *ö.datei);
+        fragen.clear();
+        antwort = ö.antwort;
+        Rechtsmitteleditor& e = editor();
+        e.umschalten(bereich);
+        ASSERT_TRUE(e.istOffen());
+        EXPECT_EQ(fragen, ö.frage.isEmpty() ? QStringList() : QStringList{ö.frage});
+        EXPECT_EQ(e.toPlainText().toStdString(), ö.gezeigt);
+        EXPECT_EQ(zustand(benutzer), ö.danach);
+        const auto markiert = e.extraSelections();
+        const bool mitPlatzhalter = ö.gezeigt.find("[Behörde mit Anschrift]") != std::string::npos;
+        ASSERT_EQ(markiert.size(), mitPlatzhalter ? 1 : 0);
+        if (mitPlatzhalter) {
+            EXPECT_EQ(markiert[0].cursor.selectedText(), "[Behörde mit Anschrift]");
+        }
+        QTest::keyClick(&e, Qt::Key_Escape);
+        EXPECT_EQ(zustand(benutzer), ö.danach) << "Esc writes nothing";
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
+}
+
 TEST_F(Rechtsmitteltest, ZweimalRBTextSchließtOhneSpeichern) {
     schreibeBytes(benutzer, satz("Gegen alt"));
     Rechtsmitteleditor& e = editor();
-    e.umschalten(bereich, "", "");
+    e.umschalten(bereich);
     QTest::keyClicks(&e, "neu ");
-    e.umschalten(bereich, "", "");
+    e.umschalten(bereich);
     EXPECT_FALSE(e.istOffen());
     EXPECT_EQ(zustand(benutzer), satz("Gegen alt"));
-    e.umschalten(bereich, "", "");
+    e.umschalten(bereich);
     EXPECT_EQ(e.toPlainText(), "Gegen alt") << "the next opening shows the file again";
 }
 

@@ -54,6 +54,43 @@ TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
     EXPECT_TRUE(meldungen.texte.isEmpty());
 }
 
+// The schedule is that of Besoldungsordnung A: the grades of the C scale get a message, not the A steps.
+TEST_F(StufenTest, NurFürDieBesoldungsordnungA) {
+    eingeben({"15061970", "15062008"});
+    const auto abgelehnt = [](const char* amt) {
+        return QStringLiteral(
+                   "Die Stufenliste folgt § 27 Abs. 2 BBesG a.F., Besoldungsordnung A, und gilt daher nur "
+                   "für die "
+                   "Eingangsämter A 1 bis A 12 und A 13 oder A 14. Für das Eingangsamt „%1“ kennt das "
+                   "Programm "
+                   "die Stufenfolge nicht; bitte die Stufen nach den dafür geltenden Vorschriften bestimmen.")
+            .arg(QString::fromUtf8(amt));
+    };
+    const struct {
+        int option;
+        const char* regel;    // the dialog's rule line, or nullptr: no dialog
+        const char* meldung;  // the grade the message names, or nullptr: none
+    } ämter[] = {
+        {1, "nach § 27 Abs. 2 BBesG a.F., Besoldungsordnung A, Eingangsamt A 13 oder A 14", nullptr},
+        {2, nullptr, "C 1 oder C 2"},
+        {3, nullptr, "Professor C 3 und C 4"},
+    };
+    for (const auto& amt : ämter) {
+        SCOPED_TRACE(amt.option);
+        meldungen.texte.clear();
+        klicken(QStringLiteral("Eingangsamt_%1").arg(amt.option));
+        klicken("Grundgehälter");
+        QCoreApplication::processEvents();
+        Stufendialog* dialog = fenster->stufendialog();
+        EXPECT_EQ(dialog && dialog->isVisible(), amt.regel != nullptr);
+        if (amt.regel) {
+            EXPECT_EQ(dialog->findChild<QLabel*>("Stufenregel")->text(), amt.regel);
+            dialog->reject();
+        }
+        EXPECT_EQ(meldungen.texte, amt.meldung ? QStringList{abgelehnt(amt.meldung)} : QStringList());
+    }
+}
+
 }  // namespace
 
 }  // namespace bda::fenster
