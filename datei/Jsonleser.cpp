@@ -86,20 +86,45 @@ std::size_t ungültigesUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
+// Whether the malformed character at `i` is one whose bytes run into the end of the text, each of them as
+// a character of that length begins: it was cut off there. A byte that begins no character (a lone
+// continuation byte, 0xC0, 0xF8, ...) is wrong wherever it stands.
+bool abgeschnitten(std::string_view text, std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const std::size_t länge = c >= 0xC2 && c <= 0xDF   ? 2
+                              : c >= 0xE0 && c <= 0xEF ? 3
+                              : c >= 0xF0 && c <= 0xF4 ? 4
+                                                       : 0;
+    if (länge == 0 || i + länge <= text.size()) return false;
+    for (std::size_t k = i + 1; k < text.size(); ++k) {
+        const auto b = static_cast<unsigned char>(text[k]);
+        // The second byte of E0, ED, F0 and F4 is narrower: no overlong form, surrogate or code point
+        // beyond U+10FFFF begins with it.
+        const unsigned von = k > i + 1 ? 0x80 : c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
+        const unsigned bis = k > i + 1 ? 0xBF : c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
+        if (b < von || b > bis) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Jsonleser::Jsonleser(std::string_view text) : text_(text) {
     const std::size_t falsch = ungültigesUtf8(text);
     if (falsch != std::string_view::npos) {
-        // A character whose bytes run into the end of the text was cut off there.
-        const auto c = static_cast<unsigned char>(text[falsch]);
-        const std::size_t länge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        throw Jsonfehler("Sie ist kein UTF-8-Text", falsch, falsch + länge > text.size());
+        throw Jsonfehler(
+            "Sie ist kein UTF-8-Text", falsch,
+            abgeschnitten(text, falsch) ? Jsonfehler::Art::abgebrochen : Jsonfehler::Art::ungültig);
     }
 }
 
 void Jsonleser::fehler(const std::string& grund) const {
-    throw Jsonfehler(grund, stelle_, stelle_ >= text_.size());
+    throw Jsonfehler(grund, stelle_,
+                     stelle_ >= text_.size() ? Jsonfehler::Art::abgebrochen : Jsonfehler::Art::ungültig);
+}
+
+void Jsonleser::doppelt(std::string_view name, std::size_t stelle) const {
+    throw Jsonfehler(std::string(name), stelle, Jsonfehler::Art::doppelterName);
 }
 
 Jsonleser::Art Jsonleser::art() {

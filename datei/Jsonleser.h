@@ -4,20 +4,28 @@
 // function per member, so nothing is built that the reader of a case file does not keep. Any value can
 // be skipped, which still checks it.
 
+#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bda::datei {
 
 class Jsonfehler : public std::runtime_error {
    public:
-    Jsonfehler(const std::string& grund, std::size_t stelle, bool abgebrochen)
-        : std::runtime_error(grund), stelle(stelle), abgebrochen(abgebrochen) {}
+    enum class Art {
+        ungültig,       // no JSON
+        abgebrochen,    // the text ended inside a value: it was cut short
+        doppelterName,  // an object names a member twice; what() is that name
+    };
+
+    Jsonfehler(const std::string& grund, std::size_t stelle, Art art)
+        : std::runtime_error(grund), stelle(stelle), art(art) {}
 
     std::size_t stelle;  // byte offset of the fault, counted from 0
-    bool abgebrochen;    // the text ended inside a value: it was cut short
+    Art art;
 };
 
 class Jsonleser {
@@ -31,7 +39,8 @@ class Jsonleser {
     Art art();
 
     // Calls `mitglied(schlüssel)` (a std::string_view) for every member of the object that begins here; it
-    // must read or skip the member's value.
+    // must read or skip the member's value. A name that comes twice is refused: RFC 8259 leaves open
+    // which of the two values counts.
     template <class Funktion>
     void objekt(Funktion&& mitglied);
 
@@ -75,6 +84,7 @@ class Jsonleser {
         if (!folgt(zeichen)) fehler(std::string("Hier fehlt ") + was);
     }
     [[noreturn]] void fehler(const std::string& grund) const;
+    [[noreturn]] void doppelt(std::string_view name, std::size_t stelle) const;
     void wort(std::string_view wort);
     void textLesen(std::string* ziel);  // without a target the text is only checked
     void unicode(std::string* ziel);
@@ -91,12 +101,16 @@ template <class Funktion>
 void Jsonleser::objekt(Funktion&& mitglied) {
     erwarten('{', "„{“");
     if (++tiefe_ > 64) fehler("Sie ist zu tief verschachtelt");
+    std::vector<std::string> namen;
     if (!folgt('}')) {
         do {
             leerraum();
             if (stelle_ >= text_.size() || text_[stelle_] != '"')
                 fehler("Hier fehlt ein Name in Anführungszeichen");
+            const std::size_t anfang = stelle_;
             const std::string_view schlüssel = textSicht();
+            if (std::find(namen.begin(), namen.end(), schlüssel) != namen.end()) doppelt(schlüssel, anfang);
+            namen.emplace_back(schlüssel);
             erwarten(':', "„:“");
             mitglied(schlüssel);
         } while (folgt(','));
