@@ -95,13 +95,15 @@ class Jsonleser {
     std::size_t stelle_ = 0;
     int tiefe_ = 0;
     std::string puffer_;
+    std::vector<std::string> namen_;  // the names of the objects being read, the innermost last
 };
 
 template <class Funktion>
 void Jsonleser::objekt(Funktion&& mitglied) {
     erwarten('{', "„{“");
     if (++tiefe_ > 64) fehler("Sie ist zu tief verschachtelt");
-    std::vector<std::string> namen;
+    // The names of this object follow those of the objects around it, in one buffer for all.
+    const std::size_t erster = namen_.size();
     if (!folgt('}')) {
         do {
             leerraum();
@@ -109,13 +111,16 @@ void Jsonleser::objekt(Funktion&& mitglied) {
                 fehler("Hier fehlt ein Name in Anführungszeichen");
             const std::size_t anfang = stelle_;
             const std::string_view schlüssel = textSicht();
-            if (std::find(namen.begin(), namen.end(), schlüssel) != namen.end()) doppelt(schlüssel, anfang);
-            namen.emplace_back(schlüssel);
+            if (std::find(namen_.begin() + static_cast<std::ptrdiff_t>(erster), namen_.end(), schlüssel) !=
+                namen_.end())
+                doppelt(schlüssel, anfang);
+            namen_.emplace_back(schlüssel);
             erwarten(':', "„:“");
             mitglied(schlüssel);
         } while (folgt(','));
         erwarten('}', "„,“ oder „}“");
     }
+    namen_.resize(erster);
     --tiefe_;
 }
 

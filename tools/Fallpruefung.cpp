@@ -33,15 +33,16 @@ void sammeln(const fs::path& ordner, std::vector<Eintrag>& einträge) {
     for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
         const std::string pfad = it->path().string();
         const bool fallname = it->path().extension() == ".bda";
+        // The kind as the folder listing gives it; only a link is followed to see what it leads to.
         std::error_code artfehler;
-        const fs::file_status status = it->status(artfehler);
+        const bool ordner = it->is_directory(artfehler);
         // A link that leads nowhere is named only under a case file's name, as any missing file is.
         if (artfehler && artfehler != std::errc::no_such_file_or_directory) {
             einträge.push_back(
                 {pfad, "„" + pfad + "“ lässt sich nicht lesen. " + Fallablage::lesegrund(artfehler.value())});
-        } else if (fs::is_directory(status) && !it->is_symlink(artfehler)) {
+        } else if (ordner && !it->is_symlink(artfehler)) {
             sammeln(it->path(), einträge);
-        } else if (fallname && !fs::is_directory(status)) {
+        } else if (fallname && !ordner) {
             einträge.push_back({pfad, {}});
         }
     }

@@ -95,7 +95,7 @@ pruefe 2 "$baum/a/x.bda${t}01/09/1993${t}01/09/1993${t}gleich
 $baum/c/y.bda${t}01/09/1993${t}01/09/1993${t}gleich
 4 Dateien geprüft: 2 gleich, 0 abweichend, 2 nicht lesbar" \
 "bda-fall: „$baum/b“ lässt sich nicht lesen. Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen oder auf das richtige Ziel richten.
-bda-fall: „$zu_lang“ lässt sich nicht lesen. Der Name ist für das Dateisystem zu lang. Bitte kürzer benennen oder in einen Ordner mit kürzerem Pfad verschieben." \
+bda-fall: Der Ordner „$zu_lang“ lässt sich nicht lesen. Der Name ist für das Dateisystem zu lang. Bitte kürzer benennen oder in einen Ordner mit kürzerem Pfad verschieben." \
     "$baum"
 
 # A FIFO is refused at once, not waited on for a writer: named on the command line and in a folder.
