@@ -54,8 +54,7 @@ std::string schreibgrund(int fehler, const std::string& ordner) {
         case ENOSPC:
         case EDQUOT:
             return "Auf dem Datenträger ist nicht genug Platz. Bitte Platz schaffen oder einen anderen "
-                   "Ordner "
-                   "wählen und erneut speichern.";
+                   "Ordner wählen und erneut speichern.";
         case EROFS:
             return "Der Datenträger ist schreibgeschützt. Bitte einen anderen Ordner wählen.";
         case EACCES:
@@ -74,8 +73,7 @@ std::string schreibgrund(int fehler, const std::string& ordner) {
                    "wählen.";
         case EIO:
             return "Der Datenträger meldet einen Schreibfehler. Bitte den Datenträger prüfen lassen oder "
-                   "einen "
-                   "anderen Ordner wählen.";
+                   "einen anderen Ordner wählen.";
         default:
             return "Das Betriebssystem meldet den Fehler Nr. " + std::to_string(fehler) +
                    ". Bitte einen anderen Ordner wählen oder es später noch einmal versuchen.";
@@ -144,8 +142,7 @@ std::string lesegrund(int fehler) {
             return "Es fehlt die Berechtigung zum Lesen. Bitte die Zugriffsrechte prüfen lassen.";
         case ELOOP:
             return "Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen oder "
-                   "auf "
-                   "das richtige Ziel richten.";
+                   "auf das richtige Ziel richten.";
         case ENAMETOOLONG:
             return "Der Name ist für das Dateisystem zu lang. Bitte kürzer benennen oder in einen Ordner mit "
                    "kürzerem Pfad verschieben.";
@@ -154,16 +151,14 @@ std::string lesegrund(int fehler) {
                    "Sicherung verwenden.";
         case ENXIO:
             return "Unter diesem Namen steht keine gewöhnliche Datei, sondern ein Socket oder ein Gerät. "
-                   "Bitte "
-                   "eine Falldatei mit der Endung .bda wählen.";
+                   "Bitte eine Falldatei mit der Endung .bda wählen.";
         case EMFILE:
         case ENFILE:
             return "Es sind zu viele Dateien zugleich geöffnet. Bitte andere Programme schließen und es noch "
                    "einmal versuchen.";
         case ENOMEM:
             return "Der Arbeitsspeicher reicht nicht aus. Bitte andere Programme schließen und es noch "
-                   "einmal "
-                   "versuchen.";
+                   "einmal versuchen.";
         default:
             return "Das Betriebssystem meldet den Fehler Nr. " + std::to_string(fehler) +
                    ". Bitte es noch einmal versuchen und sonst den Datenträger prüfen lassen.";
@@ -216,11 +211,10 @@ void speichern(const QString& pfad, const Falldatei& inhalt) {
 void speichern(const std::string& pfad, const Falldatei& inhalt) {
     // A date typed but not confirmed with Enter is saved as typed; one the reader refuses is not saved.
     if (const auto falsch = unzulässigesDatum(inhalt)) {
-        throw Falldateifehler("Der Fall wurde nicht in " + benannt(pfad) + " gespeichert, denn im Feld „" +
-                              feldname(falsch->feld) + "“ steht „" + *inhalt.datum[falsch->feld] + "“. " +
-                              falsch->grund +
-                              " Bitte das Datum berichtigen, mit der Enter-Taste bestätigen und dann erneut "
-                              "speichern.");
+        throw Falldateifehler(
+            "Der Fall wurde nicht in " + benannt(pfad) + " gespeichert, denn im Feld „" +
+            feldname(falsch->feld) + "“ steht „" + *inhalt.datum[falsch->feld] + "“. " + falsch->grund +
+            " Bitte das Datum berichtigen, mit der Enter-Taste bestätigen und dann erneut speichern.");
     }
     std::optional<mode_t> rechte;  // those of the file that is replaced
     const auto fehlschlag = [&](const std::string& grund) {

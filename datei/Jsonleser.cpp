@@ -86,23 +86,18 @@ std::size_t ungültigesUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
-// Whether the malformed character at `i` is one whose bytes run into the end of the text, each of them as
-// a character of that length begins: it was cut off there. A byte that begins no character (a lone
-// continuation byte, 0xC0, 0xF8, ...) is wrong wherever it stands.
+// Whether the malformed character at `i` was cut off by the end of the text: a byte that begins a
+// character of two to four bytes, followed by nothing but continuation bytes up to the end. A byte that
+// begins no character (a lone continuation byte, 0xC0, 0xF8, ...) is wrong wherever it stands.
 bool abgeschnitten(std::string_view text, std::size_t i) {
     const auto c = static_cast<unsigned char>(text[i]);
-    const std::size_t länge = c >= 0xC2 && c <= 0xDF   ? 2
-                              : c >= 0xE0 && c <= 0xEF ? 3
-                              : c >= 0xF0 && c <= 0xF4 ? 4
-                                                       : 0;
+    std::size_t länge = 0;
+    if (c >= 0xC2 && c <= 0xDF) länge = 2;
+    if (c >= 0xE0 && c <= 0xEF) länge = 3;
+    if (c >= 0xF0 && c <= 0xF4) länge = 4;
     if (länge == 0 || i + länge <= text.size()) return false;
     for (std::size_t k = i + 1; k < text.size(); ++k) {
-        const auto b = static_cast<unsigned char>(text[k]);
-        // The second byte of E0, ED, F0 and F4 is narrower: no overlong form, surrogate or code point
-        // beyond U+10FFFF begins with it.
-        const unsigned von = k > i + 1 ? 0x80 : c == 0xE0 ? 0xA0 : c == 0xF0 ? 0x90 : 0x80;
-        const unsigned bis = k > i + 1 ? 0xBF : c == 0xED ? 0x9F : c == 0xF4 ? 0x8F : 0xBF;
-        if (b < von || b > bis) return false;
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return false;
     }
     return true;
 }
