@@ -1,8 +1,8 @@
 #pragma once
 // A small disk of its own for the tests of saving case files: a tmpfs of 64 KiB mounted on a folder, that
-// can be filled up or made read-only. Where the system refuses the mount (no right to it), the case-file
-// store's write call fails from then on with the error that disk would give, so the same assertions run
-// on every machine; `eingehängt()` tells which of the two a test got.
+// can be filled up. Where the system refuses the mount (no right to it), the case-file store's write call
+// fails once the disk is full, as the full disk would, so the same assertions run on every machine;
+// `eingehängt()` tells which of the two a test got.
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -66,15 +66,6 @@ class Datentraeger {
         while (::write(datei, block.data(), 1) > 0) {
         }
         ::close(datei);
-    }
-
-    // Nothing can be written any more (EROFS).
-    void schreibschützen() {
-        if (!eingehängt_) {
-            schreibfehler_.emplace(EROFS);
-            return;
-        }
-        ::mount("tmpfs", ordner_.c_str(), "tmpfs", MS_REMOUNT | MS_RDONLY, "size=64k");
     }
 
    private:
