@@ -105,6 +105,8 @@ bool abgeschnitten(std::string_view text, std::size_t i) {
 }  // namespace
 
 Jsonleser::Jsonleser(std::string_view text) : text_(text) {
+    // The objects of a case file that are open at once hold fewer than 32 names.
+    namen_.reserve(32);
     const std::size_t falsch = ungültigesUtf8(text);
     if (falsch != std::string_view::npos) {
         throw Jsonfehler(
@@ -116,6 +118,13 @@ Jsonleser::Jsonleser(std::string_view text) : text_(text) {
 void Jsonleser::fehler(const std::string& grund) const {
     throw Jsonfehler(grund, stelle_,
                      stelle_ >= text_.size() ? Jsonfehler::Art::abgebrochen : Jsonfehler::Art::ungültig);
+}
+
+bool Jsonleser::genannt(std::string_view name, std::size_t erster) const {
+    for (std::size_t i = erster; i < namen_.size(); ++i) {
+        if (std::string_view(namen_[i]) == name) return true;
+    }
+    return false;
 }
 
 void Jsonleser::doppelt(std::string_view name, std::size_t stelle) const {

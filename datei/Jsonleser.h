@@ -4,7 +4,6 @@
 // function per member, so nothing is built that the reader of a case file does not keep. Any value can
 // be skipped, which still checks it.
 
-#include <algorithm>
 #include <cstddef>
 #include <stdexcept>
 #include <string>
@@ -84,12 +83,14 @@ class Jsonleser {
         if (!folgt(zeichen)) fehler(std::string("Hier fehlt ") + was);
     }
     [[noreturn]] void fehler(const std::string& grund) const;
+    // Whether the object whose names begin at namen_[erster] gave `name` already.
+    bool genannt(std::string_view name, std::size_t erster) const;
     [[noreturn]] void doppelt(std::string_view name, std::size_t stelle) const;
     void wort(std::string_view wort);
     void textLesen(std::string* ziel);  // without a target the text is only checked
     void unicode(std::string* ziel);
     struct Geprüft {};
-    Jsonleser(std::string_view text, Geprüft) : text_(text) {}
+    Jsonleser(std::string_view text, Geprüft) : text_(text) { namen_.reserve(32); }
 
     std::string_view text_;
     std::size_t stelle_ = 0;
@@ -111,9 +112,7 @@ void Jsonleser::objekt(Funktion&& mitglied) {
                 fehler("Hier fehlt ein Name in Anführungszeichen");
             const std::size_t anfang = stelle_;
             const std::string_view schlüssel = textSicht();
-            if (std::find(namen_.begin() + static_cast<std::ptrdiff_t>(erster), namen_.end(), schlüssel) !=
-                namen_.end())
-                doppelt(schlüssel, anfang);
+            if (genannt(schlüssel, erster)) doppelt(schlüssel, anfang);
             namen_.emplace_back(schlüssel);
             erwarten(':', "„:“");
             mitglied(schlüssel);
