@@ -87,6 +87,10 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
     // The example filled up with blanks, which JSON passes over.
     const std::string beispiel = inhalt(BEISPIELDATEI);
     const std::string megabyte = beispiel + std::string(1024 * 1024 - beispiel.size(), ' ');
+    const auto mitGeburtstag = [&](const std::string& datum) {
+        std::string text = beispiel;
+        return text.replace(text.find("15/06/1970"), 10, datum);
+    };
     const bool root = ::geteuid() == 0;
     enum Tat { öffnen, speichern };
     const struct {
@@ -125,6 +129,15 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
          speichern, "Ein Teil des Pfads ist kein Ordner, sondern eine Datei."},
         {"Ordner statt Datei", [](const std::string& o) { return o; }, speichern,
          "Unter diesem Namen steht ein Ordner, keine Falldatei."},
+        {"unmögliches Datum",
+         [&](const std::string& o) { return datei(o + "/datum.bda", mitGeburtstag("31/02/1944")); }, öffnen,
+         "Datum(0), Geburtstag: Den 31/02/1944 gibt es nicht."},
+        {"Eintrag zweimal",
+         [&](const std::string& o) {
+             return datei(o + "/doppelt.bda", "{\"version\": 1, " + beispiel.substr(1));
+         },
+         öffnen, "Der Eintrag „version“ steht zweimal im selben Objekt"},
+        {"Name nicht UTF-8", [](const std::string& o) { return o + "/M\xFCller.bda"; }, speichern, nullptr},
         {"schreibgeschützte Datei (Rechte 0444)",
          [&](const std::string& o) { return datei(o + "/geschuetzt.bda", "alt", 0444); }, speichern,
          root ? nullptr : "Sie ist schreibgeschützt.", "", 0444},
@@ -159,9 +172,11 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
         }
     }
     for (int datei : offen) ::close(datei);
-    // The link still leads to its file.
+    // The link still leads to its file; the name that is no UTF-8 is the name on disk, which Qt cannot
+    // name to remove it.
     EXPECT_TRUE(std::filesystem::is_symlink(ordner + "/verweis.bda"));
     EXPECT_EQ(inhalt(ordner + "/ziel.bda"), falltext(fall));
+    EXPECT_EQ(::unlink((ordner + "/M\xFCller.bda").c_str()), 0);
 }
 
 // A full disk, as a small tmpfs or, where mounting is not allowed, an injected write error: the save is
