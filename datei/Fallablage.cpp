@@ -11,6 +11,7 @@
 #include <optional>
 
 #include "Fallformat.h"
+#include "Windows1252.h"
 
 namespace bda::datei {
 
@@ -216,6 +217,15 @@ void speichern(const std::string& pfad, const Falldatei& inhalt) {
             feldname(falsch->feld) + "“ steht „" + *inhalt.datum[falsch->feld] + "“. " + falsch->grund +
             " Bitte das Datum berichtigen, mit der Enter-Taste bestätigen und dann erneut speichern.");
     }
+    // A script's texts may be bytes of another code page, which no case file may hold.
+    const std::string text = falltext(inhalt);
+    if (!istUtf8(text)) {
+        throw Falldateifehler(
+            "Der Fall wurde nicht in " + benannt(pfad) +
+            " gespeichert, denn ein Text des Falls (der Name, eine Beschreibung oder ein Text "
+            "des Bescheids) ist kein UTF-8-Text. Bitte den Text als UTF-8 eingeben und erneut "
+            "speichern.");
+    }
     std::optional<mode_t> rechte;  // those of the file that is replaced
     const auto fehlschlag = [&](const std::string& grund) {
         throw Falldateifehler("Die Datei " + benannt(pfad) + " ließ sich nicht speichern. " + grund +
@@ -247,8 +257,7 @@ void speichern(const std::string& pfad, const Falldatei& inhalt) {
     } else if (errno != ENOENT) {
         fehlschlag(schreibgrund(errno, ordnerVon(ziel)));
     }
-    if (const int fehler = ersetzen(ziel, falltext(inhalt), rechte))
-        fehlschlag(schreibgrund(fehler, ordnerVon(ziel)));
+    if (const int fehler = ersetzen(ziel, text, rechte)) fehlschlag(schreibgrund(fehler, ordnerVon(ziel)));
 }
 
 }  // namespace Fallablage

@@ -100,6 +100,10 @@ name=$(printf 'M\374ller.bda')
 "$tool" --speichern "$ordner/$name" "$faelle/viertel_und_haelfte.txt" || scheitern "--speichern $name"
 [ -f "$ordner/$name" ] || scheitern "--speichern wrote another name than the bytes given"
 
+# A script whose text is no UTF-8 gives no case file, which would not open again.
+printf 'name M\374ller\n' | "$tool" --speichern "$ordner/latin1.bda" - 2>/dev/null
+[ $? -eq 2 ] && [ ! -e "$ordner/latin1.bda" ] || scheitern "--speichern of a name that is no UTF-8"
+
 # A full disk: saving again fails with a German message and exit status 2; the old file keeps every
 # byte. Without the right to mount a tmpfs, datei_tests covers it through an injected write error.
 mkdir "$platte"
