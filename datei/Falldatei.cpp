@@ -2,6 +2,25 @@
 
 namespace bda::datei {
 
+std::string feldname(int feld) {
+    switch (feld) {
+        case Feld::geburtstag:
+            return "Geburtstag";
+        case Feld::regelBDA:
+            return "Regel-Besoldungsdienstalter";
+        case Feld::ernennung:
+            return "Ernennung";
+        case Feld::vollendung21:
+            return "Vollendung des 21. Lebensjahres";
+        default:
+            break;
+    }
+    const auto z = zeitraumVonFeld(feld);
+    if (!z) return "Datum(" + std::to_string(feld) + ")";
+    return std::string(feld == z->beginn ? "Beginn" : "Ende") + " Zeitraum " +
+           std::to_string(z->rahmenzeile) + (z->viertel ? " (Viertel)" : " (Hälfte)");
+}
+
 Fallergebnis ergebnisVon(const Fall& fall) {
     Fallergebnis ergebnis;
     ergebnis.überschritten = fall.überschritten;

@@ -40,6 +40,9 @@ struct Falldatei {
 // The fields a case file keeps: 0 to 18 and 24.
 constexpr bool istEingabefeld(int feld) { return (feld >= 0 && feld <= 18) || feld == Feld::vollendung21; }
 
+// A field a case file keeps as the window names it to the clerk: "Geburtstag", "Ende Zeitraum 2 (Hälfte)".
+std::string feldname(int feld);
+
 Fallergebnis ergebnisVon(const Fall& fall);
 Falldatei falldateiVon(const Fall& fall);
 

@@ -9,7 +9,9 @@
 
 #include "Beschreibung.h"
 #include "Eingangsamt.h"
+#include "Fallsteuerung.h"
 #include "Jsonleser.h"
+#include "Protokoll.h"
 #include "Zeichen.h"
 
 namespace bda::datei {
@@ -169,6 +171,10 @@ void eingabenLesen(Jsonleser& leser, Falldatei& datei) {
                 datei.datum[feld] =
                     datumstext(leser, [feld] { return "Datum(" + std::to_string(feld) + ")"; });
             });
+            if (const auto falsch = unzulässigesDatum(datei)) {
+                ungültig("Datum(" + std::to_string(falsch->feld) + "), " + feldname(falsch->feld) + ": " +
+                         falsch->grund);
+            }
             daten = true;
         } else if (schlüssel == "beschreibung") {
             const auto form = [] {
@@ -318,14 +324,25 @@ void ergebnisLesen(Jsonleser& leser, Falldatei& datei) {
 }
 
 // Why the text is no JSON, in German: a text cut short ends inside an object, a list or a text.
-[[noreturn]] void keinJson(const Jsonfehler& fehler) {
-    if (fehler.abgebrochen) {
-        throw Formatfehler(
-            "Sie bricht mitten im Inhalt ab; vermutlich wurde sie nicht vollständig gespeichert. " +
-            andereDatei);
+// `versatz`: the bytes before the text the reader saw (a byte-order mark), so that places count from
+// the file's first byte.
+[[noreturn]] void keinJson(const Jsonfehler& fehler, std::size_t versatz) {
+    const std::string byte = "Byte " + std::to_string(versatz + fehler.stelle + 1);
+    switch (fehler.art) {
+        case Jsonfehler::Art::abgebrochen:
+            throw Formatfehler(
+                "Sie bricht mitten im Inhalt ab; vermutlich wurde sie nicht vollständig gespeichert. " +
+                andereDatei);
+        case Jsonfehler::Art::doppelterName:
+            throw Formatfehler("Der Eintrag " + zitiert(fehler.what()) + " steht zweimal im selben Objekt (" +
+                               byte +
+                               "), und es ist unklar, welcher gilt. Bitte einen der beiden in der Datei "
+                               "löschen oder den Fall neu erfassen.");
+        case Jsonfehler::Art::ungültig:
+            break;
     }
-    throw Formatfehler("Sie ist kein gültiger JSON-Text: " + std::string(fehler.what()) + " (Byte " +
-                       std::to_string(fehler.stelle + 1) + "). " + andereDatei);
+    throw Formatfehler("Sie ist kein gültiger JSON-Text: " + std::string(fehler.what()) + " (" + byte +
+                       "). " + andereDatei);
 }
 
 }  // namespace
@@ -367,6 +384,9 @@ std::string falltext(const Falldatei& datei) {
 }
 
 Falldatei falldateiAusText(std::string_view text) {
+    constexpr std::string_view byteordnungszeichen = "\xEF\xBB\xBF";
+    const std::size_t versatz = text.starts_with(byteordnungszeichen) ? byteordnungszeichen.size() : 0;
+    text.remove_prefix(versatz);
     if (text.find_first_not_of(" \t\r\n") == std::string_view::npos) {
         throw Formatfehler("Sie ist leer. " + andereDatei);
     }
@@ -432,17 +452,41 @@ Falldatei falldateiAusText(std::string_view text) {
             leser.überspringen();
         });
         leser.ende();
+        kopfPrüfen();
+        for (Abschnitt& a : abschnitte) {
+            if (a.gelesen) continue;
+            vorhanden(a.bis > 0, a.name);
+            Jsonleser teil = ganzes->teil(a.von, a.bis);
+            a.lesen(teil, datei);
+        }
     } catch (const Jsonfehler& fehler) {
-        keinJson(fehler);
-    }
-    kopfPrüfen();
-    for (Abschnitt& a : abschnitte) {
-        if (a.gelesen) continue;
-        vorhanden(a.bis > 0, a.name);
-        Jsonleser teil = ganzes->teil(a.von, a.bis);
-        a.lesen(teil, datei);
+        keinJson(fehler, versatz);
     }
     return datei;
+}
+
+std::optional<UnzulässigesDatum> unzulässigesDatum(const Falldatei& datei) {
+    std::optional<Fall> nachGeburtstag;  // the case after the birth date's Enter, made when first needed
+    for (int feld = 0; feld < Feld::anzahl; ++feld) {
+        if (!datei.datum[feld]) continue;
+        const std::string& text = *datei.datum[feld];
+        const auto grund = datumsfehler(text);
+        if (!grund) continue;
+        if (feld == Feld::regelBDA || feld == Feld::vollendung21) {
+            if (!nachGeburtstag) {
+                nachGeburtstag.emplace();
+                Protokoll protokoll;
+                Fallsteuerung steuerung(*nachGeburtstag, protokoll);
+                steuerung.laden();
+                nachGeburtstag->datum[Feld::geburtstag] =
+                    datei.datum[Feld::geburtstag].value_or(std::string(leeresDatum));
+                steuerung.datumEnter(Feld::geburtstag);
+            }
+            if (nachGeburtstag->datum[feld] == text) continue;
+        }
+        return UnzulässigesDatum{feld, *grund};
+    }
+    return std::nullopt;
 }
 
 }  // namespace bda::datei

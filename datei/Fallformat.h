@@ -2,6 +2,7 @@
 // The case file as text: UTF-8 JSON, one object, one entry a line in a fixed order, so that a person can
 // read it and a difference tool shows what changed. The format is described in docs/fallformat.md.
 
+#include <optional>
 #include <stdexcept>
 #include <string>
 #include <string_view>
@@ -22,7 +23,18 @@ class Formatfehler : public std::runtime_error {
 
 std::string falltext(const Falldatei& datei);
 
-// Reads and checks a whole case file; throws Formatfehler at the first thing that is wrong.
+// Reads and checks a whole case file; throws Formatfehler at the first thing that is wrong. A UTF-8
+// byte-order mark at the start is passed over, as editors write one.
 Falldatei falldateiAusText(std::string_view text);
+
+// A typed date the driver refuses on Enter: a day the calendar lacks, or a date outside 01/01/1930 to
+// 31/12/2040. Fields 1 and 24 may also hold what the birth date gives, as the driver itself writes it
+// there (born in 2035, the 21st year of life is completed in 2056). The reader refuses a file with such a
+// date and saving refuses a case with one, so whatever is saved opens again.
+struct UnzulässigesDatum {
+    int feld;
+    std::string grund;  // the field's refusal: "Den 31/02/1944 gibt es nicht."
+};
+std::optional<UnzulässigesDatum> unzulässigesDatum(const Falldatei& datei);
 
 }  // namespace bda::datei

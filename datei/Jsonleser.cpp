@@ -86,20 +86,49 @@ std::size_t ungültigesUtf8(std::string_view text) {
     return std::string_view::npos;
 }
 
+// Whether the malformed character at `i` was cut off by the end of the text: a byte that begins a
+// character of two to four bytes, followed by nothing but continuation bytes up to the end. A byte that
+// begins no character (a lone continuation byte, 0xC0, 0xF8, ...) is wrong wherever it stands.
+bool abgeschnitten(std::string_view text, std::size_t i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    std::size_t länge = 0;
+    if (c >= 0xC2 && c <= 0xDF) länge = 2;
+    if (c >= 0xE0 && c <= 0xEF) länge = 3;
+    if (c >= 0xF0 && c <= 0xF4) länge = 4;
+    if (länge == 0 || i + länge <= text.size()) return false;
+    for (std::size_t k = i + 1; k < text.size(); ++k) {
+        if ((static_cast<unsigned char>(text[k]) & 0xC0) != 0x80) return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 Jsonleser::Jsonleser(std::string_view text) : text_(text) {
+    // The objects of a case file that are open at once hold fewer than 32 names.
+    namen_.reserve(32);
     const std::size_t falsch = ungültigesUtf8(text);
     if (falsch != std::string_view::npos) {
-        // A character whose bytes run into the end of the text was cut off there.
-        const auto c = static_cast<unsigned char>(text[falsch]);
-        const std::size_t länge = c >= 0xF0 ? 4 : c >= 0xE0 ? 3 : 2;
-        throw Jsonfehler("Sie ist kein UTF-8-Text", falsch, falsch + länge > text.size());
+        throw Jsonfehler(
+            "Sie ist kein UTF-8-Text", falsch,
+            abgeschnitten(text, falsch) ? Jsonfehler::Art::abgebrochen : Jsonfehler::Art::ungültig);
     }
 }
 
 void Jsonleser::fehler(const std::string& grund) const {
-    throw Jsonfehler(grund, stelle_, stelle_ >= text_.size());
+    throw Jsonfehler(grund, stelle_,
+                     stelle_ >= text_.size() ? Jsonfehler::Art::abgebrochen : Jsonfehler::Art::ungültig);
+}
+
+bool Jsonleser::genannt(std::string_view name, std::size_t erster) const {
+    for (std::size_t i = erster; i < namen_.size(); ++i) {
+        if (std::string_view(namen_[i]) == name) return true;
+    }
+    return false;
+}
+
+void Jsonleser::doppelt(std::string_view name, std::size_t stelle) const {
+    throw Jsonfehler(std::string(name), stelle, Jsonfehler::Art::doppelterName);
 }
 
 Jsonleser::Art Jsonleser::art() {

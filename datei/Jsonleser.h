@@ -8,16 +8,23 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace bda::datei {
 
 class Jsonfehler : public std::runtime_error {
    public:
-    Jsonfehler(const std::string& grund, std::size_t stelle, bool abgebrochen)
-        : std::runtime_error(grund), stelle(stelle), abgebrochen(abgebrochen) {}
+    enum class Art {
+        ungültig,       // no JSON
+        abgebrochen,    // the text ended inside a value: it was cut short
+        doppelterName,  // an object names a member twice; what() is that name
+    };
+
+    Jsonfehler(const std::string& grund, std::size_t stelle, Art art)
+        : std::runtime_error(grund), stelle(stelle), art(art) {}
 
     std::size_t stelle;  // byte offset of the fault, counted from 0
-    bool abgebrochen;    // the text ended inside a value: it was cut short
+    Art art;
 };
 
 class Jsonleser {
@@ -31,7 +38,8 @@ class Jsonleser {
     Art art();
 
     // Calls `mitglied(schlüssel)` (a std::string_view) for every member of the object that begins here; it
-    // must read or skip the member's value.
+    // must read or skip the member's value. A name that comes twice is refused: RFC 8259 leaves open
+    // which of the two values counts.
     template <class Funktion>
     void objekt(Funktion&& mitglied);
 
@@ -75,33 +83,43 @@ class Jsonleser {
         if (!folgt(zeichen)) fehler(std::string("Hier fehlt ") + was);
     }
     [[noreturn]] void fehler(const std::string& grund) const;
+    // Whether the object whose names begin at namen_[erster] gave `name` already.
+    bool genannt(std::string_view name, std::size_t erster) const;
+    [[noreturn]] void doppelt(std::string_view name, std::size_t stelle) const;
     void wort(std::string_view wort);
     void textLesen(std::string* ziel);  // without a target the text is only checked
     void unicode(std::string* ziel);
     struct Geprüft {};
-    Jsonleser(std::string_view text, Geprüft) : text_(text) {}
+    Jsonleser(std::string_view text, Geprüft) : text_(text) { namen_.reserve(32); }
 
     std::string_view text_;
     std::size_t stelle_ = 0;
     int tiefe_ = 0;
     std::string puffer_;
+    std::vector<std::string> namen_;  // the names of the objects being read, the innermost last
 };
 
 template <class Funktion>
 void Jsonleser::objekt(Funktion&& mitglied) {
     erwarten('{', "„{“");
     if (++tiefe_ > 64) fehler("Sie ist zu tief verschachtelt");
+    // The names of this object follow those of the objects around it, in one buffer for all.
+    const std::size_t erster = namen_.size();
     if (!folgt('}')) {
         do {
             leerraum();
             if (stelle_ >= text_.size() || text_[stelle_] != '"')
                 fehler("Hier fehlt ein Name in Anführungszeichen");
+            const std::size_t anfang = stelle_;
             const std::string_view schlüssel = textSicht();
+            if (genannt(schlüssel, erster)) doppelt(schlüssel, anfang);
+            namen_.emplace_back(schlüssel);
             erwarten(':', "„:“");
             mitglied(schlüssel);
         } while (folgt(','));
         erwarten('}', "„,“ oder „}“");
     }
+    namen_.resize(erster);
     --tiefe_;
 }
 

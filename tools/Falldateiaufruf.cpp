@@ -53,7 +53,7 @@ int speichern(const std::string& ziel, const std::string& skriptpfad, std::ostre
     Fallskript skript;
     try {
         skript.abspielen(skriptpfad == "-" ? std::cin : eingabedatei);
-        Fallablage::speichern(QString::fromStdString(ziel), falldateiVon(skript.fall()));
+        Fallablage::speichern(ziel, falldateiVon(skript.fall()));
     } catch (const Skriptfehler& f) {
         fehler << "bda-fall: " << f.what() << '\n';
         return 2;

@@ -18,26 +18,55 @@ using datei::wiedergeben;
 
 namespace {
 
-std::vector<std::string> falldateien(const std::vector<std::string>& pfade) {
-    std::vector<std::string> dateien;
+namespace fs = std::filesystem;
+
+// One entry of the re-check: a case file, or a folder or entry below a folder that cannot be read.
+struct Eintrag {
+    std::string pfad;
+    std::string fehler;  // the message for an entry that cannot be read, else empty
+};
+
+// Every .bda file below `ordner`, and every folder and entry below it that cannot be read, each named
+// and the rest walked on. Links to folders are not followed, so a loop of links is named, not walked.
+void sammeln(const fs::path& ordner, std::vector<Eintrag>& einträge) {
+    std::error_code fehler;
+    for (fs::directory_iterator it(ordner, fehler), ende; !fehler && it != ende; it.increment(fehler)) {
+        const std::string pfad = it->path().string();
+        const bool fallname = it->path().extension() == ".bda";
+        // The kind as the folder listing gives it; only a link is followed to see what it leads to.
+        std::error_code artfehler;
+        const bool ordner = it->is_directory(artfehler);
+        // A link that leads nowhere is named only under a case file's name, as any missing file is.
+        if (artfehler && artfehler != std::errc::no_such_file_or_directory) {
+            einträge.push_back(
+                {pfad, "„" + pfad + "“ lässt sich nicht lesen. " + Fallablage::lesegrund(artfehler.value())});
+        } else if (ordner && !it->is_symlink(artfehler)) {
+            sammeln(it->path(), einträge);
+        } else if (fallname && !ordner) {
+            einträge.push_back({pfad, {}});
+        }
+    }
+    if (fehler) {
+        einträge.push_back({ordner.string(), "Der Ordner „" + ordner.string() + "“ lässt sich nicht lesen. " +
+                                                 Fallablage::lesegrund(fehler.value())});
+    }
+}
+
+std::vector<Eintrag> falldateien(const std::vector<std::string>& pfade) {
+    std::vector<Eintrag> einträge;
     for (const std::string& pfad : pfade) {
         std::error_code fehler;
-        if (!std::filesystem::is_directory(pfad, fehler)) {
-            dateien.push_back(pfad);
+        if (!fs::is_directory(pfad, fehler)) {
+            einträge.push_back({pfad, {}});
             continue;
         }
-        std::vector<std::string> imOrdner;
-        for (auto it = std::filesystem::recursive_directory_iterator(pfad, fehler);
-             !fehler && it != std::filesystem::recursive_directory_iterator(); it.increment(fehler)) {
-            if (it->path().extension() == ".bda" && !it->is_directory(fehler))
-                imOrdner.push_back(it->path().string());
-        }
-        // An unreadable folder is named like an unreadable file.
-        if (fehler) imOrdner.push_back(pfad);
-        std::sort(imOrdner.begin(), imOrdner.end());
-        dateien.insert(dateien.end(), imOrdner.begin(), imOrdner.end());
+        std::vector<Eintrag> imOrdner;
+        sammeln(pfad, imOrdner);
+        std::sort(imOrdner.begin(), imOrdner.end(),
+                  [](const Eintrag& a, const Eintrag& b) { return a.pfad < b.pfad; });
+        einträge.insert(einträge.end(), imOrdner.begin(), imOrdner.end());
     }
-    return dateien;
+    return einträge;
 }
 
 enum class Urteil { gleich, abweichend, unlesbar };
@@ -47,7 +76,9 @@ struct Befund {
     std::string text;  // the line for `aus`, or the message for `fehler`
 };
 
-Befund prüfen(const std::string& pfad) {
+Befund prüfen(const Eintrag& eintrag) {
+    if (!eintrag.fehler.empty()) return {Urteil::unlesbar, "bda-fall: " + eintrag.fehler + '\n'};
+    const std::string& pfad = eintrag.pfad;
     try {
         const Falldatei datei = Fallablage::öffnen(pfad);
         const Wiedergabe wiedergabe = wiedergeben(datei);
@@ -64,7 +95,7 @@ Befund prüfen(const std::string& pfad) {
 
 int fällePrüfen(const std::vector<std::string>& pfade, std::ostream& aus, std::ostream& fehler,
                 unsigned arbeiter) {
-    const std::vector<std::string> dateien = falldateien(pfade);
+    const std::vector<Eintrag> dateien = falldateien(pfade);
     if (arbeiter == 0) arbeiter = std::max(1u, std::thread::hardware_concurrency());
     // A batch at a time, so that the lines come in order and the findings of a large folder need not
     // all be held at once.

@@ -1,8 +1,9 @@
 #pragma once
 // The bulk re-check of bda-fall: every case file is opened and recomputed in this one process, one line
 // a file in the order of the arguments: the file, the stored BDA, the recomputed BDA and "gleich" or
-// "abweichend" (any stored result differs), then a summary. Files that cannot be read are named on
-// `fehler` and the run goes on. The files are shared out among `arbeiter` threads.
+// "abweichend" (any stored result differs), then a summary. Files and folders that cannot be read are
+// named on `fehler`, counted as "nicht lesbar", and the run goes on. The files are shared out among
+// `arbeiter` threads.
 
 #include <ostream>
 #include <string>
@@ -10,7 +11,8 @@
 
 namespace bda::werkzeug {
 
-// `pfade`: case files and folders; a folder stands for every .bda file below it, in name order.
+// `pfade`: case files and folders; a folder stands for every .bda file below it, in name order, and for
+// every folder or entry below it that cannot be read (links to folders are not followed).
 // `arbeiter`: threads, 0 for one a processor. Returns 0 when every file agrees, 1 when one differs,
 // 2 when one cannot be read.
 int fällePrüfen(const std::vector<std::string>& pfade, std::ostream& aus, std::ostream& fehler,

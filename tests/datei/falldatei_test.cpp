@@ -1,10 +1,12 @@
 // Case files: generated cases survive saving and opening, a hand-written file is read and recomputed,
-// the writer keeps its documented form, and the JSON reader follows the standard.
+// the writer keeps its documented form, values out of range are refused, and the JSON reader follows
+// the standard.
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <cmath>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -184,34 +186,76 @@ TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
     EXPECT_TRUE(w.abweichungen.empty());
 }
 
-TEST(Falldatei, SpeichernScheitertMitGrund) {
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("datei"));
-    std::ofstream(datei.toStdString()) << "x";
+// Values a file may not hold are refused with the entry, the value and what to do, and those next to
+// them are read: the documented example with one text changed each.
+TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
+    const std::string beispiel = dateiinhalt(BEISPIELDATEI);
+    const auto geändert = [&](std::initializer_list<std::pair<const char*, const char*>> ersetzungen) {
+        std::string text = beispiel;
+        for (const auto& [alt, neu] : ersetzungen) {
+            const auto stelle = text.find(alt);
+            EXPECT_NE(stelle, std::string::npos) << alt;
+            if (stelle != std::string::npos) text.replace(stelle, std::strlen(alt), neu);
+        }
+        return text;
+    };
+    const std::string mitDoppeltemNamen =
+        geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"name\": \"Erika"}});
     const struct {
         const char* name;
-        QString pfad;
-        const char* grund;
+        std::string text;
+        std::string meldung;  // the start of the refusal; empty when the file is read
     } zeilen[] = {
-        {"Ordner ist eine Datei", datei + QStringLiteral("/fall.bda"),
-         "an Stelle des Ordners steht eine Datei"},
-        {"Ordner fehlt", ordner.filePath(QStringLiteral("fehlt/fall.bda")), "den Ordner gibt es nicht"},
-        {"Name ist ein Ordner", ordner.path(), "unter diesem Namen steht ein Ordner"},
+        {"Geburtstag 31/02/1944", geändert({{"15/06/1970", "31/02/1944"}}),
+         "Datum(0), Geburtstag: Den 31/02/1944 gibt es nicht. Bitte den Wert in der Datei berichtigen"},
+        {"Ernennung 01/01/2041", geändert({{"15/06/2008", "01/01/2041"}}),
+         "Datum(2), Ernennung: Das Datum 01/01/2041 ist ungültig. Zulässig sind Daten vom 01/01/1930 bis "
+         "31/12/2040."},
+        {"Ernennung 31/12/2040", geändert({{"15/06/2008", "31/12/2040"}}), ""},
+        {"Beginn 31/12/1929", geändert({{"01/01/2002", "31/12/1929"}}),
+         "Datum(3), Beginn Zeitraum 1 (Viertel): Das Datum 31/12/1929 ist ungültig."},
+        {"Beginn 01/01/1930", geändert({{"01/01/2002", "01/01/1930"}}), ""},
+        {"Ende 29/02/2003", geändert({{"31/12/2002", "29/02/2003"}}),
+         "Datum(4), Ende Zeitraum 1 (Viertel): Den 29/02/2003 gibt es nicht."},
+        {"Ende 29/02/2004", geändert({{"31/12/2002", "29/02/2004"}}), ""},
+        // Born 15/06/2035: the 21st birthday is 15/06/2056, the year completed on 14/06/2056, the
+        // regular BDA the first of that month.
+        {"Geburtstag 2035 mit Feldern 1 und 24 aus ihm",
+         geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/06/2056"}, {"14/06/1991", "14/06/2056"}}),
+         ""},
+        {"Geburtstag 2035, Regel-BDA einen Monat später",
+         geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/07/2056"}, {"14/06/1991", "14/06/2056"}}),
+         "Datum(1), Regel-Besoldungsdienstalter: Das Datum 01/07/2056 ist ungültig."},
+        {"Name zweimal", mitDoppeltemNamen,
+         "Der Eintrag „name“ steht zweimal im selben Objekt (Byte " +
+             std::to_string(mitDoppeltemNamen.find("\"name\": \"Erika") + 1) +
+             "), und es ist unklar, welcher gilt. Bitte einen der beiden in der Datei löschen"},
+        {"Name zweimal, einmal mit Maskierung",
+         geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"\\u006eame\": \"Erika"}}),
+         "Der Eintrag „name“ steht zweimal im selben Objekt"},
+        {"Name zweimal in einem unbekannten Eintrag",
+         geändert({{"\"version\": 1,", "\"version\": 1, \"notiz\": {\"a\": 1, \"a\": 2},"}}),
+         "Der Eintrag „a“ steht zweimal im selben Objekt"},
+        {"gleicher Name in zwei Objekten",
+         geändert({{"\"version\": 1,", "\"version\": 1, \"notiz\": {\"name\": 1},"}}), ""},
+        {"Byte-Order-Mark", "\xEF\xBB\xBF" + beispiel, ""},
+        {"Byte-Order-Mark vor einem Fehler", "\xEF\xBB\xBF{\"format\" 1}",
+         "Sie ist kein gültiger JSON-Text: Hier fehlt „:“ (Byte 14)."},
+        {"Byte 0x80 am Ende", beispiel + "\x80",
+         "Sie ist kein gültiger JSON-Text: Sie ist kein UTF-8-Text (Byte " +
+             std::to_string(beispiel.size() + 1) + ")."},
+        {"erstes Byte eines ü am Ende", beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
         try {
-            Fallablage::speichern(zeile.pfad, Falldatei{});
-            ADD_FAILURE() << "gespeichert";
-        } catch (const Falldateifehler& fehler) {
-            const std::string meldung = fehler.what();
-            EXPECT_NE(meldung.find("„" + zeile.pfad.toStdString() + "“ ließ sich nicht speichern"),
-                      std::string::npos)
-                << meldung;
-            EXPECT_NE(meldung.find(zeile.grund), std::string::npos) << meldung;
+            falldateiAusText(zeile.text);
+            EXPECT_EQ(zeile.meldung, "") << "gelesen";
+        } catch (const Formatfehler& fehler) {
+            EXPECT_EQ(std::string(fehler.what()).substr(0, zeile.meldung.size()), zeile.meldung);
+            EXPECT_NE(zeile.meldung, "") << fehler.what();
         }
     }
-    EXPECT_EQ(dateiinhalt(datei.toStdString()), "x");
 }
 
 // The JSON reader: what RFC 8259 allows is read, what it does not is refused with the place.
@@ -257,8 +301,8 @@ TEST(Jsonleser, FehlerMitStelle) {
         const char* name;
         std::string json;
         std::size_t stelle;
-        bool abgebrochen = false;  // the text ended inside a value
-        const char* grund;
+        Jsonfehler::Art art = Jsonfehler::Art::ungültig;
+        const char* grund;  // a part of the message; for a name given twice, the name
     } zeilen[] = {
         {.name = "Komma am Ende",
          .json = R"({"a": 1,})",
@@ -269,17 +313,17 @@ TEST(Jsonleser, FehlerMitStelle) {
         {.name = "Text endet nicht",
          .json = R"(["ab)",
          .stelle = 4,
-         .abgebrochen = true,
+         .art = Jsonfehler::Art::abgebrochen,
          .grund = "Ein Text endet nicht"},
         {.name = "Objekt endet nicht",
          .json = R"({"a": [1, 2)",
          .stelle = 11,
-         .abgebrochen = true,
+         .art = Jsonfehler::Art::abgebrochen,
          .grund = "Hier fehlt „,“ oder „]“"},
         {.name = "halbes Wort",
          .json = "[tr",
          .stelle = 3,
-         .abgebrochen = true,
+         .art = Jsonfehler::Art::abgebrochen,
          .grund = "Hier beginnt kein Wert"},
         {.name = "Zeilenumbruch im Text",
          .json = "[\"a\nb\"]",
@@ -301,8 +345,19 @@ TEST(Jsonleser, FehlerMitStelle) {
         {.name = "abgeschnittenes UTF-8",
          .json = "[\"\xE2\x82",
          .stelle = 2,
-         .abgebrochen = true,
+         .art = Jsonfehler::Art::abgebrochen,
          .grund = "Sie ist kein UTF-8-Text"},
+        {.name = "Byte 0x80 am Ende", .json = "[\"a\"]\x80", .stelle = 5, .grund = "Sie ist kein UTF-8-Text"},
+        {.name = "Name zweimal",
+         .json = R"({"a": 1, "a": 2})",
+         .stelle = 9,
+         .art = Jsonfehler::Art::doppelterName,
+         .grund = "a"},
+        {.name = "Name zweimal in einem inneren Objekt",
+         .json = R"([{"a": {"b": 1, "c": 2, "b": 3}}])",
+         .stelle = 24,
+         .art = Jsonfehler::Art::doppelterName,
+         .grund = "b"},
         {.name = "Rest nach dem Ende",
          .json = "{} {}",
          .stelle = 3,
@@ -317,7 +372,7 @@ TEST(Jsonleser, FehlerMitStelle) {
             ADD_FAILURE() << "gelesen";
         } catch (const Jsonfehler& fehler) {
             EXPECT_EQ(fehler.stelle, zeile.stelle);
-            EXPECT_EQ(fehler.abgebrochen, zeile.abgebrochen);
+            EXPECT_EQ(fehler.art, zeile.art);
             EXPECT_NE(std::string(fehler.what()).find(zeile.grund), std::string::npos) << fehler.what();
         }
     }

@@ -1,13 +1,16 @@
 #!/bin/sh
 # bda-fall and case files: --speichern writes a script's case, DATEI.bda gives the script's JSON, and
-# --pruefen re-checks a folder with equal, differing and broken files (lines, summary, exit status).
+# --pruefen re-checks a folder with equal, differing and broken files (lines, summary, exit status). Then
+# what cannot be read: a link that leads to itself, a FIFO, a full disk; and a file name that is no
+# UTF-8.
 # Usage: pruefen.sh PATH-TO-bda-fall FOLDER-OF-SCRIPTS
 set -u
 tool=$1
 faelle=$2
 fehler=0
 ordner=$(mktemp -d)
-trap 'rm -rf "$ordner"' EXIT
+platte="$ordner/platte"
+trap 'umount -l "$platte" 2>/dev/null; rm -rf "$ordner"' EXIT
 
 scheitern() {
     echo "FAIL: $1"
@@ -31,7 +34,7 @@ printf 'datum 0 15.06.1970\n' >"$ordner/kaputt.txt"
 pruefe() {  # expected status, expected stdout, expected stderr; the rest: the arguments
     status=$1 aus=$2 err=$3
     shift 3
-    "$tool" --pruefen "$@" >"$ordner/aus" 2>"$ordner/err"
+    timeout 60 "$tool" --pruefen "$@" >"$ordner/aus" 2>"$ordner/err"
     ist=$?
     [ "$ist" -eq "$status" ] || scheitern "--pruefen $*: status $ist, expected $status"
     [ "$(cat "$ordner/aus")" = "$aus" ] || scheitern "--pruefen $*: stdout
@@ -67,7 +70,56 @@ $ordner/c.bda${t}01/01/2000${t}01/09/1993${t}abweichend
 $ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
 5 Dateien geprüft: 2 gleich, 1 abweichend, 2 nicht lesbar" \
 "bda-fall: Die Datei „$ordner/d.bda“ lässt sich nicht öffnen. Sie bricht mitten im Inhalt ab; vermutlich wurde sie nicht vollständig gespeichert. Bitte eine mit dem BDA-Rechner gespeicherte Falldatei wählen.
-bda-fall: Die Datei „$ordner/fehlt.bda“ lässt sich nicht öffnen. Es gibt sie nicht. Bitte Ordner und Namen prüfen." \
+bda-fall: Die Datei „$ordner/fehlt.bda“ lässt sich nicht öffnen. Es gibt keine Datei und keinen Ordner dieses Namens. Bitte Ordner und Namen prüfen." \
     "$ordner/a.bda" "$ordner/c.bda" "$ordner/unter" "$ordner/d.bda" "$ordner/fehlt.bda"
+
+# Nothing stops the walk: an entry that cannot be read is named and counted, the rest is checked. "b"
+# is a link to itself where a folder could be, which root cannot read either.
+baum="$ordner/baum"
+mkdir -p "$baum/a" "$baum/c"
+cp "$ordner/a.bda" "$baum/a/x.bda"
+cp "$ordner/a.bda" "$baum/c/y.bda"
+ln -s b "$baum/b"
+pruefe 2 "$baum/a/x.bda${t}01/09/1993${t}01/09/1993${t}gleich
+$baum/c/y.bda${t}01/09/1993${t}01/09/1993${t}gleich
+3 Dateien geprüft: 2 gleich, 0 abweichend, 1 nicht lesbar" \
+"bda-fall: „$baum/b“ lässt sich nicht lesen. Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen oder auf das richtige Ziel richten." \
+    "$baum"
+
+# A FIFO is refused at once, not waited on for a writer: named on the command line and in a folder.
+mkfifo "$baum/a/rohr.bda"
+timeout 60 "$tool" "$baum/a/rohr.bda" >/dev/null 2>&1
+[ $? -eq 2 ] || scheitern "bda-fall on a FIFO"
+pruefe 2 "$baum/a/x.bda${t}01/09/1993${t}01/09/1993${t}gleich
+2 Dateien geprüft: 1 gleich, 0 abweichend, 1 nicht lesbar" \
+"bda-fall: „$baum/a/rohr.bda“ ist eine benannte Pipe (FIFO), keine Falldatei. Bitte eine Datei mit der Endung .bda wählen." \
+    "$baum/a"
+
+# A file name is bytes: one that is no UTF-8 is written as given.
+name=$(printf 'M\374ller.bda')
+"$tool" --speichern "$ordner/$name" "$faelle/viertel_und_haelfte.txt" || scheitern "--speichern $name"
+[ -f "$ordner/$name" ] || scheitern "--speichern wrote another name than the bytes given"
+
+# A script whose text is no UTF-8 gives no case file, which would not open again.
+printf 'name M\374ller\n' | "$tool" --speichern "$ordner/latin1.bda" - 2>/dev/null
+[ $? -eq 2 ] && [ ! -e "$ordner/latin1.bda" ] || scheitern "--speichern of a name that is no UTF-8"
+
+# A full disk: saving again fails with a German message and exit status 2; the old file keeps every
+# byte. Without the right to mount a tmpfs, datei_tests covers it through an injected write error.
+mkdir "$platte"
+if mount -t tmpfs -o size=64k tmpfs "$platte" 2>/dev/null; then
+    "$tool" --speichern "$platte/fall.bda" "$faelle/viertel_und_haelfte.txt" || scheitern "--speichern on tmpfs"
+    cp "$platte/fall.bda" "$ordner/vorher.bda"
+    cat /dev/zero >"$platte/füllung" 2>/dev/null
+    "$tool" --speichern "$platte/fall.bda" "$faelle/wechsel_des_amts.txt" 2>"$ordner/err"
+    ist=$?
+    [ $ist -eq 2 ] || scheitern "--speichern on a full disk: status $ist, expected 2"
+    [ "$(cat "$ordner/err")" = "bda-fall: Die Datei „$platte/fall.bda“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz. Bitte Platz schaffen oder einen anderen Ordner wählen und erneut speichern. Die bisherige Datei ist unverändert." ] ||
+        scheitern "--speichern on a full disk: $(cat "$ordner/err")"
+    cmp -s "$platte/fall.bda" "$ordner/vorher.bda" || scheitern "a full disk changed the old file"
+    umount "$platte"
+else
+    echo "NOTE: mounting a tmpfs is refused; the full disk is covered by datei_tests"
+fi
 
 exit $fehler

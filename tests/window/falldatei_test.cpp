@@ -1,6 +1,6 @@
-// The case-file commands in the real window: damaged files refused with the case untouched, the
-// question before unsaved changes are lost on each of its four paths with each answer, the title,
-// the recent files, the shortcuts and Übertrag.
+// The case-file commands in the real window: damaged files refused with the case untouched, a failed
+// save on each of its paths leaving the case unsaved, the question before unsaved changes are lost on
+// each of its four paths with each answer, the title, the recent files, the shortcuts and Übertrag.
 
 #include <QClipboard>
 #include <QDir>
@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Datentraeger.h"
 #include "Fallablage.h"
 #include "Fallbefehle.h"
 #include "Fallformat.h"
@@ -114,9 +115,9 @@ TEST_F(FalldateiTest, BeschaedigteDateienWerdenAbgewiesen) {
              schreiben(p, "{");
              std::filesystem::resize_file(p.toStdString(), 50 * 1024 * 1024);
          },
-         "Sie ist mit 50 MB viel zu groß für eine Falldatei (höchstens 1 MB)."},
+         "Sie ist mit 52.428.800 Bytes zu groß für eine Falldatei (höchstens 1.048.576 Bytes, 1 MB)."},
         {"Ordner", [](const QString& p) { QDir().mkpath(p); }, "ist ein Ordner, keine Falldatei."},
-        {"fehlt", [](const QString&) {}, "Es gibt sie nicht. Bitte Ordner und Namen prüfen."},
+        {"fehlt", [](const QString&) {}, "Es gibt keine Datei und keinen Ordner dieses Namens."},
     };
     int nummer = 0;
     for (const auto& zeile : zeilen) {
@@ -136,6 +137,84 @@ TEST_F(FalldateiTest, BeschaedigteDateienWerdenAbgewiesen) {
     }
     EXPECT_TRUE(meldungen.nurOk);
     EXPECT_NE(fenster->windowTitle(), titelVorher) << "the title names the saved file";
+}
+
+// A save that fails on a full disk, by each command that saves: the message says why, the old file keeps
+// every byte, and the case stays marked unsaved. Übertrag still fills the clipboard.
+TEST_F(FalldateiTest, VollerDatentraegerLaesstDenFallUngespeichert) {
+    const struct {
+        const char* name;
+        std::function<void(FalldateiTest&, const QString& ordner)> speichern;
+        const char* meldung;
+    } wege[] = {
+        {"Speichern",
+         [](FalldateiTest&, const QString&) {
+             QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
+         },
+         "/fall.bda“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz. Bitte Platz "
+         "schaffen oder einen anderen Ordner wählen und erneut speichern. Die bisherige Datei ist "
+         "unverändert."},
+        {"Speichern unter",
+         [](FalldateiTest& t, const QString& ordner) {
+             EXPECT_FALSE(t.befehle().speichernUnter(ordner + QStringLiteral("/neu.bda")));
+         },
+         "/neu.bda“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz."},
+        {"Übertrag",
+         [](FalldateiTest& t, const QString& ordner) {
+             QSettings(QSettings::UserScope, QCoreApplication::applicationName())
+                 .setValue(QStringLiteral("Uebertrag/Ordner"), ordner);
+             QApplication::clipboard()->clear();
+             t.klicken(QStringLiteral("Übertrag"));
+             EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("BDA: 01/09/1993\n")));
+         },
+         "nur in die Zwischenablage. Bitte im Gehaltsberechnungsprogramm einfügen.\n\nDie Datei „"},
+    };
+    for (const auto& weg : wege) {
+        SCOPED_TRACE(weg.name);
+        neuesFenster();
+        QTemporaryDir tmp;
+        Datentraeger platte(tmp.path());
+        SCOPED_TRACE(platte.eingehängt() ? "tmpfs" : "eingespeister Schreibfehler");
+        const QString datei = tmp.filePath(QStringLiteral("fall.bda"));
+        fallTippen();
+        ASSERT_TRUE(befehle().speichernUnter(datei));
+        const std::string gespeichert = inhalt(datei);
+        platte.füllen();
+        bauteil<QLineEdit>(QStringLiteral("Eingabe_0"))->setFocus();
+        tippen(" W15");
+        meldungen.texte.clear();
+        weg.speichern(*this, tmp.path());
+        ASSERT_EQ(meldungen.texte.size(), 1);
+        EXPECT_TRUE(meldungen.texte[0].contains(QString::fromUtf8(weg.meldung)))
+            << meldungen.texte[0].toStdString();
+        EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("nicht genug Platz")));
+        EXPECT_EQ(inhalt(datei), gespeichert);
+        EXPECT_EQ(QDir(tmp.path()).entryList({QStringLiteral("*.bda")}, QDir::Files),
+                  QStringList{"fall.bda"});
+        EXPECT_EQ(befehle().datei(), datei);
+        EXPECT_TRUE(fenster->isWindowModified());
+    }
+}
+
+// A date typed without Enter is saved as typed, but not one that names no day: the save is refused with
+// the field and the date before the old file is touched, and the case stays unsaved.
+TEST_F(FalldateiTest, UnbestaetigtesUnmoeglichesDatumWirdNichtGespeichert) {
+    fallTippen();
+    const QString datei = pfad("fall.bda");
+    ASSERT_TRUE(befehle().speichernUnter(datei));
+    const std::string gespeichert = inhalt(datei);
+    datum(2)->setFocus();
+    QTest::keyClick(datum(2), Qt::Key_F3);
+    tippen("31022008");
+    meldungen.texte.clear();
+    QTest::keyClick(datum(2), Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(meldungen.texte, QStringList{QStringLiteral("Der Fall wurde nicht in „") + datei +
+                                           QStringLiteral("“ gespeichert, denn im Feld „Ernennung“ steht "
+                                                          "„31/02/2008“. Den 31/02/2008 gibt es nicht. Bitte "
+                                                          "das Datum berichtigen, mit der Enter-Taste "
+                                                          "bestätigen und dann erneut speichern.")});
+    EXPECT_EQ(inhalt(datei), gespeichert);
+    EXPECT_TRUE(fenster->isWindowModified());
 }
 
 // The four ways a case is replaced, each answered with each button. The case was saved, then changed

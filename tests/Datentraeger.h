@@ -1,0 +1,77 @@
+#pragma once
+// A small disk of its own for the tests of saving case files: a tmpfs of 64 KiB mounted on a folder, that
+// can be filled up. Where the system refuses the mount (no right to it), the case-file store's write call
+// fails once the disk is full, as the full disk would, so the same assertions run on every machine;
+// `eingehängt()` tells which of the two a test got.
+
+#include <fcntl.h>
+#include <sys/mount.h>
+#include <unistd.h>
+
+#include <QFile>
+#include <QString>
+#include <cerrno>
+#include <optional>
+#include <string>
+
+#include "Fallablage.h"
+
+namespace bda {
+
+// While it lives, every write of a case file fails with `fehler`, as the disk would report it.
+class Schreibfehler {
+   public:
+    explicit Schreibfehler(int fehler) {
+        eingespeist() = fehler;
+        datei::Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t {
+            errno = eingespeist();
+            return -1;
+        };
+    }
+    ~Schreibfehler() { datei::Fallablage::schreibaufruf = ::write; }
+    Schreibfehler(const Schreibfehler&) = delete;
+    Schreibfehler& operator=(const Schreibfehler&) = delete;
+
+   private:
+    static int& eingespeist() {
+        static int fehler = 0;
+        return fehler;
+    }
+};
+
+class Datentraeger {
+   public:
+    explicit Datentraeger(const QString& ordner) : ordner_(QFile::encodeName(ordner).toStdString()) {
+        eingehängt_ = ::mount("tmpfs", ordner_.c_str(), "tmpfs", 0, "size=64k") == 0;
+    }
+    ~Datentraeger() {
+        if (eingehängt_) ::umount2(ordner_.c_str(), MNT_DETACH);
+    }
+    Datentraeger(const Datentraeger&) = delete;
+    Datentraeger& operator=(const Datentraeger&) = delete;
+
+    bool eingehängt() const { return eingehängt_; }
+
+    // Not one more byte fits (ENOSPC).
+    void füllen() {
+        if (!eingehängt_) {
+            schreibfehler_.emplace(ENOSPC);
+            return;
+        }
+        const std::string füllung = ordner_ + "/füllung";
+        const int datei = ::open(füllung.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        const std::string block(4096, 'x');
+        while (::write(datei, block.data(), block.size()) > 0) {
+        }
+        while (::write(datei, block.data(), 1) > 0) {
+        }
+        ::close(datei);
+    }
+
+   private:
+    std::string ordner_;
+    bool eingehängt_ = false;
+    std::optional<Schreibfehler> schreibfehler_;
+};
+
+}  // namespace bda
