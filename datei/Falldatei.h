@@ -9,6 +9,7 @@
 
 #include "Bescheiddaten.h"
 #include "Fall.h"
+#include "Stufenfall.h"
 #include "Zeitraum.h"
 
 namespace bda::datei {
@@ -35,6 +36,7 @@ struct Falldatei {
     std::string name;        // the official's name
     Bescheiddaten bescheid;  // the case's notice data; the authority is not part of a case
     Fallergebnis ergebnis;
+    std::optional<Stufenfall> erfahrungsstufe;  // the experience step, when the clerk entered one
 };
 
 // The fields a case file keeps: 0 to 18 and 24.
