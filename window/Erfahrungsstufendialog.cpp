@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
@@ -156,11 +157,11 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     }
     stufen_->setColumnStretch(stufenzahl, 1);
     ergebnis->addRow(QStringLiteral("Stufen ab:"), stufenfeld);
-    anrechnung_ = new QTableWidget(0, 6);
+    anrechnung_ = new QTableWidget(0, 5);
     anrechnung_->setObjectName(QStringLiteral("Stufe_Anrechnung"));
-    anrechnung_->setHorizontalHeaderLabels({QStringLiteral("Nr."), QStringLiteral("Art und Vorschrift"),
-                                            QStringLiteral("Länge"), QStringLiteral("angerechnet"),
-                                            QStringLiteral("verzögert"), QStringLiteral("Grund")});
+    anrechnung_->setHorizontalHeaderLabels({QStringLiteral("Zeitraum"), QStringLiteral("Länge"),
+                                            QStringLiteral("angerechnet"), QStringLiteral("verzögert"),
+                                            QStringLiteral("Vorschrift und Grund")});
     anrechnung_->verticalHeader()->hide();
     anrechnung_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     anrechnung_->setTabKeyNavigation(false);
@@ -170,12 +171,12 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     anrechnung_->setAccessibleDescription(
         QStringLiteral("Je Zeitraum die Länge, was davon angerechnet wird, was die Stufen verzögert, und "
                        "warum er weniger zählt als seine Länge"));
-    ergebnis->addRow(QStringLiteral("&Je Zeitraum:"), anrechnung_);
-    if (auto* beschriftung = qobject_cast<QLabel*>(ergebnis->labelForField(anrechnung_)))
-        beschriftung->setBuddy(anrechnung_);
     hinweise_ = wert("Stufe_Hinweise");
     hinweise_->setWordWrap(true);
     ergebnis->addRow(QStringLiteral("Hinweise:"), hinweise_);
+    ergebnis->addRow(QStringLiteral("&Je Zeitraum:"), anrechnung_);
+    if (auto* beschriftung = qobject_cast<QLabel*>(ergebnis->labelForField(anrechnung_)))
+        beschriftung->setBuddy(anrechnung_);
 
     // One column of captions through the groups.
     const QList<QFormLayout*> formen = {ernennung, ergebnis};
@@ -219,7 +220,7 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     connect(knöpfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
     // Enter belongs to the fields: no button is pressed by it unless it has the focus.
     for (QAbstractButton* k : knöpfe->buttons()) {
-        if (auto* p = qobject_cast<QPushButton*>(k)) p->setDefault(false);
+        if (auto* p = qobject_cast<QPushButton*>(k)) p->setAutoDefault(false);
     }
     anordnung->addWidget(knöpfe);
 
@@ -245,18 +246,19 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     tabelle_->setColumnWidth(Spalte::person, maß.horizontalAdvance(QStringLiteral("Person")) * 2);
     tabelle_->setColumnWidth(Spalte::anerkannt, maß.horizontalAdvance(QStringLiteral("anerkannt")) + 16);
     tabelle_->horizontalHeader()->setStretchLastSection(true);
+    tabelle_->setWordWrap(false);
     tabelle_->verticalHeader()->setDefaultSectionSize(
         std::max(tabelle_->verticalHeader()->defaultSectionSize(), ernennung_->sizeHint().height() + 2));
     int tabellenbreite = tabelle_->verticalHeader()->sizeHint().width() + 2 * tabelle_->frameWidth() +
-                         maß.horizontalAdvance(QStringLiteral("Beschreibung")) * 2;
+                         maß.horizontalAdvance(QStringLiteral("Beschreibung")) * 3;
     for (int spalte = 0; spalte < Spalte::beschreibung; ++spalte)
         tabellenbreite += tabelle_->columnWidth(spalte);
     tabelle_->setMinimumWidth(tabellenbreite);
     tabelle_->setMinimumHeight(tabelle_->horizontalHeader()->sizeHint().height() +
-                               5 * tabelle_->verticalHeader()->defaultSectionSize() +
+                               4 * tabelle_->verticalHeader()->defaultSectionSize() +
                                2 * tabelle_->frameWidth());
     anrechnung_->setMinimumHeight(anrechnung_->horizontalHeader()->sizeHint().height() +
-                                  4 * anrechnung_->verticalHeader()->defaultSectionSize() +
+                                  3 * anrechnung_->verticalHeader()->defaultSectionSize() +
                                   2 * anrechnung_->frameWidth());
 
     connect(amt_, &QComboBox::currentIndexChanged, this, [this] { übernehmen(); });
@@ -292,6 +294,9 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
 
     ergebnis_ = stufenberechnen(fall_);
     darstellen();
+    // The whole window at once where the screen has room; adjustSize() would stop at two thirds of it.
+    if (const QScreen* bildschirm = screen())
+        resize(sizeHint().boundedTo(bildschirm->availableGeometry().size()));
     amt_->setFocus(Qt::OtherFocusReason);
 }
 
@@ -491,20 +496,18 @@ void Erfahrungsstufendialog::darstellen() {
         const int zeile = static_cast<int>(i);
         const Zeitartangabe& a = angabe(fall_.zeiträume[i].art);
         anrechnung_->setItem(zeile, 0, festeZelle(QString::number(zeile + 1)));
-        anrechnung_->setItem(
-            zeile, 1, festeZelle(QStringLiteral("%1 (%2)").arg(text(a.bezeichnung), text(a.vorschrift))));
+        QStringList gründe{text(a.vorschrift)};
         if (i < e.zeiträume.size()) {
             const Zeitraumergebnis& z = e.zeiträume[i];
-            QStringList gründe;
             for (const Kürzung k : z.gründe)
                 gründe << QString::fromStdString(kürzungstext(k, a.art, bundesregeln));
-            anrechnung_->setItem(zeile, 2, festeZelle(spanne(z.länge)));
-            anrechnung_->setItem(zeile, 3, festeZelle(spanne(z.angerechnet)));
-            anrechnung_->setItem(zeile, 4, festeZelle(spanne(z.verzögerung)));
-            anrechnung_->setItem(zeile, 5, festeZelle(gründe.join(QStringLiteral("; "))));
+            anrechnung_->setItem(zeile, 1, festeZelle(spanne(z.länge)));
+            anrechnung_->setItem(zeile, 2, festeZelle(spanne(z.angerechnet)));
+            anrechnung_->setItem(zeile, 3, festeZelle(spanne(z.verzögerung)));
         } else {
-            for (int spalte = 2; spalte < 6; ++spalte) anrechnung_->setItem(zeile, spalte, festeZelle(fehlt));
+            for (int spalte = 1; spalte < 4; ++spalte) anrechnung_->setItem(zeile, spalte, festeZelle(fehlt));
         }
+        anrechnung_->setItem(zeile, 4, festeZelle(gründe.join(QStringLiteral("; "))));
     }
     anrechnung_->resizeColumnsToContents();
     anrechnung_->horizontalHeader()->setStretchLastSection(true);
@@ -514,6 +517,20 @@ void Erfahrungsstufendialog::darstellen() {
     if (!e.berechnet && hinweise.isEmpty())
         hinweise << QStringLiteral("Bitte den Tag der Ernennung eingeben.");
     hinweise_->setText(hinweise.isEmpty() ? QStringLiteral("keine") : hinweise.join(QLatin1Char('\n')));
+}
+
+void Erfahrungsstufendialog::done(int ergebnis) {
+    bool entfernt = false;
+    füllt_ = true;
+    for (int zeile = tabelle_->rowCount() - 1; zeile >= 0; --zeile) {
+        if (fall_.zeiträume.at(static_cast<std::size_t>(zeile)) == Stufenzeitraum{}) {
+            tabelle_->removeRow(zeile);
+            entfernt = true;
+        }
+    }
+    füllt_ = false;
+    if (entfernt) übernehmen();
+    QDialog::done(ergebnis);
 }
 
 // Enter goes on to the next field; a button with the focus is pressed by it.

@@ -38,6 +38,9 @@ class Erfahrungsstufendialog : public QDialog {
     const Stufenergebnis& ergebnis() const { return ergebnis_; }
     Zeitraumtabelle* tabelle() const { return tabelle_; }
 
+    // Closing drops the periods that hold no input at all, as Enter after the last row left one behind.
+    void done(int ergebnis) override;
+
    protected:
     void keyPressEvent(QKeyEvent* ereignis) override;
 
