@@ -126,7 +126,7 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     bedienung->setWordWrap(true);
     zeitanordnung->addWidget(bedienung);
 
-    QFormLayout* ergebnis = gruppe(anordnung, QStringLiteral("Ergebnis"), 2);
+    QFormLayout* ergebnis = gruppe(anordnung, QStringLiteral("Ergebnis"), 1);
     const auto wert = [](const char* name) {
         auto* label = new QLabel;
         label->setObjectName(QString::fromUtf8(name));
@@ -166,6 +166,11 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     anrechnung_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     anrechnung_->setTabKeyNavigation(false);
     anrechnung_->setWordWrap(true);
+    anrechnung_->setTextElideMode(Qt::ElideNone);
+    anrechnung_->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    // As high as its rows where there is room; the periods above get the rest.
+    anrechnung_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    anrechnung_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
     anrechnung_->horizontalHeader()->setStretchLastSection(true);
     anrechnung_->setAccessibleName(QStringLiteral("Anrechnung je Zeitraum"));
     anrechnung_->setAccessibleDescription(
@@ -511,7 +516,6 @@ void Erfahrungsstufendialog::darstellen() {
     }
     anrechnung_->resizeColumnsToContents();
     anrechnung_->horizontalHeader()->setStretchLastSection(true);
-    anrechnung_->resizeRowsToContents();
     QStringList hinweise;
     for (const std::string& h : e.hinweise) hinweise << QString::fromStdString(h);
     if (!e.berechnet && hinweise.isEmpty())

@@ -2,6 +2,9 @@
 // step's worked cases typed row by row, the rows added by Enter and removed by Entf, and the case saved
 // and opened again with it.
 
+#include <QFile>
+#include <QGroupBox>
+#include <QRegularExpression>
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <functional>
@@ -151,6 +154,37 @@ TEST_F(ErfahrungsstufeTest, EndeVorBeginnWirdAbgewiesen) {
         EXPECT_EQ(d.tabelle()->currentColumn(), Spalte::art);
         EXPECT_EQ(meldungen.texte.size(), 1);
     });
+}
+
+// The help lists each Alt key of the window, and the window has each one listed, every letter once.
+TEST(Erfahrungsstufenhilfe, AltTastenSindDieDesFensters) {
+    Erfahrungsstufendialog dialog(Stufenfall{}, {}, {});
+    QStringList imFenster;
+    for (const auto* knopf : dialog.findChildren<QAbstractButton*>()) imFenster << knopf->text();
+    for (const auto* label : dialog.findChildren<QLabel*>()) {
+        if (label->buddy()) imFenster << label->text();
+    }
+    for (const auto* kasten : dialog.findChildren<QGroupBox*>()) imFenster << kasten->title();
+    QStringList tasten;
+    for (const QString& text : imFenster) {
+        const QString taste = QKeySequence::mnemonic(text).toString();
+        if (taste.isEmpty()) continue;
+        EXPECT_FALSE(tasten.contains(taste)) << taste.toStdString() << " twice";
+        tasten << taste;
+    }
+    QFile datei(QStringLiteral(":/hilfe/inhalt.html"));
+    ASSERT_TRUE(datei.open(QIODevice::ReadOnly));
+    const QString html = QString::fromUtf8(datei.readAll());
+    const auto punkt = QRegularExpression(QStringLiteral("<li>Mit der Alt-Taste:(.*?)</li>"),
+                                          QRegularExpression::DotMatchesEverythingOption)
+                           .match(html);
+    ASSERT_TRUE(punkt.hasMatch());
+    QStringList inDerHilfe;
+    const QRegularExpression alt(QStringLiteral("<b>(Alt\\+\\S+)</b>"));
+    for (auto t = alt.globalMatch(punkt.captured(1)); t.hasNext();) inDerHilfe << t.next().captured(1);
+    tasten.sort();
+    inDerHilfe.sort();
+    EXPECT_EQ(inDerHilfe, tasten);
 }
 
 }  // namespace
