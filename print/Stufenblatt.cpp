@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "Briefteile.h"
+#include "Datumstext.h"
 #include "Fliesstext.h"
 #include "Mengenangabe.h"
 #include "Stufentexte.h"
@@ -13,6 +14,8 @@
 namespace bda::druck {
 
 namespace {
+
+using std::chrono::year_month_day;
 
 constexpr double schrift = 9;  // the table and its notes
 constexpr double linkerRand = 400;
@@ -77,7 +80,7 @@ class Blatt {
         a_.zeilenende();
     }
 
-    // Room for `höhe` twips below y, else a new page with the sheet's heading.
+    // Room for `höhe` twips below y, else a new page with the sheet's heading, not bold after it.
     void platz(double höhe) {
         if (a_.y() + höhe <= a_.seitenhöhe()) return;
         a_.seitenumbruch();
@@ -158,7 +161,10 @@ void tabellenkopf(Blatt& b) {
                                {gründe.x, {"Gründe für eine kürzere Anrechnung"}}};
     const char* const gruppen[] = {"Länge", "anerkannt", "verzögert"};
     for (int g = 0; g < 3; ++g) {
-        kopf.push_back({längenbeginn[g] + 3 * zahlbreite, {gruppen[g], "J     M     T"}, true});
+        kopf.push_back({längenbeginn[g] + 3 * zahlbreite, {gruppen[g]}, true});
+        const char* const einheiten[] = {"J", "M", "T"};
+        for (int i = 0; i < 3; ++i)
+            kopf.push_back({längenbeginn[g] + (i + 1) * zahlbreite, {"", einheiten[i]}, true});
     }
     zeileDrucken(b, kopf);
     a.fettSetzen(false);
@@ -221,14 +227,15 @@ void zeiträume(Blatt& b, const Stufenfall& fall, const Stufenergebnis& e) {
     std::vector<Zelle> summe = {{art.x, {"Summe"}}};
     länge(summe, 1, e.anerkannt);
     länge(summe, 2, e.verzögerung);
+    const std::string monate = anzahl(e.anerkanntMonate, "Monat", "Monate") + " anerkannt, " +
+                               anzahl(e.verzögerungMonate, "Monat", "Monate") + " Verzögerung";
     std::vector<Zelle> gerundet = {
-        {art.x, umbrechen(a, "auf volle Monate gerundet", art.breite)},
-        {gründe.x,
-         umbrechen(
-             a,
-             "anerkannt aufgerundet (§ 28 Abs. 4 Satz 2 BBesG): " + monatstext(e.anerkanntMonate) +
-                 "; Verzögerung abgerundet (§ 27 Abs. 3 Satz 4 BBesG): " + monatstext(e.verzögerungMonate),
-             gründe.breite)},
+        {art.x,
+         umbrechen(a,
+                   "auf volle Monate gerundet: die anerkannte Zeit aufgerundet (§ 28 Abs. 4 S. 2 BBesG), "
+                   "die Verzögerung abgerundet (§ 27 Abs. 3 S. 4 BBesG)",
+                   längenbeginn[0] - art.x)},
+        {gründe.x, umbrechen(a, monate, gründe.breite)},
     };
     länge(gerundet, 1, inMonaten(e.anerkanntMonate));
     länge(gerundet, 2, inMonaten(e.verzögerungMonate));
@@ -244,11 +251,22 @@ void stufen(Blatt& b, const Stufenfall& fall, const Stufenergebnis& e) {
     Druckauftrag& a = b.auftrag();
     const std::vector<int>& jahre =
         fall.einfacherDienst ? bundesregeln.laufzeitEinfach : bundesregeln.laufzeitJahre;
-    const std::string stufe1 = "Stufe 1 mit Wirkung vom " + kurzdatum(e.stufe1) + " (Ernennung am " +
-                               datumstext(fall.ernennung) + ", anerkannte Erfahrungszeit " +
-                               monatstext(e.anerkanntMonate) + "); am Tag der Ernennung Stufe " +
-                               std::to_string(e.beiErnennung);
+    const year_month_day ernennung = *datumAusText(fall.ernennung);
+    const std::string monatserster = kurzdatum(ernennung.year() / ernennung.month() / 1);
+    std::string stufe1 = "Stufe 1 mit Wirkung vom " + kurzdatum(e.stufe1);
+    if (e.anerkanntMonate == 0) {
+        stufe1 += ", dem Ersten des Ernennungsmonats (keine anerkannte Erfahrungszeit)";
+    } else {
+        stufe1 += ": der Erste des Ernennungsmonats, " + monatserster + ", vorverlegt um " +
+                  anzahl(e.anerkanntMonate, "Monat", "Monate") +
+                  (e.anerkanntMonate >= 12 ? " (" + monatstext(e.anerkanntMonate) + ")" : "") +
+                  " anerkannter Erfahrungszeit";
+    }
+    stufe1 += ". Am Tag der Ernennung, dem " + kurzdatum(ernennung) + ", gilt Stufe " +
+              std::to_string(e.beiErnennung) + ".";
+    a.fettSetzen(true);
     const std::vector<std::string> kopf = umbrechen(a, stufe1, rechterRand - linkerRand);
+    a.fettSetzen(false);
     const bool verzögert = e.verzögerungMonate > 0;
     b.platz(static_cast<double>(kopf.size() + 5 + (verzögert ? 2 : 0)) * a.zeilenhöhe());
     a.zeilenende();
