@@ -239,7 +239,13 @@ void zeiträume(Blatt& b, const Stufenfall& fall, const Stufenergebnis& e) {
     };
     länge(gerundet, 1, inMonaten(e.anerkanntMonate));
     länge(gerundet, 2, inMonaten(e.verzögerungMonate));
-    b.platz(static_cast<double>(1 + zeilenzahl(gerundet)) * a.zeilenhöhe() + a.zeilenhöhe() / 2);
+    // On a page of their own the sums get the table's head, which names their columns.
+    const double summenhöhe =
+        static_cast<double>(1 + zeilenzahl(gerundet)) * a.zeilenhöhe() + a.zeilenhöhe() / 4;
+    if (a.y() + summenhöhe > a.seitenhöhe()) {
+        b.platz(summenhöhe + kopfhöhe);
+        tabellenkopf(b);
+    }
     a.yVerschieben(a.zeilenhöhe() / 4);
     a.fettSetzen(true);
     zeileDrucken(b, summe);
