@@ -67,13 +67,11 @@ int gerundet(int zähler, int nenner) {
     return quotient;
 }
 
-Zeitspanne ausTagen(int tage) { return {tage % 30, (tage % 360) / 30, tage / 360}; }
-
 // Rows 5 to 7 of a frame; returns row 7, the frame's postponement.
 Zeitspanne rahmenBerechnen(Rahmenzeilen& zeilen, int verschiebungInTagen(Zeitspanne rest)) {
     zeilen[5] = summeDerZeiträume(zeilen);
     zeilen[6] = rest(zeilen[0], zeilen[5]);
-    zeilen[7] = ausTagen(verschiebungInTagen(zeilen[6]));
+    zeilen[7] = Zeitspanne::ausTagen(verschiebungInTagen(zeilen[6]));
     return zeilen[7];
 }
 

@@ -73,6 +73,14 @@ Zeitspanne datumsdifferenz(std::string_view anfangsdatum, std::string_view endda
     return spanne;
 }
 
+int tagesstand(std::chrono::year_month_day tag) {
+    const int jahr = static_cast<int>(tag.year());
+    const int monat = static_cast<int>(static_cast<unsigned>(tag.month()));
+    int tagImMonat = static_cast<int>(static_cast<unsigned>(tag.day()));
+    if (tagImMonat == 31 || (monat == 2 && tagImMonat == letzterFebruartag(jahr))) tagImMonat = 30;
+    return jahr * 360 + (monat - 1) * 30 + tagImMonat;
+}
+
 int datumdiffneu(std::string_view geburtsdatum, std::string_view feld) {
     const auto geburt = datumAusText(geburtsdatum);
     const auto datum = datumAusText(feld);

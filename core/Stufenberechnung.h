@@ -22,15 +22,16 @@ namespace bda {
 
 // Why a period counts less than its length.
 enum class Kürzung {
-    unvollständig,   // a date is missing or no valid date
-    endeVorBeginn,   // it ends before it begins
-    nachErnennung,   // the part from the appointment on is no experience before it
-    vorErnennung,    // leave before the appointment delays nothing
-    keineErfahrung,  // the kind is no experience (leave)
-    nichtAnerkannt,  // förderlich, but not granted
-    mindestdauer,    // shorter than the kind's minimum
-    höchstdauer,     // the kind's or the person's cap is reached
-    überschneidung,  // the days were counted already by another period
+    unvollständig,     // a date is missing or no valid date
+    endeVorBeginn,     // it ends before it begins
+    nachErnennung,     // the part from the appointment on is no experience before it
+    vorErnennung,      // leave before the appointment delays nothing
+    keineErfahrung,    // the kind is no experience (leave)
+    keineVerzögerung,  // after the appointment, a kind that delays nothing (§ 28 Abs. 5)
+    nichtAnerkannt,    // förderlich, but not granted
+    mindestdauer,      // shorter than the kind's minimum
+    höchstdauer,       // the kind's or the person's cap is reached
+    überschneidung,    // the days were counted already by another period
 };
 
 // The reason as screen and paper give it: "Höchstdauer erreicht (§ 28 Abs. 1 S. 1 Nr. 3 BBesG)" and

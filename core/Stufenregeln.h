@@ -10,12 +10,11 @@
 namespace bda {
 
 // A limit on the periods of one kind: each period must last `mindestMonate` (0: no minimum), and all of
-// them together, or all of one person's when `jePerson`, count at most `höchstMonate`.
+// them together, or all of one person's when the kind names a person, count at most `höchstMonate`.
 struct Zeitgrenze {
     Zeitart art;
     int mindestMonate = 0;
     int höchstMonate = 0;
-    bool jePerson = false;
     std::string_view vorschrift;
 };
 

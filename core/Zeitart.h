@@ -33,8 +33,9 @@ struct Zeitartangabe {
     std::string_view bezeichnung;  // on screen and paper: "Wehrdienst, Zivildienst, Freiwilligendienst"
     std::string_view vorschrift;   // "§ 28 Abs. 1 S. 1 Nr. 3 BBesG"
     Anrechnung anrechnung;
-    bool verzögert;  // after the appointment, a period of this kind delays the later steps
-    bool jePerson;   // the cap applies per child or relative, so the period names one
+    bool verzögert;                    // after the appointment, a period of this kind delays the later steps
+    bool jePerson;                     // the cap applies per child or relative, so the period names one
+    std::string_view ohneVerzögerung;  // the provision by which it delays nothing after the appointment
 };
 
 // Every kind, in the order of the enum: the order of the kind's combo box.

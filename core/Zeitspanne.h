@@ -12,6 +12,9 @@ struct Zeitspanne {
     // The duration in 30-day days: tage + 30 x monate + 360 x jahre.
     int inTagen() const { return tage + 30 * monate + 360 * jahre; }
 
+    // The duration of `tage` 30-day days, in years, months and days.
+    static Zeitspanne ausTagen(int tage) { return {tage % 30, (tage % 360) / 30, tage / 360}; }
+
     bool operator==(const Zeitspanne&) const = default;
 };
 
