@@ -41,7 +41,6 @@ pruefe "$lang\\n" "Zeile 1: unbekannte Aktion \"$(printf 'x%.0s' $(seq 60))…\"
 # The experience step: a bad grade, kind or date; each word of an action where it belongs.
 pruefe 'stufe amt A 1\n' 'Zeile 1: stufe amt: das Amt "A 1" gibt es nicht (A 2 bis A 16)'
 pruefe 'stufe amt A 16\nstufe amt A 17\n' 'Zeile 2: stufe amt: das Amt "A 17" gibt es nicht'
-pruefe 'stufe amt A2\n' 'Zeile 1: stufe amt: das Amt "A2" gibt es nicht'
 pruefe 'stufe einfach vielleicht\n' 'Zeile 1: stufe einfach braucht ja oder nein, nicht "vielleicht"'
 pruefe 'stufe ernennung 31/02/2012\n' 'Zeile 1: stufe ernennung: Den 31/02/2012 gibt es nicht.'
 pruefe 'stufe ernennung 15/03/____\n' 'Zeile 1: stufe ernennung braucht ein Datum wie 15/03/2012, nicht "15/03/____"'

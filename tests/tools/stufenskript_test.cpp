@@ -101,9 +101,6 @@ TEST(Stufenskript, BeispieleUndWoerter) {
           stufenAb("01/03/2012", {"01/03/2014", "01/03/2017", "01/03/2020", "01/03/2023", "01/03/2026",
                                   "01/03/2029", "01/03/2032"}),
           0, 0}},
-        {"einfacher Dienst zurückgenommen",
-         "stufe amt A 5\nstufe einfach ja\nstufe einfach nein\nstufe ernennung 15/03/2012\n",
-         {"01/03/2012", 1, beispiel1, 0, 0}},
         // 12 months granted: Stufe 1 from 01/03/2011, Stufe 2 from 01/03/2013.
         {"förderlich, anerkannt",
          "stufe ernennung 15/03/2012\nstufe zeitraum 01/01/2010 31/12/2010 foerderlich anerkannt\n",
@@ -111,9 +108,6 @@ TEST(Stufenskript, BeispieleUndWoerter) {
           stufenAb("01/03/2011", {"01/03/2013", "01/03/2016", "01/03/2019", "01/03/2022", "01/03/2026",
                                   "01/03/2030", "01/03/2034"}),
           12, 0}},
-        {"förderlich, nicht anerkannt",
-         "stufe ernennung 15/03/2012\nstufe zeitraum 01/01/2010 31/12/2010 foerderlich\n",
-         {"01/03/2012", 1, beispiel1, 0, 0}},
         // 2 x 24 months of care: one child's cap is 36 months, two children's 48 months in all.
         {"ein Kind, zwei Zeiträume",
          "stufe ernennung 15/03/2012\nstufe zeitraum 01/01/2000 31/12/2001 kinderbetreuung Anna\n"
