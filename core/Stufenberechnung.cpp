@@ -70,8 +70,9 @@ std::string kürzungstext(Kürzung kürzung, Zeitart art, const Stufenregeln& re
                    std::string(grenze ? grenze->vorschrift : zeitart.vorschrift) + ")";
         case Kürzung::höchstdauer: {
             const int monate = grenze ? grenze->höchstMonate : 0;
-            return "Höchstdauer von " + monateUndJahre(monate % 12, monate / 12) +
-                   (zeitart.jePerson ? " je Person" : "") + " erreicht (" +
+            const std::string dauer =
+                monate % 12 == 0 ? anzahl(monate / 12, "Jahr", "Jahren") : anzahl(monate, "Monat", "Monaten");
+            return "Höchstdauer von " + dauer + (zeitart.jePerson ? " je Person" : "") + " erreicht (" +
                    std::string(grenze ? grenze->vorschrift : zeitart.vorschrift) + ")";
         }
         case Kürzung::überschneidung:

@@ -217,13 +217,21 @@ void speichern(const std::string& pfad, const Falldatei& inhalt) {
             feldname(falsch->feld) + "“ steht „" + *inhalt.datum[falsch->feld] + "“. " + falsch->grund +
             " Bitte das Datum berichtigen, mit der Enter-Taste bestätigen und dann erneut speichern.");
     }
+    if (inhalt.erfahrungsstufe) {
+        if (const auto falsch = unzulässigeStufenangabe(*inhalt.erfahrungsstufe)) {
+            throw Falldateifehler("Der Fall wurde nicht in " + benannt(pfad) + " gespeichert, denn in „" +
+                                  falsch->was + "“ steht eine unzulässige Angabe. " + falsch->grund +
+                                  " Bitte die Angabe berichtigen und dann erneut speichern.");
+        }
+    }
     // A script's texts may be bytes of another code page, which no case file may hold.
     const std::string text = falltext(inhalt);
     if (!istUtf8(text)) {
         throw Falldateifehler(
             "Der Fall wurde nicht in " + benannt(pfad) +
-            " gespeichert, denn ein Text des Falls (der Name, eine Beschreibung oder ein Text "
-            "des Bescheids) ist kein UTF-8-Text. Bitte den Text als UTF-8 eingeben und erneut "
+            " gespeichert, denn ein Text des Falls (der Name, eine Beschreibung, eine Person der "
+            "Erfahrungsstufe oder ein Text des Bescheids) ist kein UTF-8-Text. Bitte den Text als UTF-8 "
+            "eingeben und erneut "
             "speichern.");
     }
     std::optional<mode_t> rechte;  // those of the file that is replaced

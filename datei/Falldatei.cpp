@@ -33,6 +33,17 @@ Fallergebnis ergebnisVon(const Fall& fall) {
     return ergebnis;
 }
 
+Stufenstand stufenstandVon(const Stufenergebnis& ergebnis) {
+    Stufenstand stand;
+    if (!ergebnis.berechnet) return stand;
+    stand.stufe1 = textAusDatum(ergebnis.stufe1);
+    stand.beiErnennung = ergebnis.beiErnennung;
+    for (const auto& tag : ergebnis.stufen) stand.stufen.push_back(textAusDatum(tag));
+    stand.anerkanntMonate = ergebnis.anerkanntMonate;
+    stand.verzögerungMonate = ergebnis.verzögerungMonate;
+    return stand;
+}
+
 Falldatei falldateiVon(const Fall& fall) {
     Falldatei datei;
     datei.eingangsamt = fall.amtswahl;

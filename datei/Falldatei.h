@@ -6,9 +6,11 @@
 #include <array>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "Bescheiddaten.h"
 #include "Fall.h"
+#include "Stufenberechnung.h"
 #include "Stufenfall.h"
 #include "Zeitraum.h"
 
@@ -27,6 +29,18 @@ struct Fallergebnis {
     bool operator==(const Fallergebnis&) const = default;
 };
 
+// The results of the experience step as a case file keeps them: dates as "dd/mm/yyyy" texts. A case
+// whose appointment is no valid date has none: Stufe 1 "__/__/____", no step dates, all numbers 0.
+struct Stufenstand {
+    std::string stufe1 = std::string(leeresDatum);  // the fictitious start of Stufe 1
+    int beiErnennung = 0;                           // the step on the day of appointment
+    std::vector<std::string> stufen;                // from when Stufe 1, 2, ... apply
+    int anerkanntMonate = 0;                        // the recognised months, rounded up
+    int verzögerungMonate = 0;                      // the delay in months, rounded down
+
+    bool operator==(const Stufenstand&) const = default;
+};
+
 struct Falldatei {
     int eingangsamt = 0;  // the option of Eingangsamt, 0..3
     // Texts of the fields the clerk types (0 to 18 and 24); none for the computed fields 19 to 23, and
@@ -37,6 +51,9 @@ struct Falldatei {
     Bescheiddaten bescheid;  // the case's notice data; the authority is not part of a case
     Fallergebnis ergebnis;
     std::optional<Stufenfall> erfahrungsstufe;  // the experience step, when the clerk entered one
+    // The experience step's results a file held, to be compared with the recomputed ones. A file is
+    // always written with the results its `erfahrungsstufe` gives, so a case to save needs none.
+    std::optional<Stufenstand> stufenstand;
 };
 
 // The fields a case file keeps: 0 to 18 and 24.
@@ -46,6 +63,7 @@ constexpr bool istEingabefeld(int feld) { return (feld >= 0 && feld <= 18) || fe
 std::string feldname(int feld);
 
 Fallergebnis ergebnisVon(const Fall& fall);
+Stufenstand stufenstandVon(const Stufenergebnis& ergebnis);
 Falldatei falldateiVon(const Fall& fall);
 
 }  // namespace bda::datei

@@ -12,6 +12,8 @@
 #include "Fallsteuerung.h"
 #include "Jsonleser.h"
 #include "Protokoll.h"
+#include "Stufenberechnung.h"
+#include "Stufenregeln.h"
 #include "Zeichen.h"
 
 namespace bda::datei {
@@ -119,6 +121,12 @@ std::string datumstext(Jsonleser& leser, const Name& name) {
                  " hat nicht die Form TT/MM/JJJJ (zwei Ziffern oder „_“, „/“, zwei, „/“, vier).");
     }
     return datum;
+}
+
+template <class Name>
+bool wahrheitswert(Jsonleser& leser, const Name& name) {
+    if (leser.art() != Jsonleser::Art::Wahrheitswert) ungültig(benannt(name) + " muss true oder false sein.");
+    return leser.wahrheitswert();
 }
 
 template <class Name>
@@ -323,6 +331,211 @@ void ergebnisLesen(Jsonleser& leser, Falldatei& datei) {
     vorhanden(bda, "ergebnis.bda");
 }
 
+// The experience step's section. Its inputs are judged as the window takes them; its results only by
+// their form, as they are compared with the recomputed ones.
+constexpr std::string_view stufenabschnitt = "Erfahrungsstufe";
+
+std::string amtstext(long long amt) { return "A " + std::to_string(amt); }
+
+std::string amtsbereich() {
+    return " (" + amtstext(bundesregeln.kleinstesAmt) + " bis " + amtstext(bundesregeln.größtesAmt) + ")";
+}
+
+std::optional<std::string> amtsfehler(long long amt) {
+    if (amt >= bundesregeln.kleinstesAmt && amt <= bundesregeln.größtesAmt) return std::nullopt;
+    return "Das Amt " + amtstext(amt) + " gibt es nicht" + amtsbereich() + ".";
+}
+
+std::string zeitraumname(std::size_t index) {
+    return std::string(stufenabschnitt) + ", Zeitraum " + std::to_string(index + 1);
+}
+
+std::string schlüsselliste() {
+    std::string liste;
+    for (const Zeitartangabe& a : zeitarten) liste += (liste.empty() ? "" : ", ") + std::string(a.schlüssel);
+    return liste;
+}
+
+std::string zeitraumgrenze() {
+    return "Es sind mehr als " + std::to_string(höchsteZeitraumzahl) + " Zeiträume; ein Fall hat höchstens " +
+           std::to_string(höchsteZeitraumzahl) + ".";
+}
+
+std::string stufendatum(Jsonleser& leser, const std::string& was) {
+    std::string datum = datumstext(leser, was);
+    if (const auto grund = datumsfehler(datum)) ungültig(was + ": " + *grund);
+    return datum;
+}
+
+void zeitraumVorhanden(bool da, std::size_t index, const char* eintrag) {
+    if (!da) ungültig(zeitraumname(index) + ": Der Eintrag „" + eintrag + "“ fehlt.");
+}
+
+Stufenzeitraum zeitraumLesen(Jsonleser& leser, std::size_t index) {
+    const std::string was = zeitraumname(index);
+    if (leser.art() != Jsonleser::Art::Objekt) ungültig(was + " muss ein Objekt in { } sein.");
+    Stufenzeitraum z;
+    bool beginn = false, ende = false, art = false, person = false, anerkannt = false, beschreibung = false;
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "beginn") {
+            z.beginn = stufendatum(leser, was + ", Beginn");
+            beginn = true;
+        } else if (schlüssel == "ende") {
+            z.ende = stufendatum(leser, was + ", Ende");
+            ende = true;
+        } else if (schlüssel == "art") {
+            const std::string wort = text(leser, [&] { return was + ", Art"; });
+            const auto gelesen = zeitartAusSchlüssel(wort);
+            if (!gelesen) {
+                ungültig(was + ": Die Art " + zitiert(wort) + " gibt es nicht (" + schlüsselliste() + ").");
+            }
+            z.art = *gelesen;
+            art = true;
+        } else if (schlüssel == "person") {
+            z.person = text(leser, [&] { return was + ", Person"; });
+            person = true;
+        } else if (schlüssel == "anerkannt") {
+            z.anerkannt = wahrheitswert(leser, [&] { return was + ", anerkannt"; });
+            anerkannt = true;
+        } else if (schlüssel == "beschreibung") {
+            z.beschreibung = text(leser, [&] { return was + ", Beschreibung"; });
+            beschreibung = true;
+        } else {
+            leser.überspringen();
+        }
+    });
+    zeitraumVorhanden(beginn, index, "beginn");
+    zeitraumVorhanden(ende, index, "ende");
+    zeitraumVorhanden(art, index, "art");
+    zeitraumVorhanden(person, index, "person");
+    zeitraumVorhanden(anerkannt, index, "anerkannt");
+    zeitraumVorhanden(beschreibung, index, "beschreibung");
+    return z;
+}
+
+Stufenstand stufenstandLesen(Jsonleser& leser) {
+    objektErwartet(leser, "erfahrungsstufe.ergebnis");
+    const int stufenzahl = static_cast<int>(bundesregeln.laufzeitJahre.size()) + 1;
+    Stufenstand stand;
+    bool stufe1 = false, beiErnennung = false, stufen = false, anerkannt = false, verzögerung = false;
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "stufe1") {
+            stand.stufe1 = datumstext(leser, "„erfahrungsstufe.ergebnis.stufe1“");
+            stufe1 = true;
+        } else if (schlüssel == "bei_ernennung") {
+            stand.beiErnennung = ganzzahl(leser, "„erfahrungsstufe.ergebnis.bei_ernennung“", 0, stufenzahl);
+            beiErnennung = true;
+        } else if (schlüssel == "stufen") {
+            const auto form = [&] {
+                return "„erfahrungsstufe.ergebnis.stufen“ muss eine Liste von höchstens " +
+                       std::to_string(stufenzahl) + " Daten sein.";
+            };
+            if (leser.art() != Jsonleser::Art::Liste) ungültig(form());
+            leser.liste([&](int i) {
+                if (i >= stufenzahl) ungültig(form());
+                stand.stufen.push_back(datumstext(leser, [i] {
+                    return "Stufe " + std::to_string(i + 1) + " in „erfahrungsstufe.ergebnis“";
+                }));
+            });
+            stufen = true;
+        } else if (schlüssel == "anerkannt_monate") {
+            stand.anerkanntMonate =
+                ganzzahl(leser, "„erfahrungsstufe.ergebnis.anerkannt_monate“", 0, größteZahl);
+            anerkannt = true;
+        } else if (schlüssel == "verzoegerung_monate") {
+            stand.verzögerungMonate =
+                ganzzahl(leser, "„erfahrungsstufe.ergebnis.verzoegerung_monate“", 0, größteZahl);
+            verzögerung = true;
+        } else {
+            leser.überspringen();
+        }
+    });
+    vorhanden(stufe1, "erfahrungsstufe.ergebnis.stufe1");
+    vorhanden(beiErnennung, "erfahrungsstufe.ergebnis.bei_ernennung");
+    vorhanden(stufen, "erfahrungsstufe.ergebnis.stufen");
+    vorhanden(anerkannt, "erfahrungsstufe.ergebnis.anerkannt_monate");
+    vorhanden(verzögerung, "erfahrungsstufe.ergebnis.verzoegerung_monate");
+    return stand;
+}
+
+void stufenLesen(Jsonleser& leser, Falldatei& datei) {
+    objektErwartet(leser, "erfahrungsstufe");
+    Stufenfall fall;
+    std::optional<Stufenstand> stand;
+    bool amt = false, einfach = false, ernennung = false, zeiträume = false;
+    leser.objekt([&](std::string_view schlüssel) {
+        if (schlüssel == "amt") {
+            const std::string was = std::string(stufenabschnitt) + ", Amt";
+            if (leser.art() != Jsonleser::Art::Zahl) ungültig(was + " muss eine ganze Zahl sein.");
+            const double zahl = leser.zahl();
+            if (zahl != std::floor(zahl)) ungültig(was + " muss eine ganze Zahl sein.");
+            // A number far outside is not quoted: it would not be read as written.
+            if (std::abs(zahl) >= 1e15) ungültig(was + ": Diese Zahl ist kein Amt" + amtsbereich() + ".");
+            if (const auto grund = amtsfehler(static_cast<long long>(zahl))) ungültig(was + ": " + *grund);
+            fall.amt = static_cast<int>(zahl);
+            amt = true;
+        } else if (schlüssel == "einfacher_dienst") {
+            fall.einfacherDienst = wahrheitswert(leser, "„erfahrungsstufe.einfacher_dienst“");
+            einfach = true;
+        } else if (schlüssel == "ernennung") {
+            fall.ernennung = stufendatum(leser, std::string(stufenabschnitt) + ", Ernennung");
+            ernennung = true;
+        } else if (schlüssel == "zeitraeume") {
+            if (leser.art() != Jsonleser::Art::Liste)
+                ungültig("„erfahrungsstufe.zeitraeume“ muss eine Liste in [ ] sein.");
+            leser.liste([&](int i) {
+                const auto index = static_cast<std::size_t>(i);
+                if (index >= höchsteZeitraumzahl)
+                    ungültig(std::string(stufenabschnitt) + ": " + zeitraumgrenze());
+                fall.zeiträume.push_back(zeitraumLesen(leser, index));
+            });
+            zeiträume = true;
+        } else if (schlüssel == "ergebnis") {
+            stand = stufenstandLesen(leser);
+        } else {
+            leser.überspringen();
+        }
+    });
+    vorhanden(amt, "erfahrungsstufe.amt");
+    vorhanden(einfach, "erfahrungsstufe.einfacher_dienst");
+    vorhanden(ernennung, "erfahrungsstufe.ernennung");
+    vorhanden(zeiträume, "erfahrungsstufe.zeitraeume");
+    vorhanden(stand.has_value(), "erfahrungsstufe.ergebnis");
+    datei.erfahrungsstufe = std::move(fall);
+    datei.stufenstand = std::move(stand);
+}
+
+std::string stufentext(const Stufenfall& fall) {
+    const auto wahr = [](bool b) { return std::string(b ? "true" : "false"); };
+    std::string json = "  \"erfahrungsstufe\": {\n";
+    json += "    \"amt\": " + std::to_string(fall.amt) + ",\n";
+    json += "    \"einfacher_dienst\": " + wahr(fall.einfacherDienst) + ",\n";
+    json += "    \"ernennung\": " + alsJsonText(fall.ernennung) + ",\n";
+    json += "    \"zeitraeume\": [";
+    for (std::size_t i = 0; i < fall.zeiträume.size(); ++i) {
+        const Stufenzeitraum& z = fall.zeiträume[i];
+        json += i ? ",\n      {\n" : "\n      {\n";
+        json += "        \"beginn\": " + alsJsonText(z.beginn) + ",\n";
+        json += "        \"ende\": " + alsJsonText(z.ende) + ",\n";
+        json += "        \"art\": " + alsJsonText(angabe(z.art).schlüssel) + ",\n";
+        json += "        \"person\": " + alsJsonText(z.person) + ",\n";
+        json += "        \"anerkannt\": " + wahr(z.anerkannt) + ",\n";
+        json += "        \"beschreibung\": " + alsJsonText(z.beschreibung) + "\n      }";
+    }
+    json += fall.zeiträume.empty() ? "],\n" : "\n    ],\n";
+    const Stufenstand stand = stufenstandVon(stufenberechnen(fall));
+    json += "    \"ergebnis\": {\n";
+    json += "      \"stufe1\": " + alsJsonText(stand.stufe1) + ",\n";
+    json += "      \"bei_ernennung\": " + std::to_string(stand.beiErnennung) + ",\n";
+    json += "      \"stufen\": [";
+    for (std::size_t i = 0; i < stand.stufen.size(); ++i)
+        json += (i ? ", " : "") + alsJsonText(stand.stufen[i]);
+    json += "],\n";
+    json += "      \"anerkannt_monate\": " + std::to_string(stand.anerkanntMonate) + ",\n";
+    json += "      \"verzoegerung_monate\": " + std::to_string(stand.verzögerungMonate) + "\n    }\n  }\n";
+    return json;
+}
+
 // Why the text is no JSON, in German: a text cut short ends inside an object, a list or a text.
 // `versatz`: the bytes before the text the reader saw (a byte-order mark), so that places count from
 // the file's first byte.
@@ -379,8 +592,9 @@ std::string falltext(const Falldatei& datei) {
     json += "    \"rahmen1\": " + rahmen(e.rahmen1Sichtbar, e.rahmen1) + ",\n";
     json += "    \"rahmen2\": " + rahmen(e.rahmen2Sichtbar, e.rahmen2) + ",\n";
     json += "    \"gesamt\": " + spanne(e.gesamt) + ",\n";
-    json += "    \"bda\": " + alsJsonText(e.bda) + "\n  }\n}\n";
-    return json;
+    json += "    \"bda\": " + alsJsonText(e.bda) + "\n  }";
+    if (datei.erfahrungsstufe) json += ",\n" + stufentext(*datei.erfahrungsstufe);
+    return json + (datei.erfahrungsstufe ? "}\n" : "\n}\n");
 }
 
 Falldatei falldateiAusText(std::string_view text) {
@@ -414,11 +628,14 @@ Falldatei falldateiAusText(std::string_view text) {
     struct Abschnitt {
         const char* name;
         void (*lesen)(Jsonleser&, Falldatei&);
+        bool pflicht = true;
         bool gelesen = false;
         std::size_t von = 0, bis = 0;
     };
-    Abschnitt abschnitte[] = {
-        {"eingaben", eingabenLesen}, {"bescheid", bescheidLesen}, {"ergebnis", ergebnisLesen}};
+    Abschnitt abschnitte[] = {{"eingaben", eingabenLesen},
+                              {"bescheid", bescheidLesen},
+                              {"ergebnis", ergebnisLesen},
+                              {"erfahrungsstufe", stufenLesen, false}};
     Falldatei datei;
     std::optional<Jsonleser> ganzes;
     try {
@@ -454,7 +671,7 @@ Falldatei falldateiAusText(std::string_view text) {
         leser.ende();
         kopfPrüfen();
         for (Abschnitt& a : abschnitte) {
-            if (a.gelesen) continue;
+            if (a.gelesen || (!a.pflicht && a.bis == 0)) continue;
             vorhanden(a.bis > 0, a.name);
             Jsonleser teil = ganzes->teil(a.von, a.bis);
             a.lesen(teil, datei);
@@ -485,6 +702,27 @@ std::optional<UnzulässigesDatum> unzulässigesDatum(const Falldatei& datei) {
             if (nachGeburtstag->datum[feld] == text) continue;
         }
         return UnzulässigesDatum{feld, *grund};
+    }
+    return std::nullopt;
+}
+
+std::optional<UnzulässigeStufenangabe> unzulässigeStufenangabe(const Stufenfall& fall) {
+    const std::string abschnitt(stufenabschnitt);
+    if (const auto grund = amtsfehler(fall.amt)) return UnzulässigeStufenangabe{abschnitt + ", Amt", *grund};
+    if (fall.zeiträume.size() > höchsteZeitraumzahl)
+        return UnzulässigeStufenangabe{abschnitt, zeitraumgrenze()};
+    const auto datumsgrund = [](const std::string& text) -> std::optional<std::string> {
+        if (!hatDatumsmaske(text)) return "„" + text + "“ hat nicht die Form TT/MM/JJJJ.";
+        return datumsfehler(text);
+    };
+    if (const auto grund = datumsgrund(fall.ernennung))
+        return UnzulässigeStufenangabe{abschnitt + ", Ernennung", *grund};
+    for (std::size_t i = 0; i < fall.zeiträume.size(); ++i) {
+        const Stufenzeitraum& z = fall.zeiträume[i];
+        if (const auto grund = datumsgrund(z.beginn))
+            return UnzulässigeStufenangabe{zeitraumname(i) + ", Beginn", *grund};
+        if (const auto grund = datumsgrund(z.ende))
+            return UnzulässigeStufenangabe{zeitraumname(i) + ", Ende", *grund};
     }
     return std::nullopt;
 }

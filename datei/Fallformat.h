@@ -37,4 +37,12 @@ struct UnzulässigesDatum {
 };
 std::optional<UnzulässigesDatum> unzulässigesDatum(const Falldatei& datei);
 
+// An input of the experience step the reader refuses: a grade outside the rule set, more periods than a
+// case holds, a date as in UnzulässigesDatum or one without the mask.
+struct UnzulässigeStufenangabe {
+    std::string was;    // "Erfahrungsstufe, Zeitraum 3, Beginn"
+    std::string grund;  // "Den 31/02/2012 gibt es nicht."
+};
+std::optional<UnzulässigeStufenangabe> unzulässigeStufenangabe(const Stufenfall& fall);
+
 }  // namespace bda::datei

@@ -1,5 +1,7 @@
 #include "Fallwiedergabe.h"
 
+#include <algorithm>
+
 #include "Fallsteuerung.h"
 #include "Protokoll.h"
 #include "Zeitraum.h"
@@ -58,7 +60,19 @@ Wiedergabe wiedergeben(const Falldatei& datei) {
     steuerung.abgleichen();
     w.fokus = protokoll.letzterFokus;
     w.abweichungen = abweichungen(datei.ergebnis, ergebnisVon(fall));
+    w.erfahrungsstufe = datei.erfahrungsstufe;
+    if (datei.erfahrungsstufe && datei.stufenstand) {
+        const auto stufen =
+            abweichungen(*datei.stufenstand, stufenstandVon(stufenberechnen(*datei.erfahrungsstufe)));
+        w.abweichungen.insert(w.abweichungen.end(), stufen.begin(), stufen.end());
+    }
     return w;
+}
+
+Falldatei falldateiVon(const Wiedergabe& wiedergabe) {
+    Falldatei datei = falldateiVon(wiedergabe.fall);
+    datei.erfahrungsstufe = wiedergabe.erfahrungsstufe;
+    return datei;
 }
 
 std::vector<Abweichung> abweichungen(const Fallergebnis& gespeichert, const Fallergebnis& neu) {
@@ -89,6 +103,38 @@ std::vector<Abweichung> abweichungen(const Fallergebnis& gespeichert, const Fall
         }
     }
     spanne("Hinausschiebung insgesamt", gespeichert.gesamt, neu.gesamt);
+    return liste;
+}
+
+std::vector<Abweichung> abweichungen(const Stufenstand& gespeichert, const Stufenstand& neu) {
+    std::vector<Abweichung> liste;
+    if (gespeichert == neu) return liste;
+    const std::string vorn = "Erfahrungsstufe, ";
+    const auto monate = [](int n) { return std::to_string(n) + (n == 1 ? " Monat" : " Monate"); };
+    const auto stufe = [](int n) { return n ? "Stufe " + std::to_string(n) : std::string("keine"); };
+    if (gespeichert.stufe1 != neu.stufe1)
+        liste.push_back({vorn + "Beginn der Stufe 1", gespeichert.stufe1, neu.stufe1});
+    if (gespeichert.beiErnennung != neu.beiErnennung) {
+        liste.push_back(
+            {vorn + "Stufe bei der Ernennung", stufe(gespeichert.beiErnennung), stufe(neu.beiErnennung)});
+    }
+    // Stufe 1 begins at the fictitious start, named above already when it differs.
+    const std::size_t anzahl = std::max(gespeichert.stufen.size(), neu.stufen.size());
+    for (std::size_t i = 0; i < anzahl; ++i) {
+        const auto tag = [i](const Stufenstand& s) {
+            return i < s.stufen.size() ? s.stufen[i] : std::string(leeresDatum);
+        };
+        if (tag(gespeichert) == tag(neu) || (i == 0 && gespeichert.stufe1 != neu.stufe1)) continue;
+        liste.push_back({vorn + "Stufe " + std::to_string(i + 1) + " ab", tag(gespeichert), tag(neu)});
+    }
+    if (gespeichert.anerkanntMonate != neu.anerkanntMonate) {
+        liste.push_back(
+            {vorn + "anerkannte Zeiten", monate(gespeichert.anerkanntMonate), monate(neu.anerkanntMonate)});
+    }
+    if (gespeichert.verzögerungMonate != neu.verzögerungMonate) {
+        liste.push_back(
+            {vorn + "Verzögerung", monate(gespeichert.verzögerungMonate), monate(neu.verzögerungMonate)});
+    }
     return liste;
 }
 

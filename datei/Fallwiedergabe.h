@@ -1,6 +1,7 @@
 #pragma once
 // Opening a case file: its inputs are typed again through the driver, in the order a clerk types them,
-// into a fresh case; then the stored results are compared with the recomputed ones.
+// into a fresh case; then the stored results are compared with the recomputed ones. The experience
+// step is computed from its inputs alone, and its stored results are compared in the same way.
 //
 // The order: the entry grade, the official's name, the birth date, field 24 and the regular BDA where
 // they differ from what the birth date gives, the appointment, each period's start and end, the
@@ -28,13 +29,18 @@ struct Abweichung {
 
 struct Wiedergabe {
     Fall fall;
-    std::optional<Steuerelement> fokus;  // where the driver last put the focus
-    std::vector<Abweichung> abweichungen;
+    std::optional<Steuerelement> fokus;         // where the driver last put the focus
+    std::optional<Stufenfall> erfahrungsstufe;  // the file's experience step: it has no driver to replay
+    std::vector<Abweichung> abweichungen;       // those of the BDA, then those of the experience step
 };
 
 Wiedergabe wiedergeben(const Falldatei& datei);
 
+// The case file of what an opened file shows: saved again, it holds the same inputs.
+Falldatei falldateiVon(const Wiedergabe& wiedergabe);
+
 std::vector<Abweichung> abweichungen(const Fallergebnis& gespeichert, const Fallergebnis& neu);
+std::vector<Abweichung> abweichungen(const Stufenstand& gespeichert, const Stufenstand& neu);
 
 // The message the window shows after opening a file whose results differ; `datei` is the file's name.
 std::string abweichungsmeldung(const std::string& datei, const std::vector<Abweichung>& abweichungen);

@@ -13,9 +13,6 @@
 
 namespace bda::druck {
 
-// "dd.MM.yyyy", the German short form the notice prints when it carries no date of its own.
-std::string kurzdatum(std::chrono::year_month_day datum);
-
 // Prints the notice into `auftrag` and ends the document. `belehrung` is the legal-remedy text as
 // stored (UTF-8, "$" marks a line break); its authority's placeholder is filled in from the case's
 // authority as it stands. The address field lies where the case's envelope form puts it. `heute` is

@@ -103,10 +103,12 @@ void Druckauftrag::drucke(std::string_view text) {
     if (dokumentWechsel_) {
         // The empty lines the new document began with stay above its first text.
         dokumentWechsel_ = false;
+        umbruch_ = false;
         if (!neueSeite()) return;
     }
     const Maße& m = maße();
-    if (y_ > 0 && y_ + m.zeilenhöhe > seitenhöhe_) {
+    if (umbruch_ || (y_ > 0 && y_ + m.zeilenhöhe > seitenhöhe_)) {
+        umbruch_ = false;
         if (!neueSeite()) return;
         y_ = 0;
     }
@@ -127,10 +129,17 @@ void Druckauftrag::zeilenende() {
     y_ += zeilenhöhe();
 }
 
+void Druckauftrag::seitenumbruch() {
+    if (begonnen_ && !dokumentWechsel_) umbruch_ = true;
+}
+
+void Druckauftrag::abbrechen(const QString& grund) { scheitern(grund); }
+
 bool Druckauftrag::dokumentBeenden() {
     if (umfang_ == Umfang::einDokument) return abschließen();
     // The next document starts as a job of its own would: at the top, in the initial font.
     dokumentWechsel_ = begonnen_;
+    umbruch_ = false;
     x_ = 0;
     y_ = 0;
     schrift_ = anfangsschrift();
@@ -155,6 +164,11 @@ bool Druckauftrag::abschließen() {
 double Druckauftrag::zeichenbreite() const { return maße().zeichenbreite; }
 
 double Druckauftrag::zeilenhöhe() const { return maße().zeilenhöhe; }
+
+// As seiteEinrichten() measures it, from the orientation the document has set.
+double Druckauftrag::seitenhöhe() const {
+    return gedreht_ ? inTwips(gerät_.width(), true) : inTwips(gerät_.height(), false);
+}
 
 double Druckauftrag::textbreite(std::string_view text) const {
     maße();
@@ -188,7 +202,7 @@ const Druckauftrag::Maße& Druckauftrag::maße() const {
 }
 
 bool Druckauftrag::beginnen() {
-    if (begonnen_) return fehler_.isEmpty();
+    if (begonnen_ || !fehler_.isEmpty()) return fehler_.isEmpty();
     begonnen_ = true;
     if (!painter_.begin(&gerät_)) {
         scheitern(

@@ -67,6 +67,11 @@ class Druckauftrag {
     void drucke(std::string_view text);
     // x := 0; y grows by the height of the current font.
     void zeilenende();
+    // The next text begins at the top of a new page (y = 0), the font state kept; before the document's
+    // first text it has no effect.
+    void seitenumbruch();
+    // Fails the job with `grund` (German, for the user) before or while printing; nothing more is drawn.
+    void abbrechen(const QString& grund);
     // Finishes the document; a job of one document is handed over with it. False when the job failed at
     // any point; fehler() says why.
     bool dokumentBeenden();
@@ -82,6 +87,8 @@ class Druckauftrag {
     double zeichenbreite() const;
     // Height of a line of the current font, in twips.
     double zeilenhöhe() const;
+    // Height of the printable area of the current document's pages, in twips: no line reaches below it.
+    double seitenhöhe() const;
     // How far `text` would move x in the current font, in twips.
     double textbreite(std::string_view text) const;
     // Where the printable area begins on the sheet (the printer's margins), in twips from the top and
@@ -119,6 +126,7 @@ class Druckauftrag {
     bool begonnen_ = false;
     bool beendet_ = false;
     bool dokumentWechsel_ = false;  // a document has ended; the next text begins a new page
+    bool umbruch_ = false;          // the next text begins a new page
     bool gedreht_ = false;          // the current page is drawn turned by a quarter
     bool einheitlich_ = false;
     double seitenhöhe_ = 0;

@@ -2,6 +2,8 @@
 
 #include <sstream>
 
+#include "Falldatei.h"
+#include "Stufenberechnung.h"
 #include "Zeichen.h"
 
 namespace bda::werkzeug {
@@ -49,6 +51,39 @@ std::string bescheid(const Bescheiddaten& d) {
     return json.str();
 }
 
+// The experience step: its inputs, its results as a case file keeps them, and per period what it
+// counts and why it counts less than its length.
+std::string erfahrungsstufe(const Stufenfall& fall) {
+    const Stufenergebnis ergebnis = stufenberechnen(fall);
+    const datei::Stufenstand stand = datei::stufenstandVon(ergebnis);
+    const auto text = [](const std::string& t) { return alsJsonText(t); };
+    std::ostringstream json;
+    json << "{\n"
+         << "    \"amt\": " << fall.amt << ",\n"
+         << "    \"einfacher_dienst\": " << (fall.einfacherDienst ? "true" : "false") << ",\n"
+         << "    \"ernennung\": " << alsJsonText(fall.ernennung) << ",\n"
+         << "    \"stufe1\": " << alsJsonText(stand.stufe1) << ",\n"
+         << "    \"bei_ernennung\": " << stand.beiErnennung << ",\n"
+         << "    \"stufen\": " << liste(stand.stufen, text) << ",\n"
+         << "    \"anerkannt_monate\": " << stand.anerkanntMonate << ",\n"
+         << "    \"verzoegerung_monate\": " << stand.verzögerungMonate << ",\n"
+         << "    \"zeitraeume\": [";
+    for (std::size_t i = 0; i < fall.zeiträume.size(); ++i) {
+        const Stufenzeitraum& z = fall.zeiträume[i];
+        const Zeitraumergebnis e = i < ergebnis.zeiträume.size() ? ergebnis.zeiträume[i] : Zeitraumergebnis{};
+        const auto grund = [&](Kürzung k) { return alsJsonText(kürzungstext(k, z.art, bundesregeln)); };
+        json << (i ? ",\n" : "\n") << "      {\"beginn\": " << alsJsonText(z.beginn)
+             << ", \"ende\": " << alsJsonText(z.ende) << ", \"art\": " << alsJsonText(angabe(z.art).schlüssel)
+             << ", \"laenge\": " << zeitspanne(e.länge) << ", \"angerechnet\": " << zeitspanne(e.angerechnet)
+             << ", \"verzoegerung\": " << zeitspanne(e.verzögerung)
+             << ", \"gruende\": " << liste(e.gründe, grund) << "}";
+    }
+    json << (fall.zeiträume.empty() ? "],\n" : "\n    ],\n")
+         << "    \"hinweise\": " << liste(ergebnis.hinweise, text) << "\n"
+         << "  }";
+    return json.str();
+}
+
 }  // namespace
 
 std::string alsJson(const Fallskript& skript) {
@@ -74,8 +109,9 @@ std::string alsJson(const Fallskript& skript) {
          << "  \"eingabe\": " << liste(fall.eingabe, text) << ",\n"
          << "  \"meldungen\": " << liste(skript.meldungen(), text) << ",\n"
          << "  \"fokus\": " << alsJsonText(skript.fokus()) << ",\n"
-         << "  \"bescheid\": " << bescheid(fall.bescheid) << "\n"
-         << "}\n";
+         << "  \"bescheid\": " << bescheid(fall.bescheid);
+    if (skript.stufenfall()) json << ",\n  \"erfahrungsstufe\": " << erfahrungsstufe(*skript.stufenfall());
+    json << "\n}\n";
     return json.str();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// The state of a replayed case as one JSON object, one key a line, in a fixed order.
+// The state of a replayed case as one JSON object, one key a line, in a fixed order; the experience
+// step, when the script or file has one, as the last object.
 
 #include <string>
 

@@ -14,6 +14,7 @@ namespace bda::werkzeug {
 
 namespace Fallablage = datei::Fallablage;
 using datei::abweichungsmeldung;
+using datei::Falldatei;
 using datei::Falldateifehler;
 using datei::falldateiVon;
 using datei::Wiedergabe;
@@ -32,7 +33,8 @@ int öffnen(const std::string& pfad, std::ostream& aus, std::ostream& fehler) {
         if (!wiedergabe.abweichungen.empty())
             meldungen.push_back(abweichungsmeldung(pfad, wiedergabe.abweichungen));
         Fallskript skript;
-        skript.übernehmen(wiedergabe.fall, std::move(meldungen), wiedergabe.fokus);
+        skript.übernehmen(wiedergabe.fall, std::move(meldungen), wiedergabe.fokus,
+                          wiedergabe.erfahrungsstufe);
         aus << alsJson(skript);
         return 0;
     } catch (const Falldateifehler& f) {
@@ -53,7 +55,9 @@ int speichern(const std::string& ziel, const std::string& skriptpfad, std::ostre
     Fallskript skript;
     try {
         skript.abspielen(skriptpfad == "-" ? std::cin : eingabedatei);
-        Fallablage::speichern(ziel, falldateiVon(skript.fall()));
+        Falldatei datei = falldateiVon(skript.fall());
+        datei.erfahrungsstufe = skript.stufenfall();
+        Fallablage::speichern(ziel, datei);
     } catch (const Skriptfehler& f) {
         fehler << "bda-fall: " << f.what() << '\n';
         return 2;

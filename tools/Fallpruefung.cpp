@@ -7,6 +7,7 @@
 
 #include "Fallablage.h"
 #include "Fallwiedergabe.h"
+#include "Stufenberechnung.h"
 
 namespace bda::werkzeug {
 
@@ -83,9 +84,13 @@ Befund prüfen(const Eintrag& eintrag) {
         const Falldatei datei = Fallablage::öffnen(pfad);
         const Wiedergabe wiedergabe = wiedergeben(datei);
         const bool stimmt = wiedergabe.abweichungen.empty();
-        return {stimmt ? Urteil::gleich : Urteil::abweichend, pfad + '\t' + datei.ergebnis.bda + '\t' +
-                                                                  wiedergabe.fall.datum[Feld::bda] + '\t' +
-                                                                  (stimmt ? "gleich" : "abweichend") + '\n'};
+        std::string zeile = pfad + '\t' + datei.ergebnis.bda + '\t' + wiedergabe.fall.datum[Feld::bda] + '\t';
+        if (datei.erfahrungsstufe && datei.stufenstand) {
+            zeile += datei.stufenstand->stufe1 + '\t' +
+                     datei::stufenstandVon(stufenberechnen(*datei.erfahrungsstufe)).stufe1 + '\t';
+        }
+        return {stimmt ? Urteil::gleich : Urteil::abweichend,
+                zeile + (stimmt ? "gleich" : "abweichend") + '\n'};
     } catch (const Falldateifehler& f) {
         return {Urteil::unlesbar, std::string("bda-fall: ") + f.what() + '\n'};
     }

@@ -1,7 +1,8 @@
 #pragma once
 // The bulk re-check of bda-fall: every case file is opened and recomputed in this one process, one line
-// a file in the order of the arguments: the file, the stored BDA, the recomputed BDA and "gleich" or
-// "abweichend" (any stored result differs), then a summary. Files and folders that cannot be read are
+// a file in the order of the arguments: the file, the stored BDA, the recomputed BDA, for a file with an
+// experience step the stored and the recomputed start of Stufe 1, and "gleich" or "abweichend" (any
+// stored result differs), then a summary. Files and folders that cannot be read are
 // named on `fehler`, counted as "nicht lesbar", and the run goes on. The files are shared out among
 // `arbeiter` threads.
 

@@ -6,6 +6,7 @@
 #include "Bescheiddaten.h"
 #include "Beschreibung.h"
 #include "Eingangsamt.h"
+#include "Stufenregeln.h"
 #include "Zeichen.h"
 
 namespace bda::werkzeug {
@@ -80,6 +81,21 @@ const struct {
      [](Bescheiddaten& d, std::string_view t, const std::string& a) { textSetzen(d.unterschrift2, t, a); }},
 };
 
+// A date of the experience step: a whole date the date field accepts.
+std::string stufendatum(const std::string& text, const char* was) {
+    const std::string form = std::string(was) + " braucht ein Datum wie 15/03/2012, nicht " + zitiert(text);
+    if (!hatDatumsmaske(text)) throw Skriptfehler(form);
+    if (const auto grund = datumsfehler(text)) throw Skriptfehler(std::string(was) + ": " + *grund);
+    if (!datumAusText(text)) throw Skriptfehler(form);
+    return text;
+}
+
+std::string artenliste() {
+    std::string liste;
+    for (const Zeitartangabe& a : zeitarten) liste += (liste.empty() ? "" : ", ") + std::string(a.schlüssel);
+    return liste;
+}
+
 }  // namespace
 
 std::string nächstesWort(std::string_view& rest) {
@@ -98,8 +114,9 @@ std::string nächstesWort(std::string_view& rest) {
 Fallskript::Fallskript() { steuerung_.laden(); }
 
 void Fallskript::übernehmen(const Fall& fall, std::vector<std::string> meldungen,
-                            std::optional<Steuerelement> fokus) {
+                            std::optional<Steuerelement> fokus, std::optional<Stufenfall> stufenfall) {
     fall_ = fall;
+    stufenfall_ = std::move(stufenfall);
     protokoll_.meldungen = std::move(meldungen);
     if (fokus) fokus_ = steuerelementname(*fokus);
 }
@@ -148,10 +165,13 @@ void Fallskript::aktion(const std::string& zeile) {
     } else if (befehl == "name") {
         if (!rest.empty()) rest.remove_prefix(1);
         steuerung_.nameSetzen(rest);
+    } else if (befehl == "stufe") {
+        stufenaktion(rest);
     } else if (!bescheidaktion(befehl, rest)) {
         throw Skriptfehler(
             "unbekannte Aktion " + zitiert(befehl) +
-            " (amt, datum, eingabe, name, kopf1, kopf2, behoerdenstrasse, behoerdenort, anschriftfeld, "
+            " (amt, datum, eingabe, name, stufe, kopf1, kopf2, behoerdenstrasse, behoerdenort, "
+            "anschriftfeld, "
             "anrede, anschrift1, anschrift2, dienstanschrift, bescheiddatum, bezugsjahr, geschaeftszeichen, "
             "unterschrift1 oder unterschrift2)");
     }
@@ -204,6 +224,71 @@ bool Fallskript::bescheidaktion(const std::string& befehl, std::string_view rest
         return false;
     }
     return true;
+}
+
+void Fallskript::stufenaktion(std::string_view rest) {
+    const std::string was = nächstesWort(rest);
+    // A refused line leaves the step case as it was, also when it made none yet.
+    Stufenfall fall = stufenfall_.value_or(Stufenfall{});
+    if (was == "amt") {
+        const std::string a = nächstesWort(rest);
+        const std::string nummer = nächstesWort(rest);
+        const std::string bereich = " (A " + std::to_string(bundesregeln.kleinstesAmt) + " bis A " +
+                                    std::to_string(bundesregeln.größtesAmt) + ")";
+        int amt = 0;
+        const auto [ende, fehler] = std::from_chars(nummer.data(), nummer.data() + nummer.size(), amt);
+        if (a != "A" || fehler != std::errc{} || ende != nummer.data() + nummer.size() ||
+            nummer != std::to_string(amt) || amt < bundesregeln.kleinstesAmt ||
+            amt > bundesregeln.größtesAmt) {
+            throw Skriptfehler("stufe amt: das Amt " + zitiert(getrimmt(a + " " + nummer)) +
+                               " gibt es nicht" + bereich);
+        }
+        zeileZuEnde(rest);
+        fall.amt = amt;
+    } else if (was == "einfach") {
+        const std::string wort = nächstesWort(rest);
+        if (wort != "ja" && wort != "nein")
+            throw Skriptfehler("stufe einfach braucht ja oder nein, nicht " + zitiert(wort));
+        zeileZuEnde(rest);
+        fall.einfacherDienst = wort == "ja";
+    } else if (was == "ernennung") {
+        fall.ernennung = stufendatum(nächstesWort(rest), "stufe ernennung");
+        zeileZuEnde(rest);
+    } else if (was == "zeitraum") {
+        if (fall.zeiträume.size() >= höchsteZeitraumzahl) {
+            throw Skriptfehler("stufe zeitraum: ein Fall hat höchstens " +
+                               std::to_string(höchsteZeitraumzahl) + " Zeiträume");
+        }
+        Stufenzeitraum z;
+        z.beginn = stufendatum(nächstesWort(rest), "stufe zeitraum, Beginn");
+        z.ende = stufendatum(nächstesWort(rest), "stufe zeitraum, Ende");
+        const std::string art = nächstesWort(rest);
+        const auto gelesen = zeitartAusSchlüssel(art);
+        if (!gelesen)
+            throw Skriptfehler("stufe zeitraum: die Art " + zitiert(art) + " gibt es nicht (" + artenliste() +
+                               ")");
+        z.art = *gelesen;
+        for (std::string wort = nächstesWort(rest); !wort.empty(); wort = nächstesWort(rest)) {
+            if (wort == "anerkannt" && !z.anerkannt) {
+                if (z.art != Zeitart::förderlich)
+                    throw Skriptfehler("stufe zeitraum: anerkannt gibt es nur bei foerderlich");
+                z.anerkannt = true;
+            } else if (wort != "anerkannt" && z.person.empty()) {
+                if (!angabe(z.art).jePerson) {
+                    throw Skriptfehler("stufe zeitraum: eine Person (" + zitiert(wort) +
+                                       ") gibt es nur bei kinderbetreuung und pflege");
+                }
+                z.person = wort;
+            } else {
+                throw Skriptfehler("am Ende der Zeile steht zu viel: " + zitiert(wort));
+            }
+        }
+        fall.zeiträume.push_back(std::move(z));
+    } else {
+        throw Skriptfehler("stufe " + zitiert(was) +
+                           " gibt es nicht (amt, einfach, ernennung oder zeitraum)");
+    }
+    stufenfall_ = std::move(fall);
 }
 
 }  // namespace bda::werkzeug

@@ -101,6 +101,7 @@ TEST(Falldatei, GenerierteFaelleUeberstehenSpeichernUndOeffnen) {
 // is the same text byte for byte.
 TEST(Falldatei, BeispielDerBeschreibung) {
     const Falldatei datei = Fallablage::öffnen(QStringLiteral(BEISPIELDATEI));
+    EXPECT_FALSE(datei.erfahrungsstufe);
     const Wiedergabe w = wiedergeben(datei);
     EXPECT_TRUE(w.abweichungen.empty());
     EXPECT_EQ(w.fall.datum[Feld::regelBDA], "01/06/1991");

@@ -1,6 +1,7 @@
 // libFuzzer: any bytes read as a case file. Where the reader takes them, the case is replayed and
 // written, the written text read again, which must succeed, and written again, which must give the same
-// text: whatever the program writes, it reads back, and opening it changes nothing. A broken rule prints
+// text: whatever the program writes, it reads back, and opening it changes nothing, the experience step's
+// section included. A broken rule prints
 // the text and aborts, so the fuzzer reports it as a crash.
 
 #include <cstddef>
@@ -32,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr√
     } catch (const Formatfehler&) {
         return 0;
     }
-    const std::string geschrieben = falltext(falldateiVon(wiedergeben(datei).fall));
+    const std::string geschrieben = falltext(falldateiVon(wiedergeben(datei)));
     Falldatei wieder;
     try {
         wieder = falldateiAusText(geschrieben);
@@ -43,7 +44,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gr√
     const Wiedergabe zweite = wiedergeben(wieder);
     if (!zweite.abweichungen.empty())
         gebrochen("die geschriebenen Ergebnisse sind die neu berechneten", geschrieben);
-    if (falltext(falldateiVon(zweite.fall)) != geschrieben)
+    if (zweite.erfahrungsstufe != datei.erfahrungsstufe)
+        gebrochen("die Erfahrungsstufe √ºbersteht Schreiben und Lesen", geschrieben);
+    if (falltext(falldateiVon(zweite)) != geschrieben)
         gebrochen("zweimal geschrieben, derselbe Text", geschrieben);
     return 0;
 }

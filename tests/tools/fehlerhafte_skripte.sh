@@ -38,6 +38,20 @@ pruefe 'eingabe -0 Elternzeit\n' 'Zeile 1: Eingabe "-0" gibt es nicht'
 lang=$(printf 'x%.0s' $(seq 100))
 pruefe "$lang\\n" "Zeile 1: unbekannte Aktion \"$(printf 'x%.0s' $(seq 60))…\" (amt"
 
+# The experience step: a bad grade, kind or date; each word of an action where it belongs.
+pruefe 'stufe amt A 1\n' 'Zeile 1: stufe amt: das Amt "A 1" gibt es nicht (A 2 bis A 16)'
+pruefe 'stufe amt A 16\nstufe amt A 17\n' 'Zeile 2: stufe amt: das Amt "A 17" gibt es nicht'
+pruefe 'stufe einfach vielleicht\n' 'Zeile 1: stufe einfach braucht ja oder nein, nicht "vielleicht"'
+pruefe 'stufe ernennung 31/02/2012\n' 'Zeile 1: stufe ernennung: Den 31/02/2012 gibt es nicht.'
+pruefe 'stufe ernennung 15/03/____\n' 'Zeile 1: stufe ernennung braucht ein Datum wie 15/03/2012, nicht "15/03/____"'
+pruefe 'stufe zeitraum 01/01/2000 01/01/2041 hauptberuflich\n' 'Zeile 1: stufe zeitraum, Ende: Das Datum 01/01/2041 ist ungültig.'
+pruefe 'stufe zeitraum 01/01/2000 31/12/2000 urlaub\n' 'Zeile 1: stufe zeitraum: die Art "urlaub" gibt es nicht (hauptberuflich, soldat, wehrdienst, verfolgung, kinderbetreuung, pflege, foerderlich, ohne_bezuege, beurlaubung_dienstlich)'
+pruefe 'stufe zeitraum 01/01/2000 31/12/2000 hauptberuflich anerkannt\n' 'Zeile 1: stufe zeitraum: anerkannt gibt es nur bei foerderlich'
+pruefe 'stufe zeitraum 01/01/2000 31/12/2000 pflege Mutter Vater\n' 'Zeile 1: am Ende der Zeile steht zu viel: "Vater"'
+pruefe 'stufe zeitraum 01/01/2000 31/12/2000 soldat Anna\n' 'Zeile 1: stufe zeitraum: eine Person ("Anna") gibt es nur bei kinderbetreuung und pflege'
+pruefe "$(printf 'stufe zeitraum 01/01/2000 31/12/2000 pflege\\n%.0s' $(seq 41))" 'Zeile 41: stufe zeitraum: ein Fall hat höchstens 40 Zeiträume'
+pruefe 'stufe tanzen\n' 'Zeile 1: stufe "tanzen" gibt es nicht (amt, einfach, ernennung oder zeitraum)'
+
 # The notice data: lengths in characters (an umlaut is one), codes, dates and years.
 zeichen() { printf "$1%.0s" $(seq "$2"); }
 pruefe "kopf1 $(zeichen x 40)\\n" 'Zeile 1: kopf1: der Text hat 40 Zeichen, erlaubt sind 39'

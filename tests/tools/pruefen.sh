@@ -1,6 +1,7 @@
 #!/bin/sh
 # bda-fall and case files: --speichern writes a script's case, DATEI.bda gives the script's JSON, and
-# --pruefen re-checks a folder with equal, differing and broken files (lines, summary, exit status). Then
+# --pruefen re-checks a folder with equal, differing and broken files (lines, summary, exit status), with
+# and without an experience step. Then
 # what cannot be read: a link that leads to itself, a FIFO, a full disk; and a file name that is no
 # UTF-8.
 # Usage: pruefen.sh PATH-TO-bda-fall FOLDER-OF-SCRIPTS
@@ -54,6 +55,20 @@ $ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
 
 pruefe 0 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
 1 Datei geprüft: 1 gleich, 0 abweichend, 0 nicht lesbar" "" "$ordner/a.bda"
+
+# The experience step: its case file gives the script's JSON too, and the re-check names the stored
+# and the recomputed start of Stufe 1 beside the BDA; a stored delay the rules do not give differs.
+mkdir "$ordner/stufe"
+"$tool" --speichern "$ordner/stufe/e.bda" "$faelle/erfahrungsstufe.txt" || scheitern "--speichern e.bda"
+"$tool" "$faelle/erfahrungsstufe.txt" >"$ordner/skript.json"
+"$tool" "$ordner/stufe/e.bda" >"$ordner/datei.json" || scheitern "bda-fall e.bda"
+cmp -s "$ordner/skript.json" "$ordner/datei.json" || scheitern "e.bda and its script give different JSON"
+sed 's|"verzoegerung_monate": 0|"verzoegerung_monate": 3|' "$ordner/stufe/e.bda" >"$ordner/stufe/f.bda"
+
+pruefe 1 "$ordner/stufe/e.bda${t}__/__/____${t}__/__/____${t}01/06/2011${t}01/06/2011${t}gleich
+$ordner/stufe/f.bda${t}__/__/____${t}__/__/____${t}01/06/2011${t}01/06/2011${t}abweichend
+2 Dateien geprüft: 1 gleich, 1 abweichend, 0 nicht lesbar" "" "$ordner/stufe"
+rm -r "$ordner/stufe"
 
 # A stored BDA that the rules no longer give.
 sed 's|"bda": "01/09/1993"|"bda": "01/01/2000"|' "$ordner/a.bda" >"$ordner/c.bda"
