@@ -20,6 +20,7 @@
 
 #include "Datumsfeld.h"
 #include "Datumstext.h"
+#include "Farben.h"
 #include "Mengenangabe.h"
 #include "Zeitraumdelegat.h"
 #include "Zeitraumtabelle.h"
@@ -521,6 +522,12 @@ void Erfahrungsstufendialog::darstellen() {
     if (!e.berechnet && hinweise.isEmpty())
         hinweise << QStringLiteral("Bitte den Tag der Ernennung eingeben.");
     hinweise_->setText(hinweise.isEmpty() ? QStringLiteral("keine") : hinweise.join(QLatin1Char('\n')));
+    // What the clerk should check stands out in the warning colour.
+    QPalette farben = hinweise_->palette();
+    farben.setColor(QPalette::WindowText, hinweise.isEmpty()
+                                              ? QApplication::palette().color(QPalette::WindowText)
+                                              : Farben::warnrot);
+    hinweise_->setPalette(farben);
 }
 
 void Erfahrungsstufendialog::done(int ergebnis) {
