@@ -29,7 +29,6 @@ using druck::pdfSchreiben;
 namespace {
 
 const QString fehlgeschlagen = QStringLiteral("Der Druck ist fehlgeschlagen.");
-const QString dokumentname = QStringLiteral("BDA-Bescheid");
 
 // The calls into libcups that ask for a queue's state, named as in libcups. The library is loaded when a
 // printer is first asked for, not at start-up: it brings some twenty libraries of its own that the window
@@ -111,7 +110,7 @@ void Druckziel::standarddrucker(Seitenwahl wahl, const QString& name) {
 
 void Druckziel::druckerwahl() {
     QPrinter drucker(QPrinter::HighResolution);
-    drucker.setDocName(dokumentname);
+    drucker.setDocName(auftrag_.dokumentname);
     QPrintDialog dialog(&drucker, fenster_);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
     dialog.setMinMax(1, 2);
@@ -122,7 +121,7 @@ void Druckziel::druckerwahl() {
 
 void Druckziel::vorschau() {
     QPrinter drucker(QPrinter::HighResolution);
-    drucker.setDocName(dokumentname);
+    drucker.setDocName(auftrag_.dokumentname);
     QPrintPreviewDialog dialog(&drucker, fenster_);
     dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
     auto* seiten = new QComboBox;
@@ -161,7 +160,7 @@ bool Druckziel::pdf(const QString& datei) {
     if (!auftrag_.freigeben(Seitenwahl::beide)) return false;
     QString fehler;
     const bool geschrieben = pdfSchreiben(
-        datei, dokumentname,
+        datei, auftrag_.dokumentname,
         [this](Druckauftrag& auftrag) { return auftrag_.drucken(auftrag, Seitenwahl::beide); }, fehler);
     if (!geschrieben) auftrag_.melden(fehler);
     return geschrieben;

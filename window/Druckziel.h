@@ -26,6 +26,8 @@ class Druckziel {
         std::function<bool(druck::Seitenwahl)> freigeben;
         // Shows a failure to the user.
         std::function<void(const QString&)> melden;
+        // The job's name in the printer queue and the PDF's title.
+        QString dokumentname = QStringLiteral("BDA-Bescheid");
     };
 
     Druckziel(QWidget* fenster, Auftrag auftrag);

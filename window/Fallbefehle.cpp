@@ -47,8 +47,6 @@ QSettings einstellungen() { return QSettings(QSettings::UserScope, QCoreApplicat
 
 QString text(const std::string& utf8) { return QString::fromStdString(utf8); }
 
-std::string falltextVon(const Fall& fall) { return falltext(falldateiVon(fall)); }
-
 // A case as the program starts it.
 Fall neuerFall() {
     Fall fall;
@@ -124,11 +122,31 @@ void Fallbefehle::menüFüllen(QMenu& menü) {
     menü.addAction(speichernUnter_);
 }
 
-bool Fallbefehle::geändert() const { return gespeichert_ && *gespeichert_ != falltextVon(fenster_.fall()); }
+// The case file of `fall` with the window's experience step.
+Falldatei Fallbefehle::dateiVon(const Fall& fall) const {
+    Falldatei datei = falldateiVon(fall);
+    datei.erfahrungsstufe = fenster_.erfahrungsstufe();
+    return datei;
+}
+
+std::string Fallbefehle::falltextVon(const Fall& fall) const { return falltext(dateiVon(fall)); }
+
+void Fallbefehle::gespeichertMerken(std::string text) {
+    gespeichert_ = std::move(text);
+    gespeicherteStufe_ = fenster_.erfahrungsstufe();
+}
+
+// The experience step is compared by itself too: a file text without it must not hide its changes.
+bool Fallbefehle::wieGespeichert(const Fall& fall) const {
+    return gespeichert_ && *gespeichert_ == falltextVon(fall) &&
+           gespeicherteStufe_ == fenster_.erfahrungsstufe();
+}
+
+bool Fallbefehle::geändert() const { return gespeichert_ && !wieGespeichert(fenster_.fall()); }
 
 void Fallbefehle::titelZeigen() {
     // The first rendering after start-up is the case as started.
-    if (!gespeichert_) gespeichert_ = falltextVon(fenster_.fall());
+    if (!gespeichert_) gespeichertMerken(falltextVon(fenster_.fall()));
     // "[*]" in a file name would be taken for the place of the "*"; doubled, Qt shows it as it is.
     const QString name = datei_.isEmpty() ? QStringLiteral("Unbenannt")
                                           : QFileInfo(datei_).fileName().replace(QStringLiteral("[*]"),
@@ -145,7 +163,7 @@ bool Fallbefehle::neuerGeburtstagErlaubt(Fall& fall) {
     Fall vorher = fall;
     vorher.datum[Feld::geburtstag] = geburtstag_;
     abgleichen(vorher);
-    if (!hältMehrAlsGeburtstag(vorher) || !gespeichert_ || *gespeichert_ == falltextVon(vorher)) return true;
+    if (!hältMehrAlsGeburtstag(vorher) || !gespeichert_ || wieGespeichert(vorher)) return true;
     switch (fragen()) {
         case Antwort::verwerfen:
             return true;
@@ -221,22 +239,25 @@ bool Fallbefehle::öffnen(const QString& pfad) {
         return false;
     }
     const Wiedergabe wiedergabe = wiedergeben(datei);
-    // A file whose results the recomputation changes differs from what the window shows: unsaved.
-    gespeichert_ = wiedergabe.abweichungen.empty() ? falltextVon(wiedergabe.fall) : falltext(datei);
     datei_ = name;
     geburtstag_ = wiedergabe.fall.datum[Feld::geburtstag];
-    fenster_.fallErsetzen(wiedergabe.fall, wiedergabe.fokus);
+    fenster_.fallErsetzen(wiedergabe.fall, wiedergabe.fokus, datei.erfahrungsstufe);
+    // A file whose results the recomputation changes differs from what the window shows: unsaved.
+    gespeichertMerken(wiedergabe.abweichungen.empty() ? falltextVon(wiedergabe.fall) : falltext(datei));
+    titelZeigen();
     zuletztMerken(name);
     if (!wiedergabe.abweichungen.empty())
         meldung(text(abweichungsmeldung(name.toStdString(), wiedergabe.abweichungen)));
     return true;
 }
 
+// A new case: without an experience step.
 void Fallbefehle::übernehmen(const Fall& fall, const QString& datei) {
-    gespeichert_ = falltextVon(fall);
     datei_ = datei;
     geburtstag_ = fall.datum[Feld::geburtstag];
-    fenster_.fallErsetzen(fall, Steuerelement::datum(Feld::geburtstag));
+    fenster_.fallErsetzen(fall, Steuerelement::datum(Feld::geburtstag), std::nullopt);
+    gespeichertMerken(falltextVon(fall));
+    titelZeigen();
 }
 
 bool Fallbefehle::speichernGewählt() {
@@ -268,13 +289,13 @@ bool Fallbefehle::speichernUnter(const QString& pfad) { return sichern(pfad, fen
 bool Fallbefehle::sichern(const QString& pfad, const Fall& fall) {
     const QString name = QDir::toNativeSeparators(QFileInfo(pfad).absoluteFilePath());
     try {
-        Fallablage::speichern(name, falldateiVon(fall));
+        Fallablage::speichern(name, dateiVon(fall));
     } catch (const Falldateifehler& fehler) {
         meldung(QString::fromUtf8(fehler.what()));
         return false;
     }
     datei_ = name;
-    gespeichert_ = falltextVon(fall);
+    gespeichertMerken(falltextVon(fall));
     zuletztMerken(name);
     titelZeigen();
     return true;
@@ -318,7 +339,7 @@ void Fallbefehle::übertragen() {
                     "“ lässt sich nicht anlegen. Bitte in den Einstellungen einen anderen Ordner "
                     "wählen.");
             }
-            Fallablage::speichern(pfad, falldateiVon(fall));
+            Fallablage::speichern(pfad, dateiVon(fall));
             wohin = QStringLiteral(
                         "in die Zwischenablage und in die Datei „%1“. Bitte im Gehaltsberechnungsprogramm "
                         "einfügen oder die Datei dort einlesen.")

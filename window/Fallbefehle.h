@@ -4,14 +4,16 @@
 // "*" while changes are unsaved) and ask "Änderungen speichern?" before a case with unsaved changes is
 // replaced: by a new case, an opened file, the window closing or a new birth date.
 //
-// A case counts as changed while its file text differs from the one last saved, opened or started, so
-// typing a change back removes the "*" again.
+// A case counts as changed while its file text or its experience step differs from the one last saved,
+// opened or started, so typing a change back removes the "*" again.
 
 #include <QString>
 #include <optional>
 #include <string>
 
 #include "Fall.h"
+#include "Falldatei.h"
+#include "Stufenfall.h"
 
 class QAction;
 class QMenu;
@@ -67,6 +69,10 @@ class Fallbefehle {
     void zuletztMerken(const QString& pfad);
     void zuletztAufbauen();
     void übernehmen(const Fall& fall, const QString& datei);
+    datei::Falldatei dateiVon(const Fall& fall) const;
+    std::string falltextVon(const Fall& fall) const;
+    void gespeichertMerken(std::string text);
+    bool wieGespeichert(const Fall& fall) const;
     void meldung(const QString& text);
 
     Hauptform& fenster_;
@@ -77,7 +83,8 @@ class Fallbefehle {
     QMenu* zuletzt_;
     QString datei_;
     std::optional<std::string> gespeichert_;  // the file text of the case as last saved, opened or started
-    std::string geburtstag_;                  // the birth date as it stood when the clerk began to type it
+    std::optional<Stufenfall> gespeicherteStufe_;  // its experience step
+    std::string geburtstag_;  // the birth date as it stood when the clerk began to type it
 };
 
 }  // namespace bda::fenster

@@ -148,9 +148,11 @@ bool Hauptform::jaNeinFrage(const QString& text) {
     return ja;
 }
 
-void Hauptform::fallErsetzen(const Fall& fall, std::optional<Steuerelement> ziel) {
+void Hauptform::fallErsetzen(const Fall& fall, std::optional<Steuerelement> ziel,
+                             std::optional<Stufenfall> stufe) {
     const Bescheiddaten bisher = fall_.bescheid;
     fall_ = fall;
+    erfahrungsstufe_ = std::move(stufe);
     Briefkopf::übernehmen(bisher, fall_.bescheid);
     darstellen();
     fokus(ziel.value_or(Steuerelement::datum(Feld::geburtstag)));

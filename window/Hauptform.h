@@ -19,6 +19,7 @@
 #include "Fallsteuerung.h"
 #include "Oberflaeche.h"
 #include "Skalierer.h"
+#include "Stufenfall.h"
 
 class QLabel;
 class QLineEdit;
@@ -59,9 +60,11 @@ class Hauptform : public QWidget, private Oberflaeche {
     QMenuBar* menüleiste() const { return menüleiste_; }
     // The case-file commands of the "Fall" menu.
     Fallbefehle& befehle() const { return *befehle_; }
-    // Shows another case (a new one, an opened file); the office's data (authority, signers, address
-    // field) stay.
-    void fallErsetzen(const Fall& fall, std::optional<Steuerelement> fokus);
+    // The case's experience step; none while the clerk has entered none.
+    const std::optional<Stufenfall>& erfahrungsstufe() const { return erfahrungsstufe_; }
+    // Shows another case (a new one, an opened file) with its experience step; the office's data
+    // (authority, signers, address field) stay.
+    void fallErsetzen(const Fall& fall, std::optional<Steuerelement> fokus, std::optional<Stufenfall> stufe);
     // A message box with an OK button only and no icon.
     void meldungsfenster(const QString& titel, const QString& text);
     // A question with "Ja" and "Nein" ("Nein" the default), no icon, the application's title; true for "Ja".
@@ -111,6 +114,10 @@ class Hauptform : public QWidget, private Oberflaeche {
     // HauptformBescheid.cpp
     void bescheiddatenBearbeiten();
 
+    // HauptformStufe.cpp
+    void erfahrungsstufeBearbeiten();
+    void stufeAusgeben(QWidget* über, const std::function<void(Druckziel&)>& ziel);
+
     // HauptformDruck.cpp
     void bescheidGeklickt();
     void berechnungGeklickt();
@@ -126,6 +133,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     QRect rechtsmittelbereich() const;
 
     Fall fall_;
+    std::optional<Stufenfall> erfahrungsstufe_;
     Fallsteuerung steuerung_;
     Skalierer skalierer_;
     QWidget* entwurf_ = nullptr;

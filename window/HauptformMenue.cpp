@@ -26,6 +26,8 @@ void Hauptform::menüAufbauen() {
     const Menüeintrag einträge[] = {
         {"&Fall", "Bescheid&daten …", QKeySequence(Qt::CTRL | Qt::Key_D),
          &Hauptform::bescheiddatenBearbeiten},
+        {"&Fall", "&Erfahrungsstufe (ab 2009) …", QKeySequence(Qt::CTRL | Qt::Key_G),
+         &Hauptform::erfahrungsstufeBearbeiten},
         {"&Fall", "", {}, nullptr},
         {"&Fall", "Druck&vorschau …", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_P),
          &Hauptform::druckvorschau},
@@ -59,8 +61,10 @@ void Hauptform::beenden() { close(); }
 void Hauptform::überBdaRechner() {
     meldungsfenster(
         QStringLiteral("Über BDA-Rechner"),
-        QStringLiteral("BDA-Rechner %1\n\nBerechnet das Besoldungsdienstalter nach §§ 28, 36 und 38 "
-                       "BBesG und druckt den Bescheid mit der Berechnung.")
+        QStringLiteral(
+            "BDA-Rechner %1\n\nBerechnet das Besoldungsdienstalter nach §§ 28, 36 und 38 "
+            "BBesG und die Erfahrungsstufe nach §§ 27, 28 BBesG (ab 2009) und druckt die Bescheide "
+            "mit der Berechnung.")
             .arg(QStringLiteral(BDA_VERSION)));
 }
 

@@ -135,12 +135,12 @@ TEST_F(BescheidTest, MenüsMitTastenkürzeln) {
             if (!befehl->isSeparator()) menüs << "  " + befehl->text() + " " + befehl->shortcut().toString();
         }
     }
-    EXPECT_EQ(menüs,
-              (QStringList{"&Fall", "  &Neuer Fall Ctrl+N", "  Ö&ffnen … Ctrl+O", "  &Zuletzt geöffnet ",
-                           "  &Speichern Ctrl+S", "  Speichern &unter … Ctrl+Shift+S",
-                           "  Bescheid&daten … Ctrl+D", "  Druck&vorschau … Ctrl+Shift+P",
-                           "  D&rucken … Ctrl+P", "  Als &PDF speichern … Ctrl+Shift+E", "  &Beenden Ctrl+Q",
-                           "&Hilfe", "  &Hilfe F1", "  &Über BDA-Rechner "}));
+    EXPECT_EQ(menüs, (QStringList{"&Fall", "  &Neuer Fall Ctrl+N", "  Ö&ffnen … Ctrl+O",
+                                  "  &Zuletzt geöffnet ", "  &Speichern Ctrl+S",
+                                  "  Speichern &unter … Ctrl+Shift+S", "  Bescheid&daten … Ctrl+D",
+                                  "  &Erfahrungsstufe (ab 2009) … Ctrl+G", "  Druck&vorschau … Ctrl+Shift+P",
+                                  "  D&rucken … Ctrl+P", "  Als &PDF speichern … Ctrl+Shift+E",
+                                  "  &Beenden Ctrl+Q", "&Hilfe", "  &Hilfe F1", "  &Über BDA-Rechner "}));
 
     fenster->menüleiste()->actions().last()->menu()->actions().last()->trigger();
     ASSERT_EQ(meldungen.texte.size(), 1);

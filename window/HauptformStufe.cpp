@@ -1,0 +1,140 @@
+#include <QCoreApplication>
+#include <QDate>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "Belehrungsdatei.h"
+#include "Druckziel.h"
+#include "Erfahrungsstufendialog.h"
+#include "Fallbefehle.h"
+#include "Hauptform.h"
+#include "Platzhalterangebot.h"
+#include "Rechtsmitteleditor.h"
+#include "Stufenmappe.h"
+
+namespace bda::fenster {
+
+using druck::Druckauftrag;
+using druck::Druckbelehrung;
+using druck::Seitenwahl;
+
+namespace {
+
+// Message boxes over the window that asked, so the experience step's window stays the active one.
+void melden(QWidget* über, const QString& text) {
+    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, über);
+    box.setTextFormat(Qt::PlainText);
+    box.exec();
+    über->activateWindow();
+}
+
+bool jaNein(QWidget* über, const QString& text) {
+    QMessageBox frage(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
+                      QMessageBox::Yes | QMessageBox::No, über);
+    frage.setTextFormat(Qt::PlainText);
+    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
+    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
+    frage.setDefaultButton(QMessageBox::No);
+    const bool ja = frage.exec() == QMessageBox::Yes;
+    über->activateWindow();
+    return ja;
+}
+
+}  // namespace
+
+// The window edits the case's experience step in place; a case that holds none of the clerk's input
+// keeps none, so opening and closing the window changes nothing.
+void Hauptform::erfahrungsstufeBearbeiten() {
+    using Ausgabe = Erfahrungsstufendialog::Ausgabe;
+    Erfahrungsstufendialog* fenster = nullptr;
+    Erfahrungsstufendialog dialog(
+        erfahrungsstufe_.value_or(Stufenfall{}),
+        [this](const Stufenfall& stufe) {
+            erfahrungsstufe_ = stufe == Stufenfall{} ? std::nullopt : std::optional<Stufenfall>(stufe);
+            befehle_->titelZeigen();
+        },
+        [this, &fenster](Ausgabe ausgabe) {
+            QWidget* über = fenster;
+            switch (ausgabe) {
+                case Ausgabe::drucken:
+                    stufeAusgeben(über, [](Druckziel& ziel) { ziel.druckerwahl(); });
+                    break;
+                case Ausgabe::vorschau:
+                    stufeAusgeben(über, [](Druckziel& ziel) { ziel.vorschau(); });
+                    break;
+                case Ausgabe::pdf:
+                    stufeAusgeben(über, [this, über](Druckziel& ziel) {
+                        const QString dokumente =
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+                        QString name = QString::fromStdString(fall_.name).simplified();
+                        for (const QChar verboten : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
+                            name.replace(verboten, QLatin1Char('-'));
+                        const QString vorschlag =
+                            QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath())
+                                .filePath(QStringLiteral("Erfahrungsstufe ") +
+                                          (name.isEmpty() ? QString() : name + QLatin1Char(' ')) +
+                                          QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
+                                          QStringLiteral(".pdf"));
+                        QString datei =
+                            QFileDialog::getSaveFileName(über, QStringLiteral("Als PDF speichern"), vorschlag,
+                                                         QStringLiteral("PDF-Dateien (*.pdf)"));
+                        if (datei.isEmpty()) return;
+                        if (!datei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
+                            datei += QStringLiteral(".pdf");
+                        ziel.pdf(datei);
+                    });
+                    break;
+            }
+        },
+        this);
+    fenster = &dialog;
+    dialog.exec();
+    activateWindow();
+}
+
+// The papers of the experience step with the case's notice data and the stored legal-remedy text, as
+// the BDA's are printed; refused while the appointment is missing.
+void Hauptform::stufeAusgeben(QWidget* über, const std::function<void(Druckziel&)>& ziel) {
+    if (!erfahrungsstufe_ || !stufenberechnen(*erfahrungsstufe_).berechnet) {
+        melden(über, QStringLiteral("Zum Drucken fehlt der Tag der Ernennung. Bitte ihn eingeben."));
+        return;
+    }
+    Druckbelehrung belehrung = rechtsmittel()->datei().zumDrucken();
+    if (!belehrung.fehler.isEmpty()) {
+        melden(über, belehrung.fehler);
+        return;
+    }
+    if (!belehrung.mitgeliefert) {
+        belehrung.text = Platzhalterangebot::anbieten(
+            belehrung.text, rechtsmittel()->datei(),
+            [über](const QString& text) { return jaNein(über, text); },
+            [über](const QString& text) { melden(über, text); });
+    }
+    const Stufenfall stufe = *erfahrungsstufe_;
+    Druckziel::Auftrag auftrag{
+        [&](Druckauftrag& druck, Seitenwahl wahl) {
+            return druck::stufenmappeDrucken(stufe, fall_.bescheid, fall_.name, belehrung.text,
+                                             druck::heute(), wahl, druck);
+        },
+        [&](Seitenwahl wahl) {
+            if (!druck::enthält(wahl, Seitenwahl::bescheid)) return true;
+            const std::string fehlt = fehlendeBehördenangaben(fall_.bescheid.behörde);
+            return fehlt.empty() ||
+                   jaNein(über,
+                          QStringLiteral("Der Bescheid nennt die Behörde nicht vollständig. In den "
+                                         "Bescheiddaten fehlt: %1.\n\nEine Rechtsbehelfsbelehrung ohne die "
+                                         "Behörde und ihren Sitz verlängert die Widerspruchsfrist auf ein "
+                                         "Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
+                              .arg(QString::fromStdString(fehlt)));
+        },
+        [über](const QString& meldung) { melden(über, meldung); }, QStringLiteral("Erfahrungsstufe")};
+    Druckziel druckziel(über, std::move(auftrag));
+    ziel(druckziel);
+    über->activateWindow();
+}
+
+}  // namespace bda::fenster
