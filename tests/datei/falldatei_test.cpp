@@ -199,6 +199,7 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
         }
         return text;
     };
+    const std::string x60 = "\"" + std::string(60, 'x') + "\"", x61 = "\"" + std::string(61, 'x') + "\"";
     const std::string mitDoppeltemNamen =
         geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"name\": \"Erika"}});
     const struct {
@@ -245,6 +246,26 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
          "Sie ist kein gültiger JSON-Text: Sie ist kein UTF-8-Text (Byte " +
              std::to_string(beispiel.size() + 1) + ")."},
         {"erstes Byte eines ü am Ende", beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
+        {"leer", "", "Sie ist leer."},
+        {"anderes Format", geändert({{"\"bda-fall\"", "\"bda-akte\""}}),
+         "Sie ist keine Falldatei des BDA-Rechners (ihr Eintrag „format“ ist nicht „bda-fall“)."},
+        {"Version 2", geändert({{"\"version\": 1", "\"version\": 2"}}), "Sie hat die Formatversion 2;"},
+        {"Datum ohne Maske", geändert({{"01/01/2002", "1.1.2002"}}),
+         "Datum(3) „1.1.2002“ hat nicht die Form"},
+        {"Datum zu kurz", geändert({{"15/06/2008", "15/06/208"}}), "Datum(2) „15/06/208“ hat nicht die Form"},
+        {"Eingangsamt 4", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 4"}}),
+         "Eingangsamt 4 gibt es nicht (0 bis 3)."},
+        {"Eingangsamt 3", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 3"}}), ""},
+        {"Feldnummer 25", geändert({{"\"24\":", "\"25\": \"__/__/____\", \"24\":"}}),
+         "Datum(25) gibt es in einer Falldatei nicht (erlaubt sind 0 bis 18 und 24)."},
+        {"berechnetes Feld 19", geändert({{"\"24\":", "\"19\": \"01/01/2000\", \"24\":"}}),
+         "Datum(19) gibt es in einer Falldatei nicht"},
+        {"Beschreibung mit 61 Zeichen", geändert({{"\"Grundwehrdienst\"", x61.c_str()}}),
+         "Beschreibung 1 ist mit 61 Zeichen länger als 60 Zeichen."},
+        {"Beschreibung mit 60 Zeichen", geändert({{"\"Grundwehrdienst\"", x60.c_str()}}), ""},
+        {"Anrede x", geändert({{"\"anrede\": \"c\"", "\"anrede\": \"x\""}}), "Die Anrede „x“ gibt es nicht"},
+        {"Zeile fehlt", geändert({{"[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "}}),
+         "„ergebnis.rahmen1.zeilen“ muss genau 8 Zeilen haben."},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
@@ -252,7 +273,7 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
             falldateiAusText(zeile.text);
             EXPECT_EQ(zeile.meldung, "") << "gelesen";
         } catch (const Formatfehler& fehler) {
-            EXPECT_EQ(std::string(fehler.what()).substr(0, zeile.meldung.size()), zeile.meldung);
+            EXPECT_NE(std::string(fehler.what()).find(zeile.meldung), std::string::npos) << fehler.what();
             EXPECT_NE(zeile.meldung, "") << fehler.what();
         }
     }
@@ -325,8 +346,8 @@ TEST(Jsonleser, FehlerMitStelle) {
          .stelle = 3,
          .art = Jsonfehler::Art::abgebrochen,
          .grund = "Hier beginnt kein Wert"},
-        {.name = "Zeilenumbruch im Text",
-         .json = "[\"a\nb\"]",
+        {.name = "Steuerzeichen 0x1F im Text",
+         .json = "[\"a\x1F\"]",
          .stelle = 3,
          .grund = "Ein Steuerzeichen steht ohne Maskierung"},
         {.name = "unbekannte Maskierung",
@@ -358,9 +379,9 @@ TEST(Jsonleser, FehlerMitStelle) {
          .stelle = 24,
          .art = Jsonfehler::Art::doppelterName,
          .grund = "b"},
-        {.name = "Rest nach dem Ende",
-         .json = "{} {}",
-         .stelle = 3,
+        {.name = "ein Zeichen nach dem Ende",
+         .json = "{}}",
+         .stelle = 2,
          .grund = "Nach dem Ende des Objekts steht noch etwas"},
     };
     for (const auto& zeile : zeilen) {
