@@ -308,9 +308,9 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
     EXPECT_EQ(QFileInfo(vorschlag).path(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
     EXPECT_TRUE(meldungen.texte.isEmpty()) << meldungen.texte.join(" | ").toStdString();
     const QString text = pdftext(datei);
-    for (const char* gesucht : {"Landesamt für Besoldung", "15.06.2024", "Geschäftszeichen: P 12 - 345/2024",
-                                "Frau", "Erika Mustermann", "Lindenstraße 5", "Finanzamt Musterstadt",
-                                "01/09/1993", "Anna Schmidt", "Bernd Meier", "Tarifrunde 2003", "Seite 2"}) {
+    // What was typed reaches the file (the documents themselves: druck_tests).
+    for (const char* gesucht :
+         {"15.06.2024", "Geschäftszeichen: P 12 - 345/2024", "Erika Mustermann", "01/09/1993"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(gesucht))) << gesucht;
     }
 

@@ -15,9 +15,7 @@
 #include <QTextBlock>
 #include <QWidget>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -61,40 +59,21 @@ std::string satz(const std::string& utf8) {
 
 const QRect bereich(0, 37, 736, 543);
 
-const std::string gegenX = "Gegen X";
-
 // A FIFO without a writer, as a fault leaves it, blocks whoever opens it for reading. Should the code
-// under test do so, this helper lets it go after a grace time: every two seconds it writes "Gegen X"
-// into the FIFO when someone waits for it to read, so the code reads that text and fails the test
-// instead of hanging it. Code that never opens the FIFO never meets it.
-class Fifoentsperrer {
-   public:
-    explicit Fifoentsperrer(const QString& pfad)
-        : name_(QFile::encodeName(pfad)), faden_([this] {
-              std::unique_lock sperre(mutex_);
-              while (!ende_.wait_for(sperre, std::chrono::seconds(2), [this] { return halt_; })) {
-                  const int fifo = ::open(name_.constData(), O_WRONLY | O_NONBLOCK);
-                  if (fifo < 0) continue;  // nobody waits to read
-                  [[maybe_unused]] const auto geschrieben = ::write(fifo, gegenX.data(), gegenX.size());
-                  ::close(fifo);
-              }
-          }) {}
-    ~Fifoentsperrer() {
-        {
-            const std::lock_guard sperre(mutex_);
-            halt_ = true;
+// under test do so, this thread lets it go after a grace time: every two seconds it writes "Gegen X"
+// into the FIFO when someone waits to read, so the code reads that text and fails the test instead of
+// hanging it. Code that never opens the FIFO never meets it.
+std::jthread fifoentsperrer(const QString& pfad) {
+    return std::jthread([name = QFile::encodeName(pfad)](std::stop_token halt) {
+        for (int i = 1; !halt.stop_requested(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const int fifo = i % 20 ? -1 : ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (fifo < 0) continue;  // not yet, or nobody waits to read
+            [[maybe_unused]] const auto geschrieben = ::write(fifo, "Gegen X", 7);
+            ::close(fifo);
         }
-        ende_.notify_all();
-        faden_.join();
-    }
-
-   private:
-    QByteArray name_;
-    std::mutex mutex_;
-    std::condition_variable ende_;
-    bool halt_ = false;
-    std::thread faden_;
-};
+    });
+}
 
 // The main window's stand-in with the editor; the user's file lies in a temporary folder and the
 // messages are recorded.
@@ -124,7 +103,7 @@ class Rechtsmitteltest : public ::testing::Test {
     QStringList meldungen;
     QStringList fragen;
     bool antwort = false;  // to every question
-    std::optional<Fifoentsperrer> entsperrer;
+    std::optional<std::jthread> entsperrer;
     std::optional<Rechtsmitteleditor> editor_;
 };
 
@@ -161,7 +140,7 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
              [this] {
                  QDir().mkpath(ordner.filePath("Daten"));
                  ASSERT_EQ(::mkfifo(QFile::encodeName(benutzer).constData(), 0600), 0);
-                 entsperrer.emplace(benutzer);
+                 entsperrer.emplace(fifoentsperrer(benutzer));
              },
          .beimÖffnen = fifo,
          .öffnet = false,
@@ -259,10 +238,14 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
             enthält(meldungen, f.beimSchließen);
             // A failed save keeps the editor open with the text as it was.
             EXPECT_EQ(e.istOffen(), !f.beimSchließen.isEmpty());
-            if (e.istOffen()) EXPECT_EQ(e.toPlainText(), f.gezeigt);
+            if (e.istOffen()) {
+                EXPECT_EQ(e.toPlainText(), f.gezeigt);
+            }
         }
         EXPECT_EQ(zustand(benutzer), f.danach.value_or(vorher));
-        if (!f.danach) EXPECT_EQ(zustand(ordner.filePath("Daten")), ordnerVorher);
+        if (!f.danach) {
+            EXPECT_EQ(zustand(ordner.filePath("Daten")), ordnerVorher);
+        }
         entsperrer.reset();
     }
 }
@@ -413,13 +396,17 @@ TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
         e.umschalten(bereich);
         ASSERT_TRUE(e.istOffen());
         ASSERT_EQ(fragen.size(), ö.frage.isEmpty() ? 0 : 1);
-        if (!ö.frage.isEmpty()) EXPECT_TRUE(fragen[0].contains(ö.frage)) << fragen[0].toStdString();
+        if (!ö.frage.isEmpty()) {
+            EXPECT_TRUE(fragen[0].contains(ö.frage)) << fragen[0].toStdString();
+        }
         EXPECT_EQ(e.toPlainText().toStdString(), ö.gezeigt);
         EXPECT_EQ(zustand(benutzer), ö.danach);
         const auto markiert = e.extraSelections();
         const bool mitPlatzhalter = ö.gezeigt.find("[Behörde mit Anschrift]") != std::string::npos;
         ASSERT_EQ(markiert.size(), mitPlatzhalter ? 1 : 0);
-        if (mitPlatzhalter) EXPECT_EQ(markiert[0].cursor.selectedText(), "[Behörde mit Anschrift]");
+        if (mitPlatzhalter) {
+            EXPECT_EQ(markiert[0].cursor.selectedText(), "[Behörde mit Anschrift]");
+        }
         QTest::keyClick(&e, Qt::Key_Escape);
         EXPECT_EQ(zustand(benutzer), ö.danach) << "Esc writes nothing";
     }
