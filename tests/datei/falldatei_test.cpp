@@ -135,12 +135,13 @@ TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
         {"Viertel, Zeitraum 1", "0 T, 0 M, 2 J", "0 T, 0 M, 1 J"},
     };
     EXPECT_EQ(w.abweichungen, erwartet);
-    EXPECT_EQ(abweichungsmeldung("fall.bda", w.abweichungen),
-              "Die Neuberechnung von „fall.bda“ ergibt andere Ergebnisse, als gespeichert sind (etwa nach "
-              "einer Regeländerung oder einer Änderung der Datei von Hand). Angezeigt wird die "
-              "Neuberechnung:\n\nBDA: gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: "
-              "gespeichert 0 T, 0 M, 2 J, neu 0 T, 0 M, 1 J\n\nBitte die Ergebnisse prüfen und den Fall "
-              "speichern.");
+    EXPECT_NE(
+        abweichungsmeldung("fall.bda", w.abweichungen)
+            .find("„fall.bda“ ergibt andere Ergebnisse, als gespeichert sind (etwa nach einer Regeländerung "
+                  "oder einer Änderung der Datei von Hand). Angezeigt wird die Neuberechnung:\n\nBDA: "
+                  "gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: gespeichert 0 T, 0 M, 2 J, "
+                  "neu 0 T, 0 M, 1 J\n\n"),
+        std::string::npos);
 }
 
 // A period the corrected appointment leaves outside its span is refused when typed again after the
@@ -300,71 +301,31 @@ TEST(Jsonleser, TexteUndZahlen) {
 }
 
 TEST(Jsonleser, FehlerMitStelle) {
+    using enum Jsonfehler::Art;
     const struct {
         const char* name;
         std::string json;
         std::size_t stelle;
-        Jsonfehler::Art art = Jsonfehler::Art::ungültig;
+        Jsonfehler::Art art;
         const char* grund;  // a part of the message; for a name given twice, the name
     } zeilen[] = {
-        {.name = "Komma am Ende",
-         .json = R"({"a": 1,})",
-         .stelle = 8,
-         .grund = "Hier fehlt ein Name in Anführungszeichen"},
-        {.name = "Doppelpunkt fehlt", .json = R"({"a" 1})", .stelle = 5, .grund = "Hier fehlt „:“"},
-        {.name = "führende Null", .json = "[01]", .stelle = 2, .grund = "Hier fehlt „,“ oder „]“"},
-        {.name = "Text endet nicht",
-         .json = R"(["ab)",
-         .stelle = 4,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Ein Text endet nicht"},
-        {.name = "Objekt endet nicht",
-         .json = R"({"a": [1, 2)",
-         .stelle = 11,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Hier fehlt „,“ oder „]“"},
-        {.name = "halbes Wort",
-         .json = "[tr",
-         .stelle = 3,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Hier beginnt kein Wert"},
-        {.name = "Steuerzeichen 0x1F im Text",
-         .json = "[\"a\x1F\"]",
-         .stelle = 3,
-         .grund = "Ein Steuerzeichen steht ohne Maskierung"},
-        {.name = "unbekannte Maskierung",
-         .json = R"(["\x"])",
-         .stelle = 3,
-         .grund = R"(Eine Maskierung mit „\“ ist unbekannt)"},
-        {.name = "einzelnes Surrogat",
-         .json = R"(["\udc00"])",
-         .stelle = 8,
-         .grund = R"(Eine Maskierung „\u“ nennt kein Zeichen)"},
-        {.name = "kein UTF-8", .json = "[\"\xC3\x28\"]", .stelle = 2, .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "überlanges UTF-8",
-         .json = "[\"\xC0\xAF\"]",
-         .stelle = 2,
-         .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "abgeschnittenes UTF-8",
-         .json = "[\"\xE2\x82",
-         .stelle = 2,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "Byte 0x80 am Ende", .json = "[\"a\"]\x80", .stelle = 5, .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "Name zweimal",
-         .json = R"({"a": 1, "a": 2})",
-         .stelle = 9,
-         .art = Jsonfehler::Art::doppelterName,
-         .grund = "a"},
-        {.name = "Name zweimal in einem inneren Objekt",
-         .json = R"([{"a": {"b": 1, "c": 2, "b": 3}}])",
-         .stelle = 24,
-         .art = Jsonfehler::Art::doppelterName,
-         .grund = "b"},
-        {.name = "ein Zeichen nach dem Ende",
-         .json = "{}}",
-         .stelle = 2,
-         .grund = "Nach dem Ende des Objekts steht noch etwas"},
+        {"Komma am Ende", R"({"a": 1,})", 8, ungültig, "Hier fehlt ein Name in Anführungszeichen"},
+        {"Doppelpunkt fehlt", R"({"a" 1})", 5, ungültig, "Hier fehlt „:“"},
+        {"führende Null", "[01]", 2, ungültig, "Hier fehlt „,“ oder „]“"},
+        {"Text endet nicht", R"(["ab)", 4, abgebrochen, "Ein Text endet nicht"},
+        {"Objekt endet nicht", R"({"a": [1, 2)", 11, abgebrochen, "Hier fehlt „,“ oder „]“"},
+        {"halbes Wort", "[tr", 3, abgebrochen, "Hier beginnt kein Wert"},
+        {"Steuerzeichen 0x1F im Text", "[\"a\x1F\"]", 3, ungültig, "Ein Steuerzeichen steht ohne Maskierung"},
+        {"unbekannte Maskierung", R"(["\x"])", 3, ungültig, R"(Eine Maskierung mit „\“ ist unbekannt)"},
+        {"einzelnes Surrogat", R"(["\udc00"])", 8, ungültig, R"(Eine Maskierung „\u“ nennt kein Zeichen)"},
+        {"kein UTF-8", "[\"\xC3\x28\"]", 2, ungültig, "Sie ist kein UTF-8-Text"},
+        {"überlanges UTF-8", "[\"\xC0\xAF\"]", 2, ungültig, "Sie ist kein UTF-8-Text"},
+        {"abgeschnittenes UTF-8", "[\"\xE2\x82", 2, abgebrochen, "Sie ist kein UTF-8-Text"},
+        {"Byte 0x80 am Ende", "[\"a\"]\x80", 5, ungültig, "Sie ist kein UTF-8-Text"},
+        {"Name zweimal", R"({"a": 1, "a": 2})", 9, doppelterName, "a"},
+        {"Name zweimal in einem inneren Objekt", R"([{"a": {"b": 1, "c": 2, "b": 3}}])", 24, doppelterName,
+         "b"},
+        {"ein Zeichen nach dem Ende", "{}}", 2, ungültig, "Nach dem Ende des Objekts steht noch etwas"},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
