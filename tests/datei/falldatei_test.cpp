@@ -340,6 +340,9 @@ TEST(Jsonleser, FehlerMitStelle) {
             EXPECT_NE(std::string(fehler.what()).find(zeile.grund), std::string::npos) << fehler.what();
         }
     }
+    // The check ends with the text it is given, whatever follows it in memory: "€" cut after two bytes.
+    const std::string puffer = "[\"\xE2\x82\xAC\"]";
+    EXPECT_THROW(Jsonleser(std::string_view(puffer).substr(0, 4)), Jsonfehler);
 }
 
 }  // namespace
