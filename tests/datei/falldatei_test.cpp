@@ -167,6 +167,18 @@ TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
     EXPECT_EQ(w.fall.datum[4], "31/12/2002");
     EXPECT_EQ(w.fall.rahmen1[1], Zeitspanne{});
     EXPECT_TRUE(w.abweichungen.empty());
+
+    // A period typed without Enter that Enter would refuse (it overlaps the first) counts as the window
+    // counts it, and comes back so.
+    fall.datum[2] = "15/06/2008";
+    steuerung.datumEnter(2);
+    fall.datum[5] = "01/06/2002";
+    fall.datum[6] = "30/06/2003";
+    steuerung.abgleichen();
+    ASSERT_EQ(fall.rahmen1[2], (Zeitspanne{0, 1, 1}));
+    const Wiedergabe überlappend = wiedergeben(falldateiAusText(falltext(falldateiVon(fall))));
+    EXPECT_EQ(überlappend.fall.rahmen1[2], (Zeitspanne{0, 1, 1}));
+    EXPECT_TRUE(überlappend.abweichungen.empty());
 }
 
 // Values a file may not hold are refused with the entry, the value and what to do, and those next to
