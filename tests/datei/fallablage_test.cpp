@@ -224,6 +224,12 @@ TEST_F(Ablagetest, SystemfehlerAufDeutsch) {
         EXPECT_EQ(text.find(std::strerror(zeile.fehler)), std::string::npos) << text;
         EXPECT_EQ(inhalt(pfad), falltext(fall));
     }
+    // A write that takes nothing and gives no reason: no room, and the old file stays.
+    Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t { return 0; };
+    const std::string text = meldung([&] { Fallablage::speichern(pfad, Falldatei{}); });
+    Fallablage::schreibaufruf = ::write;
+    EXPECT_NE(text.find("nicht genug Platz"), std::string::npos) << text;
+    EXPECT_EQ(inhalt(pfad), falltext(fall));
 }
 
 // Saving writes only what opens again. A date typed without Enter is saved as typed while it can still

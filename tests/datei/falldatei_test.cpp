@@ -8,7 +8,6 @@
 #include <cmath>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 
 #include "Fallablage.h"
 #include "Fallformat.h"
@@ -27,35 +26,17 @@ namespace bda::datei {
 
 namespace {
 
-std::string spanne(Zeitspanne z) {
-    return std::to_string(z.tage) + "/" + std::to_string(z.monate) + "/" + std::to_string(z.jahre);
-}
-
-// Everything the window shows of a case and the notice prints of it, one item a line, so that a
-// difference names the item. The span fields of a hidden frame are not shown.
-std::string gezeigt(const Fall& fall) {
-    std::ostringstream s;
-    s << "amt " << fall.amtswahl << "\ntitel " << fall.titel << "\ntext3 " << fall.text3 << "\nlabel10 "
-      << fall.label10 << "\n";
-    for (int feld = 0; feld < Feld::anzahl; ++feld) {
+// What the window shows of a case beyond what its file holds: the captions the entry grade and the name
+// give, the BDA field and the span fields of the frames shown.
+std::string beschriftungen(const Fall& fall) {
+    std::string s = std::to_string(fall.amtswahl) + "|" + fall.titel + "|" + fall.text3 + "|" + fall.label10;
+    for (int feld = Feld::bda; feld <= Feld::hälfteEnde; ++feld) {
         const bool verborgen =
             (!fall.rahmen1Sichtbar && (feld == Feld::viertelBeginn || feld == Feld::viertelEnde)) ||
             (!fall.rahmen2Sichtbar && (feld == Feld::hälfteBeginn || feld == Feld::hälfteEnde));
-        if (!verborgen) s << "datum " << feld << " " << fall.datum[feld] << "\n";
+        if (!verborgen) s += "|" + fall.datum[feld];
     }
-    s << "überschritten " << spanne(fall.überschritten) << "\nsichtbar " << fall.rahmen1Sichtbar << " "
-      << fall.rahmen2Sichtbar << "\n";
-    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
-        if (fall.rahmen1Sichtbar) s << "rahmen1 " << zeile << " " << spanne(fall.rahmen1[zeile]) << "\n";
-        if (fall.rahmen2Sichtbar) s << "rahmen2 " << zeile << " " << spanne(fall.rahmen2[zeile]) << "\n";
-    }
-    s << "gesamt " << spanne(fall.gesamt) << "\nbda " << fall.bdaDatum << "\n";
-    for (const std::string& e : fall.eingabe) s << "eingabe " << e << "\n";
-    const Bescheiddaten& b = fall.bescheid;
-    s << "name " << fall.name << "\nanrede " << b.anrede.text() << "\nanschrift " << b.anschrift1.text()
-      << "|" << b.anschrift2.text() << "\ndienstanschrift " << b.dienstanschrift.text() << "\nbescheiddatum "
-      << b.bescheiddatum.text() << "\nbezugsjahr " << b.bezugsjahr << "\n";
-    return s.str();
+    return s;
 }
 
 std::string dateiinhalt(const std::string& pfad) {
@@ -76,7 +57,8 @@ TEST(Falldatei, GenerierteFaelleUeberstehenSpeichernUndOeffnen) {
         const Fall fall = generator.nächster();
         Fallablage::speichern(pfad, falldateiVon(fall));
         const Wiedergabe wiedergabe = wiedergeben(Fallablage::öffnen(pfad));
-        ASSERT_EQ(gezeigt(wiedergabe.fall), gezeigt(fall));
+        ASSERT_EQ(falltext(falldateiVon(wiedergabe.fall)), falltext(falldateiVon(fall)));
+        EXPECT_EQ(beschriftungen(wiedergabe.fall), beschriftungen(fall));
         EXPECT_TRUE(wiedergabe.abweichungen.empty()) << wiedergabe.abweichungen.front().was;
         EXPECT_EQ(falltext(falldateiVon(wiedergabe.fall)), dateiinhalt(pfad.toStdString()));
 
@@ -154,12 +136,13 @@ TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
         {"Viertel, Zeitraum 1", "0 T, 0 M, 2 J", "0 T, 0 M, 1 J"},
     };
     EXPECT_EQ(w.abweichungen, erwartet);
-    EXPECT_EQ(abweichungsmeldung("fall.bda", w.abweichungen),
-              "Die Neuberechnung von „fall.bda“ ergibt andere Ergebnisse, als gespeichert sind (etwa nach "
-              "einer Regeländerung oder einer Änderung der Datei von Hand). Angezeigt wird die "
-              "Neuberechnung:\n\nBDA: gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: "
-              "gespeichert 0 T, 0 M, 2 J, neu 0 T, 0 M, 1 J\n\nBitte die Ergebnisse prüfen und den Fall "
-              "speichern.");
+    EXPECT_NE(
+        abweichungsmeldung("fall.bda", w.abweichungen)
+            .find("„fall.bda“ ergibt andere Ergebnisse, als gespeichert sind (etwa nach einer Regeländerung "
+                  "oder einer Änderung der Datei von Hand). Angezeigt wird die Neuberechnung:\n\nBDA: "
+                  "gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: gespeichert 0 T, 0 M, 2 J, "
+                  "neu 0 T, 0 M, 1 J\n\n"),
+        std::string::npos);
 }
 
 // A period the corrected appointment leaves outside its span is refused when typed again after the
@@ -185,6 +168,18 @@ TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
     EXPECT_EQ(w.fall.datum[4], "31/12/2002");
     EXPECT_EQ(w.fall.rahmen1[1], Zeitspanne{});
     EXPECT_TRUE(w.abweichungen.empty());
+
+    // A period typed without Enter that Enter would refuse (it overlaps the first) counts as the window
+    // counts it, and comes back so.
+    fall.datum[2] = "15/06/2008";
+    steuerung.datumEnter(2);
+    fall.datum[5] = "01/06/2002";
+    fall.datum[6] = "30/06/2003";
+    steuerung.abgleichen();
+    ASSERT_EQ(fall.rahmen1[2], (Zeitspanne{0, 1, 1}));
+    const Wiedergabe überlappend = wiedergeben(falldateiAusText(falltext(falldateiVon(fall))));
+    EXPECT_EQ(überlappend.fall.rahmen1[2], (Zeitspanne{0, 1, 1}));
+    EXPECT_TRUE(überlappend.abweichungen.empty());
 }
 
 // Values a file may not hold are refused with the entry, the value and what to do, and those next to
@@ -200,6 +195,7 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
         }
         return text;
     };
+    const std::string x60 = "\"" + std::string(60, 'x') + "\"", x61 = "\"" + std::string(61, 'x') + "\"";
     const std::string mitDoppeltemNamen =
         geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"name\": \"Erika"}});
     const struct {
@@ -246,6 +242,26 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
          "Sie ist kein gültiger JSON-Text: Sie ist kein UTF-8-Text (Byte " +
              std::to_string(beispiel.size() + 1) + ")."},
         {"erstes Byte eines ü am Ende", beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
+        {"leer", "", "Sie ist leer."},
+        {"anderes Format", geändert({{"\"bda-fall\"", "\"bda-akte\""}}),
+         "Sie ist keine Falldatei des BDA-Rechners (ihr Eintrag „format“ ist nicht „bda-fall“)."},
+        {"Version 2", geändert({{"\"version\": 1", "\"version\": 2"}}), "Sie hat die Formatversion 2;"},
+        {"Datum ohne Maske", geändert({{"01/01/2002", "1.1.2002"}}),
+         "Datum(3) „1.1.2002“ hat nicht die Form"},
+        {"Datum zu kurz", geändert({{"15/06/2008", "15/06/208"}}), "Datum(2) „15/06/208“ hat nicht die Form"},
+        {"Eingangsamt 4", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 4"}}),
+         "Eingangsamt 4 gibt es nicht (0 bis 3)."},
+        {"Eingangsamt 3", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 3"}}), ""},
+        {"Feldnummer 25", geändert({{"\"24\":", "\"25\": \"__/__/____\", \"24\":"}}),
+         "Datum(25) gibt es in einer Falldatei nicht (erlaubt sind 0 bis 18 und 24)."},
+        {"berechnetes Feld 19", geändert({{"\"24\":", "\"19\": \"01/01/2000\", \"24\":"}}),
+         "Datum(19) gibt es in einer Falldatei nicht"},
+        {"Beschreibung mit 61 Zeichen", geändert({{"\"Grundwehrdienst\"", x61.c_str()}}),
+         "Beschreibung 1 ist mit 61 Zeichen länger als 60 Zeichen."},
+        {"Beschreibung mit 60 Zeichen", geändert({{"\"Grundwehrdienst\"", x60.c_str()}}), ""},
+        {"Anrede x", geändert({{"\"anrede\": \"c\"", "\"anrede\": \"x\""}}), "Die Anrede „x“ gibt es nicht"},
+        {"Zeile fehlt", geändert({{"[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "}}),
+         "„ergebnis.rahmen1.zeilen“ muss genau 8 Zeilen haben."},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
@@ -253,7 +269,7 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
             falldateiAusText(zeile.text);
             EXPECT_EQ(zeile.meldung, "") << "gelesen";
         } catch (const Formatfehler& fehler) {
-            EXPECT_EQ(std::string(fehler.what()).substr(0, zeile.meldung.size()), zeile.meldung);
+            EXPECT_NE(std::string(fehler.what()).find(zeile.meldung), std::string::npos) << fehler.what();
             EXPECT_NE(zeile.meldung, "") << fehler.what();
         }
     }
@@ -298,71 +314,31 @@ TEST(Jsonleser, TexteUndZahlen) {
 }
 
 TEST(Jsonleser, FehlerMitStelle) {
+    using enum Jsonfehler::Art;
     const struct {
         const char* name;
         std::string json;
         std::size_t stelle;
-        Jsonfehler::Art art = Jsonfehler::Art::ungültig;
+        Jsonfehler::Art art;
         const char* grund;  // a part of the message; for a name given twice, the name
     } zeilen[] = {
-        {.name = "Komma am Ende",
-         .json = R"({"a": 1,})",
-         .stelle = 8,
-         .grund = "Hier fehlt ein Name in Anführungszeichen"},
-        {.name = "Doppelpunkt fehlt", .json = R"({"a" 1})", .stelle = 5, .grund = "Hier fehlt „:“"},
-        {.name = "führende Null", .json = "[01]", .stelle = 2, .grund = "Hier fehlt „,“ oder „]“"},
-        {.name = "Text endet nicht",
-         .json = R"(["ab)",
-         .stelle = 4,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Ein Text endet nicht"},
-        {.name = "Objekt endet nicht",
-         .json = R"({"a": [1, 2)",
-         .stelle = 11,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Hier fehlt „,“ oder „]“"},
-        {.name = "halbes Wort",
-         .json = "[tr",
-         .stelle = 3,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Hier beginnt kein Wert"},
-        {.name = "Zeilenumbruch im Text",
-         .json = "[\"a\nb\"]",
-         .stelle = 3,
-         .grund = "Ein Steuerzeichen steht ohne Maskierung"},
-        {.name = "unbekannte Maskierung",
-         .json = R"(["\x"])",
-         .stelle = 3,
-         .grund = R"(Eine Maskierung mit „\“ ist unbekannt)"},
-        {.name = "einzelnes Surrogat",
-         .json = R"(["\udc00"])",
-         .stelle = 8,
-         .grund = R"(Eine Maskierung „\u“ nennt kein Zeichen)"},
-        {.name = "kein UTF-8", .json = "[\"\xC3\x28\"]", .stelle = 2, .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "überlanges UTF-8",
-         .json = "[\"\xC0\xAF\"]",
-         .stelle = 2,
-         .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "abgeschnittenes UTF-8",
-         .json = "[\"\xE2\x82",
-         .stelle = 2,
-         .art = Jsonfehler::Art::abgebrochen,
-         .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "Byte 0x80 am Ende", .json = "[\"a\"]\x80", .stelle = 5, .grund = "Sie ist kein UTF-8-Text"},
-        {.name = "Name zweimal",
-         .json = R"({"a": 1, "a": 2})",
-         .stelle = 9,
-         .art = Jsonfehler::Art::doppelterName,
-         .grund = "a"},
-        {.name = "Name zweimal in einem inneren Objekt",
-         .json = R"([{"a": {"b": 1, "c": 2, "b": 3}}])",
-         .stelle = 24,
-         .art = Jsonfehler::Art::doppelterName,
-         .grund = "b"},
-        {.name = "Rest nach dem Ende",
-         .json = "{} {}",
-         .stelle = 3,
-         .grund = "Nach dem Ende des Objekts steht noch etwas"},
+        {"Komma am Ende", R"({"a": 1,})", 8, ungültig, "Hier fehlt ein Name in Anführungszeichen"},
+        {"Doppelpunkt fehlt", R"({"a" 1})", 5, ungültig, "Hier fehlt „:“"},
+        {"führende Null", "[01]", 2, ungültig, "Hier fehlt „,“ oder „]“"},
+        {"Text endet nicht", R"(["ab)", 4, abgebrochen, "Ein Text endet nicht"},
+        {"Objekt endet nicht", R"({"a": [1, 2)", 11, abgebrochen, "Hier fehlt „,“ oder „]“"},
+        {"halbes Wort", "[tr", 3, abgebrochen, "Hier beginnt kein Wert"},
+        {"Steuerzeichen 0x1F im Text", "[\"a\x1F\"]", 3, ungültig, "Ein Steuerzeichen steht ohne Maskierung"},
+        {"unbekannte Maskierung", R"(["\x"])", 3, ungültig, R"(Eine Maskierung mit „\“ ist unbekannt)"},
+        {"einzelnes Surrogat", R"(["\udc00"])", 8, ungültig, R"(Eine Maskierung „\u“ nennt kein Zeichen)"},
+        {"kein UTF-8", "[\"\xC3\x28\"]", 2, ungültig, "Sie ist kein UTF-8-Text"},
+        {"überlanges UTF-8", "[\"\xC0\xAF\"]", 2, ungültig, "Sie ist kein UTF-8-Text"},
+        {"abgeschnittenes UTF-8", "[\"\xE2\x82", 2, abgebrochen, "Sie ist kein UTF-8-Text"},
+        {"Byte 0x80 am Ende", "[\"a\"]\x80", 5, ungültig, "Sie ist kein UTF-8-Text"},
+        {"Name zweimal", R"({"a": 1, "a": 2})", 9, doppelterName, "a"},
+        {"Name zweimal in einem inneren Objekt", R"([{"a": {"b": 1, "c": 2, "b": 3}}])", 24, doppelterName,
+         "b"},
+        {"ein Zeichen nach dem Ende", "{}}", 2, ungültig, "Nach dem Ende des Objekts steht noch etwas"},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
@@ -377,6 +353,9 @@ TEST(Jsonleser, FehlerMitStelle) {
             EXPECT_NE(std::string(fehler.what()).find(zeile.grund), std::string::npos) << fehler.what();
         }
     }
+    // The check ends with the text it is given, whatever follows it in memory: "€" cut after two bytes.
+    const std::string puffer = "[\"\xE2\x82\xAC\"]";
+    EXPECT_THROW(Jsonleser(std::string_view(puffer).substr(0, 4)), Jsonfehler);
 }
 
 }  // namespace

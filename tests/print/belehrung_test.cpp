@@ -114,39 +114,16 @@ TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
         bool mitgeliefert;
         QString fehler{};  // empty: none
     } fälle[] = {
-        {.name = "noch keine Datei des Benutzers",
-         .bytes = nullptr,
-         .text = mitgeliefert,
-         .mitgeliefert = true},
-        {.name = "leerer Satz", .bytes = "          ", .text = mitgeliefert, .mitgeliefert = true},
-        {.name = "Belehrung des Benutzers",
-         .bytes = "  Gegen meinen Text  ",
-         .text = "  Gegen meinen Text",
-         .mitgeliefert = false},
-        {.name = "anderes erstes Wort",
-         .bytes = "Widerspruch ist ...",
-         .text = "Widerspruch ist ...",
-         .mitgeliefert = false},
-        {.name = "kleingeschriebenes gegen",
-         .bytes = "gegen den Bescheid",
-         .text = "gegen den Bescheid",
-         .mitgeliefert = false},
-        {.name = "UTF-8 aus einem anderen Editor",
-         .bytes = "Gegen f\xC3\xBCr ł",
-         .text = "Gegen für ł",
-         .mitgeliefert = false},
-        {.name = "Zeilenenden CR LF",
-         .bytes = "Gegen A\r\nB\r\n",
-         .text = "Gegen A$B",
-         .mitgeliefert = false},
-        {.name = "Steuerzeichen",
-         .bytes = "Gegen\x01 A",
-         .text = "",
-         .mitgeliefert = false,
-         .fehler =
-             "Die Rechtsbehelfsbelehrung in „" + pfad +
-             "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit "
-             "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann erneut."},
+        {"noch keine Datei des Benutzers", nullptr, mitgeliefert, true},
+        {"leerer Satz", "          ", mitgeliefert, true},
+        {"Belehrung des Benutzers", "  Gegen meinen Text  ", "  Gegen meinen Text", false},
+        {"kleingeschriebenes anderes erstes Wort", "gegen den Bescheid", "gegen den Bescheid", false},
+        {"UTF-8 aus einem anderen Editor", "Gegen f\xC3\xBCr ł", "Gegen für ł", false},
+        {"Steuerzeichen", "Gegen\x01 A", "", false,
+         "Die Rechtsbehelfsbelehrung in „" + pfad +
+             "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit „RB-Text“, speichern Sie sie mit "
+             "der "
+             "Eingabetaste und drucken Sie den Bescheid dann erneut."},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);

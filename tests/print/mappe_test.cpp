@@ -24,18 +24,9 @@ using namespace std::literals;
 constexpr year_month_day heute{year{2024}, June, day{3}};
 const std::string belehrung = "Gegen diesen Bescheid ist der Widerspruch zulässig.";
 
-// Born 15/06/1970, appointed 15/06/2008; the BDA postponed to 01/09/1993.
+// The shared example with a reference.
 Fall fall() {
-    Fall f;
-    f.datum[Feld::geburtstag] = "15/06/1970";
-    f.datum[Feld::ernennung] = "15/06/2008";
-    f.datum[Feld::regelBDA] = "01/06/1991";
-    f.datum[Feld::bda] = "01/09/1993";
-    f.gesamt = {0, 3, 2};
-    f.name = "Erika Mustermann";
-    f.bescheid.behörde.kopfzeile1 = "Landesamt für Besoldung"sv;
-    f.bescheid.anrede = "c"sv;
-    f.bescheid.anschrift1 = "Lindenstraße 5"sv;
+    Fall f = beispielfall();
     f.bescheid.geschäftszeichen = "P 12 - 345/2024"sv;
     return f;
 }

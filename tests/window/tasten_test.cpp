@@ -12,24 +12,9 @@ namespace {
 
 using TastenTest = Fenstertest;
 
-struct Kürzelzeile {
-    const char* knopf;
-    const char* kürzel;
-};
-
-const Kürzelzeile kürzel[] = {
-    {"Bescheid", "Alt+B"}, {"Berechnung", "Alt+R"}, {"Grundgehälter", "Alt+T"}, {"Übertrag", "Alt+Ü"},
-    {"RB_Text", "Alt+E"},  {"Hilfe", "Alt+L"},      {"Schließen", "Alt+S"},
-};
-
 // Every button, label and menu of the menu bar that marks a letter with "&" counts; Qt presses the
 // first one with that letter only, so a letter used twice would leave the other control out of reach.
 TEST_F(TastenTest, JederBefehlHatEinenEigenenBuchstaben) {
-    for (const auto& zeile : kürzel) {
-        SCOPED_TRACE(zeile.knopf);
-        auto* knopf = bauteil<QAbstractButton>(QString::fromUtf8(zeile.knopf));
-        EXPECT_EQ(QKeySequence::mnemonic(knopf->text()), QKeySequence(QString::fromUtf8(zeile.kürzel)));
-    }
     QMap<QString, QString> vergeben;
     QList<QWidget*> mitText;
     for (auto* knopf : fenster->findChildren<QAbstractButton*>()) mitText << knopf;
@@ -52,7 +37,7 @@ TEST_F(TastenTest, JederBefehlHatEinenEigenenBuchstaben) {
             << taste.toStdString() << ": menu " << menü->text().toStdString();
         vergeben.insert(taste, menü->text());
     }
-    EXPECT_EQ(vergeben.size(), std::size(kürzel) + 2) << "the menus Fall and Hilfe";
+    EXPECT_EQ(vergeben.size(), 7 + 2) << "seven buttons, the menus Fall and Hilfe";
 }
 
 // Alt+L presses Hilfe; in the help F1 shows the contents and Escape closes it.

@@ -43,26 +43,6 @@ TEST_F(ZugangTest, JedesBedienelementHatNamenUndBeschreibung) {
         EXPECT_FALSE(namen.contains(stelle.name)) << "twice: " << stelle.name.toStdString();
         namen.insert(stelle.name);
     }
-    const struct {
-        const char* objekt;
-        const char* name;
-    } erwartet[] = {
-        {"Datum_0", "Geburtstag"},
-        {"Datum_2", "Ernennung"},
-        {"Datum_3", "Beginn Zeitraum 1 (Viertel)"},
-        {"Datum_10", "Ende Zeitraum 4 (Viertel)"},
-        {"Datum_11", "Beginn Zeitraum 1 (Hälfte)"},
-        {"Datum_23", "Ende der Zeitspanne (Hälfte)"},
-        {"Eingabe_4", "Beschreibung Zeitraum 1 (Hälfte)"},
-        {"Eingangsamt_3", "Professor C 3 und C 4"},
-        {"Grundgehälter", "Stufen"},
-        {"Jahr2_7", "Jahre Hinausschiebung (Hälfte)"},
-        {"BDADatum", "Beginn des BDA"},
-    };
-    for (const auto& zeile : erwartet) {
-        SCOPED_TRACE(zeile.objekt);
-        EXPECT_EQ(bauteil(QString::fromUtf8(zeile.objekt))->accessibleName(), QString::fromUtf8(zeile.name));
-    }
 }
 
 // A screen reader hears the result each time it changes.
