@@ -14,14 +14,16 @@ namespace bda {
 namespace {
 
 TEST(Bescheiddaten, Bescheiddatum) {
+    // clang-format off
     const struct {
         const char *eingabe, *gedruckt;  // nullptr: refused
-    } zeilen[] = {{"__/__/____", ""},           {"", ""},
-                  {"15/06/2024", "15.06.2024"}, {"31/12/1929", nullptr},
-                  {"01/01/1930", "01.01.1930"}, {"31/12/2040", "31.12.2040"},
-                  {"01/01/2041", nullptr},      {"29/02/2024", "29.02.2024"},
-                  {"29/02/2023", nullptr},      {"31/04/2024", nullptr},
-                  {"12/0_/____", nullptr}};
+    } zeilen[] = {
+        {"__/__/____", ""}, {"", ""}, {"15/06/2024", "15.06.2024"}, {"31/12/1929", nullptr},
+        {"01/01/1930", "01.01.1930"}, {"31/12/2040", "31.12.2040"}, {"01/01/2041", nullptr},
+        {"29/02/2024", "29.02.2024"}, {"29/02/2023", nullptr}, {"31/04/2024", nullptr},
+        {"12/0_/____", nullptr},
+    };
+    // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.eingabe);
         std::string fehler;
@@ -46,11 +48,15 @@ TEST(Bescheiddaten, Bescheiddatum) {
 }
 
 TEST(Bescheiddaten, BezugsjahrUndAnrede) {
+    // clang-format off
     const struct {
         const char* text;
         int jahr;  // -1: refused, 0: none
-    } zeilen[] = {{"", 0},      {"   ", 0},  {"1929", -1}, {"1930", 1930}, {"2040", 2040},
-                  {"2041", -1}, {"203", -1}, {"20x4", -1}, {"0000", -1}};
+    } zeilen[] = {
+        {"", 0}, {"   ", 0}, {"1929", -1}, {"1930", 1930}, {"2040", 2040}, {"2041", -1}, {"203", -1},
+        {"20x4", -1}, {"0000", -1},
+    };
+    // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.text);
         std::string fehler;
@@ -71,26 +77,28 @@ TEST(Behörde, TextDerBelehrungRücksendeangabeUndLücken) {
                         std::string_view ort) {
         return Behörde{k1, k2, straße, ort};
     };
+    // clang-format off
     const struct {
         Behörde behörde;
         const char *belehrung, *rücksendung, *ohneKopfzeile2, *fehlt;
     } zeilen[] = {
         {amt("Landesamt für Besoldung", "Referat 21", "Musterstraße 12", "80333 München"),
-         "Landesamt für Besoldung$Referat 21$Musterstraße 12$80333 München",
-         "Landesamt für Besoldung, Referat 21, Musterstraße 12, 80333 München",
-         "Landesamt für Besoldung, Musterstraße 12, 80333 München", ""},
+            "Landesamt für Besoldung$Referat 21$Musterstraße 12$80333 München",
+            "Landesamt für Besoldung, Referat 21, Musterstraße 12, 80333 München",
+            "Landesamt für Besoldung, Musterstraße 12, 80333 München", ""},
         {amt("Landesamt für Besoldung", "und Versorgung", "Musterstraße 12", "80333 München"),
-         "Landesamt für Besoldung$und Versorgung$Musterstraße 12$80333 München",
-         "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München",
-         "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München", ""},
+            "Landesamt für Besoldung$und Versorgung$Musterstraße 12$80333 München",
+            "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München",
+            "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München", ""},
         {amt("", "Bundesamt", "Postfach 1", "50728 Köln"), "Bundesamt$Postfach 1$50728 Köln",
-         "Bundesamt, Postfach 1, 50728 Köln", "Bundesamt, Postfach 1, 50728 Köln", ""},
+            "Bundesamt, Postfach 1, 50728 Köln", "Bundesamt, Postfach 1, 50728 Köln", ""},
         {amt("  Bundesamt ", "", "", " 50728 Köln"), "Bundesamt$50728 Köln", "Bundesamt, 50728 Köln",
-         "Bundesamt, 50728 Köln", "Straße und Hausnummer"},
+            "Bundesamt, 50728 Köln", "Straße und Hausnummer"},
         {amt("", "  ", "Postfach 1", "50728 Köln"), "Postfach 1$50728 Köln", "Postfach 1, 50728 Köln",
-         "Postfach 1, 50728 Köln", "Briefkopf"},
+            "Postfach 1, 50728 Köln", "Briefkopf"},
         {amt("", "", "", ""), "", "", "", "Briefkopf, Straße und Hausnummer, Postleitzahl und Ort"},
     };
+    // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.belehrung);
         EXPECT_EQ(behördentext(z.behörde), z.belehrung);
@@ -117,14 +125,14 @@ TEST(Behördenplatzhalter, JederPlatzhalterWirdZurBehörde) {
 TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
     const std::string k40(40, 'K'), k41(41, 'K');
     const std::string umlaute = std::string(20, 'a') + "ääääääääääääääääääää";  // 40 characters, 60 bytes
+    // clang-format off
     const struct {
         std::string text;
         std::vector<std::string> zeilen;  // empty: not recognised
         std::string ersetzt{};
     } zeilen[] = {
-        {vor + "Landesamt für Besoldung$Referat 12" + nach,
-         {"Landesamt für Besoldung", "Referat 12"},
-         vor + p + nach},
+        {vor + "Landesamt für Besoldung$Referat 12" + nach, {"Landesamt für Besoldung", "Referat 12"},
+            vor + p + nach},
         {vor + "A$B$C" + nach, {"A", "B"}, vor + p + "$C" + nach},
         {vor + k40 + nach, {k40}, vor + p + nach},
         {vor + k41 + nach, {}},
@@ -134,6 +142,7 @@ TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
         {"… erlassen hat.$Bundesamt" + nach, {}},
         {vor + p + "$Bundesamt" + nach, {}},
     };
+    // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.text);
         const auto alt = alteBriefkopfzeilen(z.text);
@@ -145,15 +154,15 @@ TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
 }
 
 TEST(Mengenangabe, MonateUndJahre) {
+    // clang-format off
     const struct {
         int monate, jahre;
         const char* text;
-    } zeilen[] = {{0, 0, ""},
-                  {0, 1, "1 Jahr"},
-                  {0, 2, "2 Jahre"},
-                  {1, 0, "1 Monat"},
-                  {1, 11, "1 Monat und 11 Jahre"},
-                  {3, 1, "3 Monate und 1 Jahr"}};
+    } zeilen[] = {
+        {0, 0, ""}, {0, 1, "1 Jahr"}, {0, 2, "2 Jahre"}, {1, 0, "1 Monat"}, {1, 11, "1 Monat und 11 Jahre"},
+        {3, 1, "3 Monate und 1 Jahr"},
+    };
+    // clang-format on
     for (const auto& z : zeilen) EXPECT_EQ(monateUndJahre(z.monate, z.jahre), z.text) << z.text;
     EXPECT_EQ(anzahl(0, "Jahr", "Jahren"), "0 Jahren");
 }
@@ -162,21 +171,17 @@ TEST(Mengenangabe, MonateUndJahre) {
 // limit cuts whole characters off the end.
 TEST(Beschreibung, ZählerUndGrenze) {
     const std::string x59(59, 'x'), x60(60, 'x');
+    // clang-format off
     const struct {
         std::string text;
         int frei;
         std::string begrenzt;
     } zeilen[] = {
-        {"", 60, ""},
-        {x59, 1, x59},
-        {x60, 0, x60},
-        {x60 + "y", -1, x60},
-        {"  abc  ", 57, "  abc  "},
-        {"   " + x60 + "yz", -2, "   " + x60},
-        {"Überprüfung", 49, "Überprüfung"},
-        {x59 + "äö", -1, x59 + "ä"},
-        {"     ", 60, "     "},
+        {"", 60, ""}, {x59, 1, x59}, {x60, 0, x60}, {x60 + "y", -1, x60}, {"  abc  ", 57, "  abc  "},
+        {"   " + x60 + "yz", -2, "   " + x60}, {"Überprüfung", 49, "Überprüfung"},
+        {x59 + "äö", -1, x59 + "ä"}, {"     ", 60, "     "},
     };
+    // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.text);
         EXPECT_EQ(freieZeichen(z.text), z.frei);
