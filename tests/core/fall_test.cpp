@@ -91,21 +91,6 @@ TEST_F(Gleichlauf, NeuerGeburtstagLöschtDenFall) {
     EXPECT_TRUE(protokoll.meldungen.empty());
 }
 
-// Fields 1 and 24 take what is typed and get its day number; the BDA and the spans (19 to 23) are the
-// computation's and show it again.
-TEST_F(Gleichlauf, ProgrammfelderBekommenNurIhreTagnummer) {
-    const Fall vorher = fall;
-    for (int feld : {1, 19, 20, 21, 22, 23, 24}) {
-        const char* getippt = feld == 1 ? "01/07/1970" : "16/06/1970";
-        datum(feld, getippt);
-        const bool eingabe = feld == 1 || feld == 24;
-        EXPECT_EQ(fall.datum[feld], eingabe ? getippt : vorher.datum[feld]) << feld;
-        EXPECT_EQ(fall.tagnummer[feld], feld == 1 ? 16 : feld == 24 ? 1 : vorher.tagnummer[feld]) << feld;
-        EXPECT_EQ(fall.gesamt, vorher.gesamt) << feld;
-        fall.datum[feld] = vorher.datum[feld];
-    }
-}
-
 TEST_F(Fallsteuerung_, FokusDerBeschreibungenUndTitel) {
     const char* const nächstes[] = {"Datum(5)",  "Datum(7)",  "Datum(9)",  "Datum(11)",
                                     "Datum(13)", "Datum(15)", "Datum(17)", "none"};
@@ -206,34 +191,6 @@ TEST_F(Gleichlauf, VerschobeneErnennungNenntWasNichtMehrZählt) {
     EXPECT_EQ(fall.datum[23], "14/06/2006");
 }
 
-TEST_F(Fallsteuerung_, OhneGeburtstagUndErnennungWirdNichtsAusgewertet) {
-    const char* const erstGeburtstag = "Bitte zuerst den Geburtstag eingeben.";
-    const char* const erstErnennung = "Bitte zuerst den Tag der Ernennung eingeben.";
-    const struct {
-        const char* geburtstag;
-        const char* ernennung;  // typed without Enter
-        int feld;
-        const char *text, *meldung, *fokus;
-    } fälle[] = {
-        {"15/__/____", leer, 2, "01/01/2010", erstGeburtstag, "Datum(0)"},
-        {leer, "01/01/2010", 11, "01/01/2006", erstGeburtstag, "Datum(0)"},
-        {"15/06/1970", leer, 3, "01/01/2002", erstErnennung, "Datum(2)"},
-        {"15/06/1970", leer, 12, "31/12/2006", erstErnennung, "Datum(2)"},
-    };
-    for (const auto& f : fälle) {
-        SCOPED_TRACE(f.text);
-        datum(0, f.geburtstag);
-        fall.datum[2] = f.ernennung;
-        const std::string regelBDA = fall.datum[1];
-        abspielen({{f.feld, f.text, f.fokus, f.meldung}});
-        EXPECT_EQ(fall.datum[f.feld], leer);
-        EXPECT_EQ(fall.tagnummer[f.feld], 0);
-        EXPECT_EQ(fall.überschritten, Z{});
-        EXPECT_EQ(fall.datum[1], regelBDA) << "nothing else is cleared";
-        EXPECT_EQ(fall.datum[0], f.geburtstag);
-    }
-}
-
 // An end whose start is empty or incomplete cannot be measured: both are emptied, nothing counts.
 TEST_F(Gleichlauf, EndeOhneBeginnZähltNicht) {
     abspielen({{3, "01/06/2002", "Datum(4)", ""}, {4, "31/12/2002", "Eingabe(0)", ""}});
@@ -256,7 +213,6 @@ TEST_F(Gleichlauf, RegelBDANurAmErsten) {
         {true, "15/06/2025", ersten, "01/06/1991", "01/12/1993."},  // back to the derived value
         {true, "01/06/2025", "", "01/06/2025", "01/12/2027."},
         {true, "0_/__/____", "", "0_/__/____", ""},
-        {true, "31/06/2025", "Den 31/06/2025 gibt es nicht.", leer, ""},
         {false, "15/06/2025", ersten, leer, ""},
     };
     for (const auto& f : fälle) {
