@@ -155,36 +155,33 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
         melden("Feld 19 leer oder 01/mm/jjjj", bda);
     }
 
-    std::vector<std::pair<std::string, const Zeitspanne*>> spannen = {{"Überschreitung", &fall.überschritten},
-                                                                      {"Gesamtverschiebung", &fall.gesamt}};
+    const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
+    for (const auto& [wo, s] :
+         {std::pair{"Überschreitung", &fall.überschritten}, {"Gesamtverschiebung", &fall.gesamt}}) {
+        if (negativ(*s)) melden("keine negative Zahl", wo + (" = " + alsText(*s)));
+    }
+    const Zeitspanne zeilen7 = summe(fall.rahmen1[7], fall.rahmen2[7]);
+    if (zeilen7 != fall.gesamt) {
+        melden("Summen",
+               "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " + alsText(zeilen7));
+    }
     for (int r = 1; r <= 2; ++r) {
         const Rahmenzeilen& rahmen = r == 1 ? fall.rahmen1 : fall.rahmen2;
-        const std::string name = "SSFrame" + std::to_string(r);
-        Zeitspanne zeilen1bis4;
-        for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
-            spannen.push_back({name + " Zeile " + std::to_string(zeile), &rahmen[zeile]});
-            if (zeile >= 1 && zeile <= 4) zeilen1bis4 = summe(zeilen1bis4, rahmen[zeile]);
-        }
-        if (zeilen1bis4 != rahmen[5]) {
-            melden("Summen", name + " Zeile 5 = " + alsText(rahmen[5]) + ", Zeilen 1 bis 4 ergeben " +
-                                 alsText(zeilen1bis4));
-        }
-        // A hidden frame shows and counts nothing: every row is 0.
         const bool sichtbar = r == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
-        for (int zeile = 0; zeile < anzahlZeitraumzeilen && !sichtbar; ++zeile) {
-            if (rahmen[zeile] != Zeitspanne{}) {
-                melden("verborgener Rahmen zählt nichts",
-                       name + " Zeile " + std::to_string(zeile) + " = " + alsText(rahmen[zeile]));
-            }
+        const auto zeile = [&](int z) {
+            return "SSFrame" + std::to_string(r) + " Zeile " + std::to_string(z);
+        };
+        Zeitspanne zeilen1bis4;
+        for (int z = 0; z < anzahlZeitraumzeilen; ++z) {
+            if (negativ(rahmen[z])) melden("keine negative Zahl", zeile(z) + " = " + alsText(rahmen[z]));
+            if (z >= 1 && z <= 4) zeilen1bis4 = summe(zeilen1bis4, rahmen[z]);
+            // A hidden frame shows and counts nothing: every row is 0.
+            if (!sichtbar && rahmen[z] != Zeitspanne{})
+                melden("verborgener Rahmen zählt nichts", zeile(z) + " = " + alsText(rahmen[z]));
         }
-    }
-    for (const auto& [wo, s] : spannen) {
-        if (s->tage < 0 || s->monate < 0 || s->jahre < 0)
-            melden("keine negative Zahl", wo + " = " + alsText(*s));
-    }
-    if (summe(fall.rahmen1[7], fall.rahmen2[7]) != fall.gesamt) {
-        melden("Summen", "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " +
-                             alsText(summe(fall.rahmen1[7], fall.rahmen2[7])));
+        if (zeilen1bis4 != rahmen[5])
+            melden("Summen", zeile(5) + " = " + alsText(rahmen[5]) + ", Zeilen 1 bis 4 ergeben " +
+                                 alsText(zeilen1bis4));
     }
     for (int i = 0; i < anzahlEingaben; ++i) {
         const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);

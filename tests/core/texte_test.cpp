@@ -7,6 +7,7 @@
 
 #include "Belehrungssatz.h"
 #include "Windows1252.h"
+#include "Zeichen.h"
 
 namespace bda {
 
@@ -187,11 +188,18 @@ TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
         utf8Anhängen(wieder, f.codepunkt);
         EXPECT_EQ(wieder, f.bytes);
     }
+    // A sequence cut off by the end of the text is read no further, even where the bytes behind it fit.
+    EXPECT_FALSE(utf8Zeichen(std::string_view("\xE2\x82\xAC", 2), 0));
     for (const char32_t wert : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}}) {
         std::string text;
         utf8Anhängen(text, wert);
         EXPECT_EQ(text, "\xEF\xBF\xBD") << static_cast<unsigned>(wert);
     }
+}
+
+// A JSON string: quotes and backslashes escaped, control characters up to 0x1F as \u00XX, the rest as is.
+TEST(Zeichen, JsonText) {
+    EXPECT_EQ(alsJsonText("a\"\\\x01\x1F ä\x7F"), "\"a\\\"\\\\\\u0001\\u001f ä\x7F\"");
 }
 
 }  // namespace
