@@ -2,8 +2,6 @@
 // The rules a case must keep, checked from outside after every action: by the property test of the core,
 // the fuzz harness of the case scripts and the monkey test of the window. Lengths and dates are recomputed
 // with the tests' own calendar (Kalendermodell.h), never with the program's date code.
-//
-// The rules in four groups, all of them after any action or event:
 //   zustandPrüfen       the shapes and sums every case keeps;
 //   felderPrüfen        the rows follow their fields, and the BDA follows field 1 and the totals;
 //   auswertungPrüfen    the exceedance, the frames, the shares and the spans are those of birth date,
@@ -16,6 +14,8 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "Fall.h"
@@ -51,28 +51,21 @@ struct Aktion {
     std::string text;
 
     std::string skriptzeile() const {
-        switch (art) {
-            case Art::amt:
-                return "amt " + std::to_string(index);
-            case Art::datum:
-                return "datum " + std::to_string(index) + " " + text;
-            case Art::eingabe:
-                break;
-        }
-        return "eingabe " + std::to_string(index) + " " + text;
+        const char* const befehle[] = {"amt ", "datum ", "eingabe "};
+        return befehle[static_cast<int>(art)] + std::to_string(index) + (art == Art::amt ? "" : " " + text);
     }
 };
 
-inline std::string alsText(const Zeitspanne& spanne) {
-    return std::to_string(spanne.jahre) + "/" + std::to_string(spanne.monate) + "/" +
-           std::to_string(spanne.tage) + " (J/M/T)";
+inline std::string alsText(const Zeitspanne& s) {
+    return std::to_string(s.jahre) + "/" + std::to_string(s.monate) + "/" + std::to_string(s.tage) +
+           " (J/M/T)";
 }
 
 // A complete text: no place left open. It may still name no real day.
 inline bool vollständig(std::string_view text) { return text.find('_') == std::string_view::npos; }
 
 // The day a field's text names when the fields accept it (1930 to 2040), confirmed or not.
-inline std::optional<kalendermodell::Tag> feldtag(std::string_view text) {
+inline std::optional<Tag> feldtag(std::string_view text) {
     const auto tag = kalendermodell::lesen(text);
     if (!tag || tag->jahr < 1930 || tag->jahr > 2040) return std::nullopt;
     return tag;
@@ -80,8 +73,7 @@ inline std::optional<kalendermodell::Tag> feldtag(std::string_view text) {
 
 // A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
 struct Zeitraumzeile {
-    int beginn, ende;
-    int spanneBeginn, spanneEnde;
+    int beginn, ende, spanneBeginn, spanneEnde;
     bool ersterRahmen;
     int rahmenzeile;  // 1..4 in its frame
 
@@ -93,60 +85,45 @@ struct Zeitraumzeile {
           ersterRahmen(k <= 4),
           rahmenzeile(k <= 4 ? k : k - 4) {}
 
-    const Zeitspanne& länge(const Fall& fall) const {
-        return (ersterRahmen ? fall.rahmen1 : fall.rahmen2)[rahmenzeile];
+    const Zeitspanne& länge(const Fall& f) const {
+        return (ersterRahmen ? f.rahmen1 : f.rahmen2)[rahmenzeile];
     }
-    bool rahmenSichtbar(const Fall& fall) const {
-        return ersterRahmen ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
-    }
-    bool hältZweiDaten(const Fall& fall) const {
-        return kalendermodell::lesen(fall.datum[beginn]) && kalendermodell::lesen(fall.datum[ende]);
+    bool rahmenSichtbar(const Fall& f) const { return ersterRahmen ? f.rahmen1Sichtbar : f.rahmen2Sichtbar; }
+    bool hältZweiDaten(const Fall& f) const {
+        return kalendermodell::lesen(f.datum[beginn]) && kalendermodell::lesen(f.datum[ende]);
     }
     // The length the row counts: the span of its dates when they and the frame's span are complete and
     // span start <= start <= end <= span end; none otherwise.
-    std::optional<Zeitspanne> zählt(const Fall& fall) const {
-        const auto a = kalendermodell::lesen(fall.datum[beginn]);
-        const auto e = kalendermodell::lesen(fall.datum[ende]);
-        const auto sa = kalendermodell::lesen(fall.datum[spanneBeginn]);
-        const auto se = kalendermodell::lesen(fall.datum[spanneEnde]);
-        if (!a || !e || !sa || !se) return std::nullopt;
+    std::optional<Zeitspanne> zählt(const Fall& f) const {
+        const auto a = kalendermodell::lesen(f.datum[beginn]), e = kalendermodell::lesen(f.datum[ende]);
+        const auto sa = kalendermodell::lesen(f.datum[spanneBeginn]),
+                   se = kalendermodell::lesen(f.datum[spanneEnde]);
         using kalendermodell::tagzahl;
-        if (tagzahl(*sa) > tagzahl(*a) || tagzahl(*a) > tagzahl(*e) || tagzahl(*e) > tagzahl(*se)) {
+        if (!a || !e || !sa || !se || tagzahl(*sa) > tagzahl(*a) || tagzahl(*a) > tagzahl(*e) ||
+            tagzahl(*e) > tagzahl(*se)) {
             return std::nullopt;
         }
         return kalendermodell::dreißigTage(*a, *e);
     }
-    std::string name() const {
-        return "Zeile " + std::to_string(ersterRahmen ? rahmenzeile : rahmenzeile + 4) + " (Datum " +
-               std::to_string(beginn) + "/" + std::to_string(ende) + ")";
+    std::string name(const Fall& f) const {
+        return "Zeile " + std::to_string(ersterRahmen ? rahmenzeile : rahmenzeile + 4) + " " +
+               f.datum[beginn] + " bis " + f.datum[ende] + " in " + f.datum[spanneBeginn] + " bis " +
+               f.datum[spanneEnde];
     }
 };
 
-inline Zeitspanne mitÜbertrag(Zeitspanne spanne) {
-    spanne.monate += spanne.tage / 30;
-    spanne.tage %= 30;
-    spanne.jahre += spanne.monate / 12;
-    spanne.monate %= 12;
-    return spanne;
+inline Zeitspanne summe(const Zeitspanne& a, const Zeitspanne& b) {
+    const int tage = a.tage + b.tage, monate = a.monate + b.monate + tage / 30;
+    return {tage % 30, monate % 12, a.jahre + b.jahre + monate / 12};
 }
 
 // Characters of a description as the counter counts them: code points, without blanks at either end.
 inline int bedeutsameZeichen(std::string_view text) {
     const auto anfang = text.find_first_not_of(' ');
     if (anfang == std::string_view::npos) return 0;
-    text = text.substr(anfang, text.find_last_not_of(' ') - anfang + 1);
     int zahl = 0;
-    for (char c : text) zahl += (static_cast<unsigned char>(c) & 0xC0) == 0x80 ? 0 : 1;
+    for (char c : text.substr(anfang, text.find_last_not_of(' ') - anfang + 1)) zahl += (c & 0xC0) != 0x80;
     return zahl;
-}
-
-inline bool maskenform(std::string_view text) {
-    const char* z = text.data();
-    if (text.size() != 10 || z[2] != '/' || z[5] != '/') return false;
-    for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (z[stelle] != '_' && (z[stelle] < '0' || z[stelle] > '9')) return false;
-    }
-    return true;
 }
 
 // What a moved appointment says about a row of a shown frame that holds two dates but does not count.
@@ -166,67 +143,46 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
     const auto melden = [&](const char* regel, std::string was) {
         verstöße.push_back({regel, std::move(was)});
     };
-
     for (int i = 0; i < Feld::anzahl; ++i) {
-        if (!maskenform(fall.datum[i])) {
-            melden("Datumsfelder in Maskenform",
-                   "Datum(" + std::to_string(i) + ") = \"" + fall.datum[i] + "\"");
-        }
+        const std::string& d = fall.datum[i];
+        bool maske = d.size() == 10 && d[2] == '/' && d[5] == '/';
+        for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9})
+            maske = maske && (d[stelle] == '_' || (d[stelle] >= '0' && d[stelle] <= '9'));
+        if (!maske) melden("Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = \"" + d + "\"");
     }
-
     const std::string& bda = fall.datum[Feld::bda];
-    if (bda != leeresDatum &&
-        !(bda.size() == 10 && bda.compare(0, 3, "01/") == 0 && kalendermodell::lesen(bda))) {
+    if (bda != leeresDatum && !(bda.starts_with("01/") && kalendermodell::lesen(bda))) {
         melden("Feld 19 leer oder 01/mm/jjjj", bda);
     }
 
-    const auto nichtNegativ = [&](const Zeitspanne& spanne, const char* wo, int zeile = -1) {
-        if (spanne.tage < 0 || spanne.monate < 0 || spanne.jahre < 0) {
-            melden("keine negative Zahl", std::string(wo) +
-                                              (zeile >= 0 ? " Zeile " + std::to_string(zeile) : "") + " = " +
-                                              alsText(spanne));
-        }
-    };
-    nichtNegativ(fall.überschritten, "Überschreitung");
-    nichtNegativ(fall.gesamt, "Gesamtverschiebung");
-    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
-        nichtNegativ(fall.rahmen1[zeile], "SSFrame1", zeile);
-        nichtNegativ(fall.rahmen2[zeile], "SSFrame2", zeile);
+    const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
+    for (const auto& [wo, s] :
+         {std::pair{"Überschreitung", &fall.überschritten}, {"Gesamtverschiebung", &fall.gesamt}}) {
+        if (negativ(*s)) melden("keine negative Zahl", wo + (" = " + alsText(*s)));
     }
-
-    for (const Rahmenzeilen* rahmen : {&fall.rahmen1, &fall.rahmen2}) {
-        Zeitspanne summe;
-        for (int zeile = 1; zeile <= 4; ++zeile) {
-            summe = {summe.tage + (*rahmen)[zeile].tage, summe.monate + (*rahmen)[zeile].monate,
-                     summe.jahre + (*rahmen)[zeile].jahre};
-        }
-        const char* name = rahmen == &fall.rahmen1 ? "SSFrame1" : "SSFrame2";
-        if (mitÜbertrag(summe) != (*rahmen)[5]) {
-            melden("Summen", std::string(name) + " Zeile 5 = " + alsText((*rahmen)[5]) +
-                                 ", Zeilen 1 bis 4 ergeben " + alsText(mitÜbertrag(summe)));
-        }
+    const Zeitspanne zeilen7 = summe(fall.rahmen1[7], fall.rahmen2[7]);
+    if (zeilen7 != fall.gesamt) {
+        melden("Summen",
+               "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " + alsText(zeilen7));
     }
-    const Zeitspanne verschiebungen = mitÜbertrag({fall.rahmen1[7].tage + fall.rahmen2[7].tage,
-                                                   fall.rahmen1[7].monate + fall.rahmen2[7].monate,
-                                                   fall.rahmen1[7].jahre + fall.rahmen2[7].jahre});
-    if (verschiebungen != fall.gesamt) {
-        melden("Summen", "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " +
-                             alsText(verschiebungen));
-    }
-
-    // A hidden frame shows and counts nothing: every row is 0.
-    const auto verborgen = [&](bool sichtbar, const Rahmenzeilen& rahmen, const char* name) {
-        for (int zeile = 0; zeile < anzahlZeitraumzeilen && !sichtbar; ++zeile) {
-            if (rahmen[zeile] != Zeitspanne{}) {
-                melden(
-                    "verborgener Rahmen zählt nichts",
-                    std::string(name) + " Zeile " + std::to_string(zeile) + " = " + alsText(rahmen[zeile]));
-            }
+    for (int r = 1; r <= 2; ++r) {
+        const Rahmenzeilen& rahmen = r == 1 ? fall.rahmen1 : fall.rahmen2;
+        const bool sichtbar = r == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
+        const auto zeile = [&](int z) {
+            return "SSFrame" + std::to_string(r) + " Zeile " + std::to_string(z);
+        };
+        Zeitspanne zeilen1bis4;
+        for (int z = 0; z < anzahlZeitraumzeilen; ++z) {
+            if (negativ(rahmen[z])) melden("keine negative Zahl", zeile(z) + " = " + alsText(rahmen[z]));
+            if (z >= 1 && z <= 4) zeilen1bis4 = summe(zeilen1bis4, rahmen[z]);
+            // A hidden frame shows and counts nothing: every row is 0.
+            if (!sichtbar && rahmen[z] != Zeitspanne{})
+                melden("verborgener Rahmen zählt nichts", zeile(z) + " = " + alsText(rahmen[z]));
         }
-    };
-    verborgen(fall.rahmen1Sichtbar, fall.rahmen1, "SSFrame1");
-    verborgen(fall.rahmen2Sichtbar, fall.rahmen2, "SSFrame2");
-
+        if (zeilen1bis4 != rahmen[5])
+            melden("Summen", zeile(5) + " = " + alsText(rahmen[5]) + ", Zeilen 1 bis 4 ergeben " +
+                                 alsText(zeilen1bis4));
+    }
     for (int i = 0; i < anzahlEingaben; ++i) {
         const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);
         if (frei < 0 || frei > 60) {
@@ -238,16 +194,13 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
 inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
     for (int k = 1; k <= 8; ++k) {
         const Zeitraumzeile z(k);
-        if (!z.rahmenSichtbar(fall)) continue;
         const Zeitspanne soll = z.zählt(fall).value_or(Zeitspanne{});
-        if (z.länge(fall) != soll) {
-            verstöße.push_back({"Zeile folgt ihren Feldern",
-                                z.name() + " " + fall.datum[z.beginn] + " bis " + fall.datum[z.ende] +
-                                    " in " + fall.datum[z.spanneBeginn] + " bis " + fall.datum[z.spanneEnde] +
-                                    ": zeigt " + alsText(z.länge(fall)) + ", soll " + alsText(soll)});
+        if (z.rahmenSichtbar(fall) && z.länge(fall) != soll) {
+            verstöße.push_back(
+                {"Zeile folgt ihren Feldern",
+                 z.name(fall) + ": zeigt " + alsText(z.länge(fall)) + ", soll " + alsText(soll)});
         }
     }
-
     // The BDA is the regular BDA moved by the total's months and years; no BDA without a regular one.
     const auto regelBDA = kalendermodell::lesen(fall.datum[Feld::regelBDA]);
     std::string soll(leeresDatum);
@@ -266,8 +219,7 @@ inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
         verstöße.push_back(
             {"BDA nicht vor dem Regel-BDA", fall.datum[Feld::bda] + " vor " + fall.datum[Feld::regelBDA]});
     }
-    const std::string tafel = bda ? fall.datum[Feld::bda] + "." : "";
-    if (fall.bdaDatum != tafel) {
+    if (fall.bdaDatum != (bda ? fall.datum[Feld::bda] + "." : "")) {
         verstöße.push_back(
             {"BDADatum zeigt Feld 19", "\"" + fall.bdaDatum + "\", Feld 19 = " + fall.datum[Feld::bda]});
     }
@@ -280,17 +232,22 @@ inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
                                        ", Eingangsamt " + std::to_string(fall.amtswahl) + ": " +
                                        std::move(was)});
     };
-    const auto spanne = [&](int feld, const std::string& soll) {
-        if (fall.datum[feld] != soll)
-            melden("Zeitspannen",
-                   "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " + soll);
+    const auto spanne = [&](int feld, std::string_view soll) {
+        if (fall.datum[feld] != soll) {
+            melden("Zeitspannen", "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " +
+                                      std::string(soll));
+        }
     };
-    const auto sichtbar = [&](const char* rahmen, bool ist, bool soll) {
-        if (ist != soll) melden("Rahmen", std::string(rahmen) + (soll ? " verborgen" : " gezeigt"));
+    const auto sichtbar = [&](int rahmen, bool soll) {
+        if ((rahmen == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar) != soll)
+            melden("Rahmen", "SSFrame" + std::to_string(rahmen) + (soll ? " verborgen" : " gezeigt"));
     };
-    const auto anteil = [&](const char* rahmen, const Zeitspanne& ist, const Zeitspanne& soll) {
-        if (ist != soll)
-            melden("Anteile", std::string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " + alsText(soll));
+    const auto anteil = [&](int rahmen, const Zeitspanne& soll) {
+        const Zeitspanne& ist = (rahmen == 1 ? fall.rahmen1 : fall.rahmen2)[0];
+        if (ist != soll) {
+            melden("Anteile", "SSFrame" + std::to_string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " +
+                                  alsText(soll));
+        }
     };
     const auto überschreitung = [&](const Zeitspanne& soll, const std::string& wie) {
         if (fall.überschritten != soll)
@@ -303,12 +260,11 @@ inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     if (!geburt || !ernennung) {
         // Nothing to evaluate: the screen of a new case.
         überschreitung({}, " ohne Auswertung");
-        sichtbar("SSFrame1", fall.rahmen1Sichtbar, true);
-        sichtbar("SSFrame2", fall.rahmen2Sichtbar, true);
-        anteil("SSFrame1", fall.rahmen1[0], {});
-        anteil("SSFrame2", fall.rahmen2[0], {});
-        for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld)
-            spanne(feld, std::string(leeresDatum));
+        sichtbar(1, true);
+        sichtbar(2, true);
+        anteil(1, {});
+        anteil(2, {});
+        for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld) spanne(feld, leeresDatum);
         return;
     }
     // On which day a birthday of 29 February falls in a common year is the program's choice.
@@ -316,35 +272,28 @@ inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
     const auto nach = [&](const Tag& tag) { return tagzahl(*ernennung) > tagzahl(tag); };
 
-    const int lebensjahre = fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35;
-    const Tag stichtag = geburtstag(lebensjahre);
+    const Tag stichtag = geburtstag(fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35);
     const Tag vorErnennung = tagDavor(*ernennung);
-    const Zeitspanne überschritten = nach(stichtag) ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
-    überschreitung(überschritten, " vom " + text(stichtag) + " bis " + text(vorErnennung));
+    const Zeitspanne über = nach(stichtag) ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
+    überschreitung(über, " vom " + text(stichtag) + " bis " + text(vorErnennung));
 
     // A frame is shown while its span runs forward: the appointment lies after the birthday starting it.
     if (fall.amtswahl == 0) {
         const Tag geburtstag35 = geburtstag(35);
-        const bool zweiterRahmen = überschritten.jahre >= 4 && nach(geburtstag35);
-        sichtbar("SSFrame1", fall.rahmen1Sichtbar, nach(stichtag));
-        sichtbar("SSFrame2", fall.rahmen2Sichtbar, zweiterRahmen);
-        if (nach(stichtag)) {
-            anteil("SSFrame1", fall.rahmen1[0],
-                   überschritten.jahre >= 4 ? Zeitspanne{0, 0, 4} : überschritten);
-        }
-        if (zweiterRahmen) {
-            anteil("SSFrame2", fall.rahmen2[0],
-                   {überschritten.tage, überschritten.monate, überschritten.jahre - 4});
-        }
+        const bool zweiterRahmen = über.jahre >= 4 && nach(geburtstag35);
+        sichtbar(1, nach(stichtag));
+        sichtbar(2, zweiterRahmen);
+        if (nach(stichtag)) anteil(1, über.jahre >= 4 ? Zeitspanne{0, 0, 4} : über);
+        if (zweiterRahmen) anteil(2, {über.tage, über.monate, über.jahre - 4});
         spanne(Feld::viertelBeginn, text(stichtag));
         spanne(Feld::viertelEnde, text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung));
         spanne(Feld::hälfteBeginn, text(geburtstag35));
     } else {
-        sichtbar("SSFrame1", fall.rahmen1Sichtbar, false);
-        sichtbar("SSFrame2", fall.rahmen2Sichtbar, nach(stichtag));
-        if (nach(stichtag)) anteil("SSFrame2", fall.rahmen2[0], überschritten);
-        spanne(Feld::viertelBeginn, std::string(leeresDatum));
-        spanne(Feld::viertelEnde, std::string(leeresDatum));
+        sichtbar(1, false);
+        sichtbar(2, nach(stichtag));
+        if (nach(stichtag)) anteil(2, über);
+        spanne(Feld::viertelBeginn, leeresDatum);
+        spanne(Feld::viertelEnde, leeresDatum);
         spanne(Feld::hälfteBeginn, text(stichtag));
     }
     spanne(Feld::hälfteEnde, text(vorErnennung));
@@ -355,29 +304,26 @@ inline std::string unterschied(const Fall& a, const Fall& b) {
     for (int i = 0; i < Feld::anzahl; ++i) {
         if (a.datum[i] != b.datum[i])
             return "Datum(" + std::to_string(i) + ") " + a.datum[i] + " -> " + b.datum[i];
-        if (a.tagnummer[i] != b.tagnummer[i]) return "Tagnummer(" + std::to_string(i) + ")";
     }
-    for (int zeile = 0; zeile < anzahlZeitraumzeilen; ++zeile) {
-        if (a.rahmen1[zeile] != b.rahmen1[zeile]) return "SSFrame1 Zeile " + std::to_string(zeile);
-        if (a.rahmen2[zeile] != b.rahmen2[zeile]) return "SSFrame2 Zeile " + std::to_string(zeile);
-    }
-    for (int i = 0; i < anzahlEingaben; ++i) {
-        if (a.eingabe[i] != b.eingabe[i]) return "Eingabe(" + std::to_string(i) + ")";
-    }
-    if (a.überschritten != b.überschritten) return "Überschreitung";
-    if (a.gesamt != b.gesamt) return "Gesamtverschiebung";
-    if (a.rahmen1Sichtbar != b.rahmen1Sichtbar || a.rahmen2Sichtbar != b.rahmen2Sichtbar)
-        return "Rahmen gezeigt";
-    if (a.bdaDatum != b.bdaDatum) return "BDADatum";
     if (a.amtswahl != b.amtswahl)
         return "Amtswahl " + std::to_string(a.amtswahl) + " -> " + std::to_string(b.amtswahl);
-    if (a.lebensjahr != b.lebensjahr) return "Lebensjahr";
-    if (a.paragraph != b.paragraph) return "Paragraph";
-    if (a.titel != b.titel) return "Titel";
-    if (a.text3 != b.text3) return "Text(3)";
-    if (a.label10 != b.label10) return "Label10";
-    if (a.name != b.name) return "Name";
-    return "";
+    const auto glieder = [](const Fall& f) {
+        return std::tie(f.tagnummer, f.rahmen1, f.rahmen2, f.eingabe, f.überschritten, f.gesamt,
+                        f.rahmen1Sichtbar, f.rahmen2Sichtbar, f.bdaDatum, f.lebensjahr, f.paragraph, f.titel,
+                        f.text3, f.label10, f.name);
+    };
+    const char* const namen[] = {"Tagnummer",        "SSFrame1",         "SSFrame2",
+                                 "Eingabe",          "Überschreitung",   "Gesamtverschiebung",
+                                 "SSFrame1 gezeigt", "SSFrame2 gezeigt", "BDADatum",
+                                 "Lebensjahr",       "Paragraph",        "Titel",
+                                 "Text(3)",          "Label10",          "Name"};
+    std::string was;
+    [&]<std::size_t... i>(std::index_sequence<i...>) {
+        ((was.empty() && std::get<i>(glieder(a)) != std::get<i>(glieder(b)) ? void(was = namen[i]) : void()),
+         ...);
+    }
+    (std::make_index_sequence<std::size(namen)>());
+    return was;
 }
 
 // The case a case file of `fall` gives when it is opened: its inputs replayed through the driver.
@@ -405,6 +351,7 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         for (const auto& m : soll) was += " \"" + m + "\"";
         melden(regel, was);
     };
+    const auto feldtext = [&](int i) { return "Datum(" + std::to_string(i) + ") = " + nachher.datum[i]; };
 
     zustandPrüfen(nachher, verstöße);
     felderPrüfen(nachher, verstöße);
@@ -414,62 +361,57 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         if (meldung.find('_') != std::string::npos)
             melden("keine Meldung mit unvollständigem Datum", meldung);
     }
-    const bool amtswechsel = aktion && aktion->art == Aktion::Art::amt && aktion->index < 4;
-    if (aktion && aktion->art == Aktion::Art::amt && aktion->index == 4) {
-        if (const std::string was = unterschied(vorher, nachher); !was.empty()) {
+    if (!aktion || aktion->art == Aktion::Art::eingabe) return verstöße;
+    if (aktion->art == Aktion::Art::amt && aktion->index == 4) {
+        if (const std::string was = unterschied(vorher, nachher); !was.empty())
             melden("Eingangsamt 4 ändert nichts", was);
-        }
         meldungenSind("Eingangsamt 4 ändert nichts", {"in Vorbereitung"});
-    } else if (aktion && (aktion->art == Aktion::Art::datum || amtswechsel)) {
-        // The grade click replays Enter in the appointment field.
-        const int feld = amtswechsel ? Feld::ernennung : aktion->index;
-        const std::string& text = amtswechsel ? vorher.datum[Feld::ernennung] : aktion->text;
+        return verstöße;
+    }
+    // The grade click replays Enter in the appointment field.
+    const bool amtswechsel = aktion->art == Aktion::Art::amt;
+    const int feld = amtswechsel ? Feld::ernennung : aktion->index;
+    const std::string& text = amtswechsel ? vorher.datum[Feld::ernennung] : aktion->text;
 
-        // What was typed stays; the fields the program fills follow it.
-        const auto sonstUnverändert = [&](const char* regel) {
-            for (int i = 0; i < Feld::anzahl; ++i) {
-                if (i != feld && datei::istEingabefeld(i) && vorher.datum[i] != nachher.datum[i]) {
-                    melden(regel,
+    // What was typed stays; the fields the program fills follow it.
+    const auto sonstUnverändert = [&](const char* regel) {
+        for (int i = 0; i < Feld::anzahl; ++i) {
+            if (i != feld && datei::istEingabefeld(i) && vorher.datum[i] != nachher.datum[i])
+                melden(regel,
+                       "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
+        }
+        for (int i = 0; i < anzahlEingaben; ++i) {
+            if (vorher.eingabe[i] != nachher.eingabe[i])
+                melden(regel, "Eingabe(" + std::to_string(i) + ") geändert");
+        }
+    };
+
+    const bool zulässig = feldtag(text).has_value();
+    if (!vollständig(text) && feld != Feld::geburtstag) {
+        meldungenSind("unvollständige Eingabe still", {});
+        sonstUnverändert("unvollständige Eingabe still");
+    } else if (vollständig(text) && !zulässig && feld <= 18) {
+        if (meldungen.size() != 1) meldungenSind("ungültiges Datum abgewiesen", {"(eine Meldung)"});
+        if (nachher.datum[feld] != leeresDatum) melden("ungültiges Datum abgewiesen", feldtext(feld));
+    } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
+        const bool ohneGeburtstag = !feldtag(vorher.datum[Feld::geburtstag]);
+        const bool ohneErnennung = feld != Feld::ernennung && !feldtag(vorher.datum[Feld::ernennung]);
+        if (ohneGeburtstag || ohneErnennung) {
+            const char* regel = "erst Geburtstag und Ernennung";
+            meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
+                                                 : "Bitte zuerst den Tag der Ernennung eingeben."});
+            if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
+                melden(regel, feldtext(feld) + ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
+            }
+            const std::string fokusSoll = ohneGeburtstag ? "Datum(0)" : "Datum(2)";
+            if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
+            sonstUnverändert(regel);
+        } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
+            meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
+            for (int i = 3; i <= 18; ++i) {
+                if (vorher.datum[i] != nachher.datum[i]) {
+                    melden("Auswertung entfernt nichts",
                            "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
-                }
-            }
-            for (int i = 0; i < anzahlEingaben; ++i) {
-                if (vorher.eingabe[i] != nachher.eingabe[i])
-                    melden(regel, "Eingabe(" + std::to_string(i) + ") geändert");
-            }
-        };
-
-        const auto datum = kalendermodell::lesen(text);
-        const bool zulässig = datum && datum->jahr >= 1930 && datum->jahr <= 2040;
-        if (!vollständig(text) && feld != Feld::geburtstag) {
-            meldungenSind("unvollständige Eingabe still", {});
-            sonstUnverändert("unvollständige Eingabe still");
-        } else if (vollständig(text) && !zulässig && feld <= 18) {
-            if (meldungen.size() != 1) meldungenSind("ungültiges Datum abgewiesen", {"(eine Meldung)"});
-            if (nachher.datum[feld] != leeresDatum)
-                melden("ungültiges Datum abgewiesen",
-                       "Datum(" + std::to_string(feld) + ") = " + nachher.datum[feld]);
-        } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
-            const bool ohneGeburtstag = !feldtag(vorher.datum[Feld::geburtstag]);
-            const bool ohneErnennung = feld != Feld::ernennung && !feldtag(vorher.datum[Feld::ernennung]);
-            if (ohneGeburtstag || ohneErnennung) {
-                const char* regel = "erst Geburtstag und Ernennung";
-                meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
-                                                     : "Bitte zuerst den Tag der Ernennung eingeben."});
-                if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
-                    melden(regel, "Datum(" + std::to_string(feld) + ") = " + nachher.datum[feld] +
-                                      ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
-                }
-                const std::string fokusSoll = ohneGeburtstag ? "Datum(0)" : "Datum(2)";
-                if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
-                sonstUnverändert(regel);
-            } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
-                meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
-                for (int i = 3; i <= 18; ++i) {
-                    if (vorher.datum[i] != nachher.datum[i]) {
-                        melden("Auswertung entfernt nichts", "Datum(" + std::to_string(i) + ") " +
-                                                                 vorher.datum[i] + " -> " + nachher.datum[i]);
-                    }
                 }
             }
         }

@@ -31,15 +31,13 @@ inline int monatslänge(int jahr, int monat) {
 // day does not exist.
 inline std::optional<Tag> lesen(std::string_view text) {
     if (text.size() != 10) return std::nullopt;
-    const char* z = text.data();
-    int ziffern[8];
-    int n = 0;
+    int zahl[3] = {};  // day, month, year
     for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9}) {
-        if (z[stelle] < '0' || z[stelle] > '9') return std::nullopt;
-        ziffern[n++] = z[stelle] - '0';
+        if (text[stelle] < '0' || text[stelle] > '9') return std::nullopt;
+        int& teil = zahl[stelle < 3 ? 0 : stelle < 6 ? 1 : 2];
+        teil = teil * 10 + (text[stelle] - '0');
     }
-    const Tag tag{ziffern[4] * 1000 + ziffern[5] * 100 + ziffern[6] * 10 + ziffern[7],
-                  ziffern[2] * 10 + ziffern[3], ziffern[0] * 10 + ziffern[1]};
+    const Tag tag{zahl[2], zahl[1], zahl[0]};
     if (tag.monat < 1 || tag.monat > 12 || tag.tag < 1 || tag.tag > monatslänge(tag.jahr, tag.monat)) {
         return std::nullopt;
     }
@@ -75,7 +73,6 @@ inline Tag ausTagzahl(long zahl) {
 inline long kalendertage(Tag von, Tag bis) { return tagzahl(bis) - tagzahl(von); }
 
 inline Tag tagDavor(Tag tag) { return ausTagzahl(tagzahl(tag) - 1); }
-inline Tag tagDanach(Tag tag) { return ausTagzahl(tagzahl(tag) + 1); }
 
 // The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning. Both dates
 // become counts of 30-day days: the start from its own day (so a 31st is the 1st of the next month), the

@@ -25,22 +25,21 @@ class Falltest : public ::testing::Test {
     struct Schritt {
         int feld;  // Datum(feld) gets `text`, then Enter
         const char* text;
-        const char* fokus;    // the control the driver last gave the focus to
-        const char* meldung;  // the one message shown, or "" for none
+        const char* fokus;          // the control the driver last gave the focus to
+        const char* meldung;        // the one message shown, or "" for none
+        const char* bda = nullptr;  // the result panel afterwards, when given
     };
 
-    // Types the steps one after the other and checks the focus and the message after each.
+    // Types the steps one after the other and checks the focus, the message and the result after each.
     void abspielen(std::initializer_list<Schritt> schritte) {
         for (const Schritt& s : schritte) {
             SCOPED_TRACE("Datum(" + std::to_string(s.feld) + ") " + s.text);
             protokoll.meldungen.clear();
             datum(s.feld, s.text);
             EXPECT_EQ(fokus(), s.fokus);
-            if (*s.meldung) {
-                EXPECT_EQ(protokoll.meldungen, std::vector<std::string>{s.meldung});
-            } else {
-                EXPECT_TRUE(protokoll.meldungen.empty()) << protokoll.meldungen.front();
-            }
+            EXPECT_EQ(protokoll.meldungen,
+                      *s.meldung ? std::vector<std::string>{s.meldung} : std::vector<std::string>{});
+            EXPECT_EQ(fall.bdaDatum, s.bda ? s.bda : fall.bdaDatum);
         }
     }
 

@@ -1,334 +1,202 @@
+// The appointment's evaluation (exceedance, frames, shares, spans) and the BDA computation from the
+// frames' rows, as tables of worked values with both sides of every birthday that decides.
+
 #include "Ernennung.h"
 
 #include <gtest/gtest.h>
 
 #include "Bdaberechnung.h"
+#include "Kalendermodell.h"
 
 namespace bda {
 
 namespace {
 
 using Z = Zeitspanne;  // {tage, monate, jahre}
-
-// What a frame shows after the evaluation.
-struct Rahmenbefund {
-    bool sichtbar = false;
-    Z anteil{};  // row 0: the share
-    Z teil{};    // row 7: its quarter or half
-};
-
-struct Auswertung {
-    const char* name;
-    int amtswahl;
-    const char* geburtstag;
-    const char* ernennung;
-    const char* regelBDA;
-    Z zeit1{};  // period 1 of the quarter-rule frame, set beforehand
-    // expected
-    Z überschritten{};
-    Rahmenbefund rahmen1{}, rahmen2{};  // quarter rule, half rule
-    Z gesamt{};
-    const char* bda;
-    std::array<const char*, 4> spannen;  // fields 20 to 23
-};
-
-const Auswertung auswertungen[] = {
-    // A frame is shown only while its span runs forward: on or before its decisive birthday it is hidden.
-    // Born 12/04/1990: regular BDA 01/04/2011, 31st birthday 12/04/2021, 35th 12/04/2025, 40th 12/04/2030.
-    {.name = "A 9 vor dem 31. Geburtstag ernannt: kein Rahmen",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "01/09/2018",
-     .regelBDA = "01/04/2011",
-     .zeit1 = {0, 3, 0},
-     .bda = "01/04/2011",
-     .spannen = {"12/04/2021", "31/08/2018", "12/04/2025", "31/08/2018"}},
-    {.name = "A 1-12: am Tag vor dem 31. Geburtstag ernannt",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "11/04/2021",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"12/04/2021", "10/04/2021", "12/04/2025", "10/04/2021"}},
-    {.name = "A 1-12: am 31. Geburtstag ernannt",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "12/04/2021",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"12/04/2021", "11/04/2021", "12/04/2025", "11/04/2021"}},
-    {.name = "A 1-12: am Tag nach dem 31. Geburtstag ernannt: ein Tag, Spanne von ihm bis zu ihm",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "13/04/2021",
-     .regelBDA = "01/04/2011",
-     .überschritten = {1, 0, 0},
-     .rahmen1 = {.sichtbar = true, .anteil = {1, 0, 0}},
-     .bda = "01/04/2011",
-     .spannen = {"12/04/2021", "12/04/2021", "12/04/2025", "12/04/2021"}},
-    {.name = "A 1-12: am Tag vor dem 35. Geburtstag ernannt: 1439 Tage, ein Viertel gerundet ein Jahr",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "11/04/2025",
-     .regelBDA = "01/04/2011",
-     .überschritten = {29, 11, 3},
-     .rahmen1 = {.sichtbar = true, .anteil = {29, 11, 3}, .teil = {0, 0, 1}},
-     .gesamt = {0, 0, 1},
-     .bda = "01/04/2012",
-     .spannen = {"12/04/2021", "10/04/2025", "12/04/2025", "10/04/2025"}},
-    {.name = "A 1-12: am 35. Geburtstag ernannt: vier Jahre, die Hälfte verborgen",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "12/04/2025",
-     .regelBDA = "01/04/2011",
-     .überschritten = {0, 0, 4},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 4}, .teil = {0, 0, 1}},
-     .gesamt = {0, 0, 1},
-     .bda = "01/04/2012",
-     .spannen = {"12/04/2021", "11/04/2025", "12/04/2025", "11/04/2025"}},
-    {.name = "A 1-12: am Tag nach dem 35. Geburtstag ernannt: ein Tag Hälfte",
-     .amtswahl = 0,
-     .geburtstag = "12/04/1990",
-     .ernennung = "13/04/2025",
-     .regelBDA = "01/04/2011",
-     .überschritten = {1, 0, 4},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 4}, .teil = {0, 0, 1}},
-     .rahmen2 = {.sichtbar = true, .anteil = {1, 0, 0}},
-     .gesamt = {0, 0, 1},
-     .bda = "01/04/2012",
-     .spannen = {"12/04/2021", "11/04/2025", "12/04/2025", "12/04/2025"}},
-    {.name = "A 13/14: am Tag vor dem 35. Geburtstag ernannt",
-     .amtswahl = 1,
-     .geburtstag = "12/04/1990",
-     .ernennung = "11/04/2025",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "10/04/2025"}},
-    {.name = "A 13/14: am 35. Geburtstag ernannt",
-     .amtswahl = 1,
-     .geburtstag = "12/04/1990",
-     .ernennung = "12/04/2025",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "11/04/2025"}},
-    {.name = "A 13/14: am Tag nach dem 35. Geburtstag ernannt",
-     .amtswahl = 1,
-     .geburtstag = "12/04/1990",
-     .ernennung = "13/04/2025",
-     .regelBDA = "01/04/2011",
-     .überschritten = {1, 0, 0},
-     .rahmen2 = {.sichtbar = true, .anteil = {1, 0, 0}},
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "12/04/2025"}},
-    {.name = "C 1/2: am Tag vor dem 35. Geburtstag ernannt",
-     .amtswahl = 2,
-     .geburtstag = "12/04/1990",
-     .ernennung = "11/04/2025",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "10/04/2025"}},
-    {.name = "C 1/2: am 35. Geburtstag ernannt",
-     .amtswahl = 2,
-     .geburtstag = "12/04/1990",
-     .ernennung = "12/04/2025",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "11/04/2025"}},
-    {.name = "C 1/2: am Tag nach dem 35. Geburtstag ernannt",
-     .amtswahl = 2,
-     .geburtstag = "12/04/1990",
-     .ernennung = "13/04/2025",
-     .regelBDA = "01/04/2011",
-     .überschritten = {1, 0, 0},
-     .rahmen2 = {.sichtbar = true, .anteil = {1, 0, 0}},
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2025", "12/04/2025"}},
-    {.name = "Professur: am Tag vor dem 40. Geburtstag ernannt",
-     .amtswahl = 3,
-     .geburtstag = "12/04/1990",
-     .ernennung = "11/04/2030",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2030", "10/04/2030"}},
-    {.name = "Professur: am 40. Geburtstag ernannt",
-     .amtswahl = 3,
-     .geburtstag = "12/04/1990",
-     .ernennung = "12/04/2030",
-     .regelBDA = "01/04/2011",
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2030", "11/04/2030"}},
-    {.name = "Professur: am Tag nach dem 40. Geburtstag ernannt",
-     .amtswahl = 3,
-     .geburtstag = "12/04/1990",
-     .ernennung = "13/04/2030",
-     .regelBDA = "01/04/2011",
-     .überschritten = {1, 0, 0},
-     .rahmen2 = {.sichtbar = true, .anteil = {1, 0, 0}},
-     .bda = "01/04/2011",
-     .spannen = {"__/__/____", "__/__/____", "12/04/2030", "12/04/2030"}},
-    {.name = "A 1-12: ein Jahr nach dem 31. Geburtstag",
-     .amtswahl = 0,
-     .geburtstag = "15/06/1975",
-     .ernennung = "15/06/2007",
-     .regelBDA = "01/06/1996",
-     .überschritten = {0, 0, 1},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 1}, .teil = {0, 3, 0}},
-     .rahmen2 = {.sichtbar = false},
-     .gesamt = {0, 3, 0},
-     .bda = "01/09/1996",
-     .spannen = {"15/06/2006", "14/06/2007", "15/06/2010", "14/06/2007"}},
-    {.name = "A 1-12: 5 Jahre 2 Monate 10 Tage geteilt in 4 Jahre und den Rest",
-     .amtswahl = 0,
-     .geburtstag = "15/06/1975",
-     .ernennung = "25/08/2011",
-     .regelBDA = "01/06/1996",
-     .überschritten = {10, 2, 5},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 4}, .teil = {0, 0, 1}},
-     .rahmen2 = {.sichtbar = true, .anteil = {10, 2, 1}, .teil = {5, 7, 0}},
-     .gesamt = {5, 7, 1},
-     .bda = "01/01/1998",
-     .spannen = {"15/06/2006", "14/06/2010", "15/06/2010", "24/08/2011"}},
-    {.name = "A 1-12: sieben Jahre mit einem anrechenbaren Jahr",
-     .amtswahl = 0,
-     .geburtstag = "15/06/1970",
-     .ernennung = "15/06/2008",
-     .regelBDA = "01/06/1991",
-     .zeit1 = {0, 0, 1},
-     .überschritten = {0, 0, 7},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 4}, .teil = {0, 9, 0}},
-     .rahmen2 = {.sichtbar = true, .anteil = {0, 0, 3}, .teil = {0, 6, 1}},
-     .gesamt = {0, 3, 2},
-     .bda = "01/09/1993",
-     .spannen = {"15/06/2001", "14/06/2005", "15/06/2005", "14/06/2008"}},
-    {.name = "A 1-12: am 29. Februar geboren, 31. Geburtstag am 1. März",
-     .amtswahl = 0,
-     .geburtstag = "29/02/1972",
-     .ernennung = "01/03/2004",
-     .regelBDA = "01/02/1993",
-     .überschritten = {0, 0, 1},
-     .rahmen1 = {.sichtbar = true, .anteil = {0, 0, 1}, .teil = {0, 3, 0}},
-     .rahmen2 = {.sichtbar = false},
-     .gesamt = {0, 3, 0},
-     .bda = "01/05/1993",
-     .spannen = {"01/03/2003", "29/02/2004", "01/03/2007", "29/02/2004"}},
-    {.name = "A 13/14: drei Jahre nach dem 35. Geburtstag",
-     .amtswahl = 1,
-     .geburtstag = "15/06/1970",
-     .ernennung = "15/06/2008",
-     .regelBDA = "01/06/1991",
-     .zeit1 = {0, 0, 1},
-     .überschritten = {0, 0, 3},
-     .rahmen1 = {.sichtbar = false},
-     .rahmen2 = {.sichtbar = true, .anteil = {0, 0, 3}, .teil = {0, 6, 1}},
-     .gesamt = {0, 6, 1},
-     .bda = "01/12/1992",
-     .spannen = {"__/__/____", "__/__/____", "15/06/2005", "14/06/2008"}},
-    {.name = "A 13/14: bis zum Tag vor einem vollen Jahr sind es 11 Monate 29 Tage",
-     .amtswahl = 1,
-     .geburtstag = "15/06/1970",
-     .ernennung = "14/06/2006",
-     .regelBDA = "01/06/1991",
-     .überschritten = {29, 11, 0},
-     .rahmen1 = {.sichtbar = false},
-     .rahmen2 = {.sichtbar = true, .anteil = {29, 11, 0}, .teil = {29, 5, 0}},
-     .gesamt = {29, 5, 0},
-     .bda = "01/11/1991",
-     .spannen = {"__/__/____", "__/__/____", "15/06/2005", "13/06/2006"}},
-    {.name = "A 13/14: am 31. ernannt, wie die Zeiträume bis zum 30. gemessen",
-     .amtswahl = 1,
-     .geburtstag = "01/11/1983",
-     .ernennung = "31/12/2026",
-     .regelBDA = "01/10/2004",
-     .überschritten = {0, 2, 8},
-     .rahmen1 = {.sichtbar = false},
-     .rahmen2 = {.sichtbar = true, .anteil = {0, 2, 8}, .teil = {0, 1, 4}},
-     .gesamt = {0, 1, 4},
-     .bda = "01/11/2008",
-     .spannen = {"__/__/____", "__/__/____", "01/11/2018", "30/12/2026"}},
-    {.name = "A 13/14: am 29. Februar ernannt, bis zum 28. gemessen",
-     .amtswahl = 1,
-     .geburtstag = "15/06/1970",
-     .ernennung = "29/02/2008",
-     .regelBDA = "01/06/1991",
-     .überschritten = {14, 8, 2},
-     .rahmen1 = {.sichtbar = false},
-     .rahmen2 = {.sichtbar = true, .anteil = {14, 8, 2}, .teil = {7, 4, 1}},
-     .gesamt = {7, 4, 1},
-     .bda = "01/10/1992",
-     .spannen = {"__/__/____", "__/__/____", "15/06/2005", "28/02/2008"}},
-    {.name = "Professur: zwei Jahre nach dem 40. Geburtstag",
-     .amtswahl = 3,
-     .geburtstag = "15/06/1970",
-     .ernennung = "15/06/2012",
-     .regelBDA = "01/06/1991",
-     .überschritten = {0, 0, 2},
-     .rahmen1 = {.sichtbar = false},
-     .rahmen2 = {.sichtbar = true, .anteil = {0, 0, 2}, .teil = {0, 0, 1}},
-     .gesamt = {0, 0, 1},
-     .bda = "01/06/1992",
-     .spannen = {"__/__/____", "__/__/____", "15/06/2010", "14/06/2012"}},
-};
+const char* const leer = "__/__/____";
 
 TEST(Ernennung, AnteileRahmenUndSpannen) {
-    for (const auto& a : auswertungen) {
-        SCOPED_TRACE(a.name);
+    // clang-format off
+    const struct {
+        int amt;
+        const char *geburt, *ernennung, *regelBDA;
+        Z zeit;  // a period in row 1 of both frames beforehand
+        // expected
+        Z über;
+        const char* sichtbar;  // the frames shown: "12", "1", "2" or ""
+        Z anteil1, teil1, anteil2, teil2, gesamt;
+        const char* bda;
+        std::array<const char*, 4> spannen;  // fields 20 to 23
+    } zeilen[] = {
+        // Born 12/04/1990: 31st birthday 12/04/2021, 35th 12/04/2025, 40th 12/04/2030. A frame is shown
+        // only while its span runs forward: on or before its birthday it is hidden.
+        {0, "12/04/1990", "01/09/2018", "01/04/2011", {0, 3, 0}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {"12/04/2021", "31/08/2018", "12/04/2025", "31/08/2018"}},
+        {0, "12/04/1990", "11/04/2021", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {"12/04/2021", "10/04/2021", "12/04/2025", "10/04/2021"}},
+        {0, "12/04/1990", "12/04/2021", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {"12/04/2021", "11/04/2021", "12/04/2025", "11/04/2021"}},
+        {0, "12/04/1990", "13/04/2021", "01/04/2011", {}, {1, 0, 0}, "1", {1, 0, 0}, {}, {}, {}, {},
+            "01/04/2011", {"12/04/2021", "12/04/2021", "12/04/2025", "12/04/2021"}},
+        // 1439 days: a quarter is a year
+        {0, "12/04/1990", "11/04/2025", "01/04/2011", {}, {29, 11, 3}, "1", {29, 11, 3}, {0, 0, 1}, {}, {},
+            {0, 0, 1}, "01/04/2012", {"12/04/2021", "10/04/2025", "12/04/2025", "10/04/2025"}},
+        {0, "12/04/1990", "12/04/2025", "01/04/2011", {}, {0, 0, 4}, "1", {0, 0, 4}, {0, 0, 1}, {}, {},
+            {0, 0, 1}, "01/04/2012", {"12/04/2021", "11/04/2025", "12/04/2025", "11/04/2025"}},
+        {0, "12/04/1990", "13/04/2025", "01/04/2011", {}, {1, 0, 4}, "12", {0, 0, 4}, {0, 0, 1}, {1, 0, 0},
+            {}, {0, 0, 1}, "01/04/2012", {"12/04/2021", "11/04/2025", "12/04/2025", "12/04/2025"}},
+        {1, "12/04/1990", "11/04/2025", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {leer, leer, "12/04/2025", "10/04/2025"}},
+        {1, "12/04/1990", "12/04/2025", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {leer, leer, "12/04/2025", "11/04/2025"}},
+        {1, "12/04/1990", "13/04/2025", "01/04/2011", {}, {1, 0, 0}, "2", {}, {}, {1, 0, 0}, {}, {},
+            "01/04/2011", {leer, leer, "12/04/2025", "12/04/2025"}},
+        {2, "12/04/1990", "13/04/2025", "01/04/2011", {}, {1, 0, 0}, "2", {}, {}, {1, 0, 0}, {}, {},
+            "01/04/2011", {leer, leer, "12/04/2025", "12/04/2025"}},
+        {3, "12/04/1990", "11/04/2030", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {leer, leer, "12/04/2030", "10/04/2030"}},
+        {3, "12/04/1990", "12/04/2030", "01/04/2011", {}, {}, "", {}, {}, {}, {}, {}, "01/04/2011",
+            {leer, leer, "12/04/2030", "11/04/2030"}},
+        {3, "12/04/1990", "13/04/2030", "01/04/2011", {}, {1, 0, 0}, "2", {}, {}, {1, 0, 0}, {}, {},
+            "01/04/2011", {leer, leer, "12/04/2030", "12/04/2030"}},
+        // Worked cases.
+        {0, "15/06/1975", "15/06/2007", "01/06/1996", {}, {0, 0, 1}, "1", {0, 0, 1}, {0, 3, 0}, {}, {},
+            {0, 3, 0}, "01/09/1996", {"15/06/2006", "14/06/2007", "15/06/2010", "14/06/2007"}},
+        {0, "15/06/1975", "25/08/2011", "01/06/1996", {}, {10, 2, 5}, "12", {0, 0, 4}, {0, 0, 1}, {10, 2, 1},
+            {5, 7, 0}, {5, 7, 1}, "01/01/1998", {"15/06/2006", "14/06/2010", "15/06/2010", "24/08/2011"}},
+        {0, "15/06/1970", "15/06/2008", "01/06/1991", {0, 0, 1}, {0, 0, 7}, "12", {0, 0, 4}, {0, 9, 0},
+            {0, 0, 3}, {0, 0, 1}, {0, 9, 1}, "01/03/1993",
+            {"15/06/2001", "14/06/2005", "15/06/2005", "14/06/2008"}},
+        {0, "29/02/1972", "01/03/2004", "01/02/1993", {}, {0, 0, 1}, "1", {0, 0, 1}, {0, 3, 0}, {}, {},
+            {0, 3, 0}, "01/05/1993", {"01/03/2003", "29/02/2004", "01/03/2007", "29/02/2004"}},
+        {1, "15/06/1970", "15/06/2008", "01/06/1991", {0, 0, 1}, {0, 0, 3}, "2", {}, {}, {0, 0, 3}, {0, 0, 1},
+            {0, 0, 1}, "01/06/1992", {leer, leer, "15/06/2005", "14/06/2008"}},
+        {1, "15/06/1970", "14/06/2006", "01/06/1991", {}, {29, 11, 0}, "2", {}, {}, {29, 11, 0}, {29, 5, 0},
+            {29, 5, 0}, "01/11/1991", {leer, leer, "15/06/2005", "13/06/2006"}},
+        // appointed on a 31st or on 29 February: measured up to the 30th or the 28th
+        {1, "01/11/1983", "31/12/2026", "01/10/2004", {}, {0, 2, 8}, "2", {}, {}, {0, 2, 8}, {0, 1, 4},
+            {0, 1, 4}, "01/11/2008", {leer, leer, "01/11/2018", "30/12/2026"}},
+        {1, "15/06/1970", "29/02/2008", "01/06/1991", {}, {14, 8, 2}, "2", {}, {}, {14, 8, 2}, {7, 4, 1},
+            {7, 4, 1}, "01/10/1992", {leer, leer, "15/06/2005", "28/02/2008"}},
+        {3, "15/06/1970", "15/06/2012", "01/06/1991", {}, {0, 0, 2}, "2", {}, {}, {0, 0, 2}, {0, 0, 1},
+            {0, 0, 1}, "01/06/1992", {leer, leer, "15/06/2010", "14/06/2012"}},
+    };
+    // clang-format on
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(std::to_string(z.amt) + ": geboren " + z.geburt + ", ernannt " + z.ernennung);
         Fall fall;
-        fall.amtswahl = a.amtswahl;
-        fall.datum[Feld::geburtstag] = a.geburtstag;
-        fall.datum[Feld::ernennung] = a.ernennung;
-        fall.datum[Feld::regelBDA] = a.regelBDA;
-        fall.rahmen1[1] = a.zeit1;
+        fall.amtswahl = z.amt;
+        fall.datum[Feld::geburtstag] = z.geburt;
+        fall.datum[Feld::ernennung] = z.ernennung;
+        fall.datum[Feld::regelBDA] = z.regelBDA;
+        fall.rahmen1[1] = fall.rahmen2[1] = z.zeit;
+        fall.tagnummer.fill(7);
 
-        ernennungauswerten(fall, *datumAusText(a.geburtstag), *datumAusText(a.ernennung));
+        ernennungauswerten(fall, *datumAusText(z.geburt), *datumAusText(z.ernennung));
         bdaberechnen(fall);
 
-        EXPECT_EQ(fall.überschritten, a.überschritten);
-        EXPECT_EQ(fall.rahmen1Sichtbar, a.rahmen1.sichtbar);
-        EXPECT_EQ(fall.rahmen2Sichtbar, a.rahmen2.sichtbar);
-        EXPECT_EQ(fall.rahmen1[0], a.rahmen1.anteil);
-        EXPECT_EQ(fall.rahmen2[0], a.rahmen2.anteil);
-        EXPECT_EQ(fall.rahmen1[7], a.rahmen1.teil);
-        EXPECT_EQ(fall.rahmen2[7], a.rahmen2.teil);
-        EXPECT_EQ(fall.gesamt, a.gesamt);
-        EXPECT_EQ(fall.datum[Feld::bda], a.bda);
-        for (int i = 0; i < 4; ++i)
-            EXPECT_EQ(fall.datum[Feld::viertelBeginn + i], a.spannen[i]) << "field " << 20 + i;
+        const std::string sichtbar =
+            std::string(fall.rahmen1Sichtbar ? "1" : "") + (fall.rahmen2Sichtbar ? "2" : "");
+        EXPECT_EQ(sichtbar, z.sichtbar);
+        EXPECT_EQ(fall.überschritten, z.über);
+        EXPECT_EQ(fall.rahmen1[0], z.anteil1);
+        EXPECT_EQ(fall.rahmen1[7], z.teil1);
+        EXPECT_EQ(fall.rahmen2[0], z.anteil2);
+        EXPECT_EQ(fall.rahmen2[7], z.teil2);
+        // A hidden frame counts nothing, not even what it held before.
+        EXPECT_TRUE(fall.rahmen1Sichtbar || fall.rahmen1 == Rahmenzeilen{});
+        EXPECT_TRUE(fall.rahmen2Sichtbar || fall.rahmen2 == Rahmenzeilen{});
+        EXPECT_EQ(fall.gesamt, z.gesamt);
+        EXPECT_EQ(fall.datum[Feld::bda], z.bda);
+        const auto geburt = kalendermodell::lesen(z.geburt);
+        for (int i = 0; i < 4; ++i) {
+            const int feld = Feld::viertelBeginn + i;
+            EXPECT_EQ(fall.datum[feld], z.spannen[i]) << "Datum(" << feld << ")";
+            const auto tag = kalendermodell::lesen(z.spannen[i]);
+            EXPECT_EQ(fall.tagnummer[feld], tag ? kalendermodell::kalendertage(*geburt, *tag) : 0) << feld;
+        }
+        // The other grades clear the day numbers 0 to 7 with the hidden quarter frame; the rest stay.
+        for (int feld = 0; feld <= 18; ++feld)
+            EXPECT_EQ(fall.tagnummer[feld], z.amt && feld <= 7 ? 0 : 7) << feld;
     }
 }
 
-TEST(Ernennung, VerborgenerHälfterahmenBehältKeinenAltenAnteil) {
-    Fall fall;
-    fall.datum[Feld::geburtstag] = "15/06/1970";
-    fall.datum[Feld::regelBDA] = "01/06/1991";
-    const auto geburtsdatum = *datumAusText("15/06/1970");
-    ernennungauswerten(fall, geburtsdatum, *datumAusText("15/06/2008"));
-    bdaberechnen(fall);
-    ASSERT_EQ(fall.rahmen2[0], (Z{0, 0, 3}));
-
-    ernennungauswerten(fall, geburtsdatum, *datumAusText("15/06/2003"));  // corrected to an earlier day
-    bdaberechnen(fall);
-
-    EXPECT_FALSE(fall.rahmen2Sichtbar);
-    EXPECT_EQ(fall.rahmen2[0], Z{});
-    EXPECT_EQ(fall.rahmen2[7], Z{});
-    EXPECT_EQ(fall.gesamt, (Z{0, 6, 0}));  // a quarter of the two years since the 31st birthday
-    EXPECT_EQ(fall.datum[Feld::bda], "01/12/1991");
-}
-
-// Under the other grades the hidden quarter frame takes the day numbers 0 to 7 with its rows; the
-// span fields of the half frame get theirs, the later period fields keep theirs.
-TEST(Ernennung, AndereÄmterLöschenDieTagnummernNullBisSieben) {
-    for (int amtswahl : {1, 2, 3}) {
-        SCOPED_TRACE(amtswahl);
+TEST(Bdaberechnung, ZeilenFünfBisSiebenUndErgebnis) {
+    struct Rahmen {
+        Z anteil;
+        std::array<Z, 4> zeiten{};  // rows 1 to 4
+    };
+    struct Ergebnis {
+        Z summe, rest, teil;  // rows 5 to 7
+    };
+    // clang-format off
+    const struct {
+        const char* regelBDA;
+        Rahmen rahmen1, rahmen2;  // quarter, half
+        Ergebnis zeilen1, zeilen2;
+        Z gesamt;
+        const char* bda;
+    } zeilen[] = {
+        {"01/06/1996", {{0, 0, 1}}, {}, {{}, {0, 0, 1}, {0, 3, 0}}, {}, {0, 3, 0}, "01/09/1996"},
+        {"01/06/1991", {{0, 0, 4}, {{{0, 0, 1}}}}, {{0, 0, 3}}, {{0, 0, 1}, {0, 0, 3}, {0, 9, 0}},
+            {{}, {0, 0, 3}, {0, 6, 1}}, {0, 3, 2}, "01/09/1993"},
+        // days do not move the BDA
+        {"01/06/1996", {{0, 0, 4}}, {{10, 2, 1}}, {{}, {0, 0, 4}, {0, 0, 1}}, {{}, {10, 2, 1}, {5, 7, 0}},
+            {5, 7, 1}, "01/01/1998"},
+        // a quarter rounds to the nearest day, an exact half to the even one: 0.5, 1.5, 2.5, 0.75
+        {"01/06/1996", {{2, 0, 0}}, {}, {{}, {2, 0, 0}, {}}, {}, {}, "01/06/1996"},
+        {"01/06/1996", {{6, 0, 0}}, {}, {{}, {6, 0, 0}, {2, 0, 0}}, {}, {2, 0, 0}, "01/06/1996"},
+        {"01/06/1996", {{10, 0, 0}}, {}, {{}, {10, 0, 0}, {2, 0, 0}}, {}, {2, 0, 0}, "01/06/1996"},
+        {"01/06/1996", {{3, 0, 0}}, {}, {{}, {3, 0, 0}, {1, 0, 0}}, {}, {1, 0, 0}, "01/06/1996"},
+        // odd days are made even before halving
+        {"01/06/1996", {}, {{3, 0, 0}}, {}, {{}, {3, 0, 0}, {1, 0, 0}}, {1, 0, 0}, "01/06/1996"},
+        // the month carries into the year at 13, and at 23
+        {"01/11/1996", {}, {{0, 4, 0}}, {}, {{}, {0, 4, 0}, {0, 2, 0}}, {0, 2, 0}, "01/01/1997"},
+        {"01/12/1996", {}, {}, {}, {}, {}, "01/12/1996"},
+        {"01/12/1996", {}, {{0, 10, 1}}, {}, {{}, {0, 10, 1}, {0, 11, 0}}, {0, 11, 0}, "01/11/1997"},
+        // periods in rows 2 and 4 add up to exactly 30 days, and to 40
+        {"01/06/1996", {{0, 0, 4}, {{{}, {15, 0, 0}, {}, {15, 0, 0}}}}, {},
+            {{0, 1, 0}, {0, 11, 3}, {22, 11, 0}}, {}, {22, 11, 0}, "01/05/1997"},
+        {"01/06/1996", {{0, 0, 4}, {{{20, 0, 0}, {20, 0, 0}}}}, {}, {{10, 1, 0}, {20, 10, 3}, {20, 11, 0}},
+            {}, {20, 11, 0}, "01/05/1997"},
+        // months of the periods carry into a year; 262.5 days round to 262
+        {"01/06/1996", {{0, 0, 4}, {{{0, 7, 0}, {0, 6, 0}}}}, {}, {{0, 1, 1}, {0, 11, 2}, {22, 8, 0}}, {},
+            {22, 8, 0}, "01/02/1997"},
+        // the rest borrows a month and a year
+        {"01/06/1996", {{5, 0, 2}, {{{10, 1, 0}}}}, {}, {{10, 1, 0}, {25, 10, 1}, {21, 5, 0}}, {}, {21, 5, 0},
+            "01/11/1996"},
+        // periods as long as the share, or longer, leave no rest
+        {"01/06/1996", {{0, 0, 1}, {{{0, 0, 2}}}}, {{5, 6, 0}, {{{5, 6, 0}}}}, {{0, 0, 2}, {}, {}},
+            {{5, 6, 0}, {}, {}}, {}, "01/06/1996"},
+        {"01/06/1996", {{0, 0, 4}}, {{20, 10, 0}}, {{}, {0, 0, 4}, {0, 0, 1}}, {{}, {20, 10, 0}, {10, 5, 0}},
+            {10, 5, 1}, "01/11/1997"},
+        // without a regular BDA no result, the total still counted
+        {leer, {}, {{0, 0, 2}}, {}, {{}, {0, 0, 2}, {0, 0, 1}}, {0, 0, 1}, leer},
+    };
+    // clang-format on
+    for (const auto& z : zeilen) {
+        SCOPED_TRACE(std::string(z.regelBDA) + " to " + z.bda);
         Fall fall;
-        fall.amtswahl = amtswahl;
-        fall.datum[Feld::geburtstag] = "15/06/1970";
-        fall.tagnummer.fill(7);
-        ernennungauswerten(fall, *datumAusText("15/06/1970"), *datumAusText("15/06/2012"));
-        for (int feld = 0; feld <= 7; ++feld) EXPECT_EQ(fall.tagnummer[feld], 0) << feld;
-        for (int feld = 8; feld <= 18; ++feld) EXPECT_EQ(fall.tagnummer[feld], 7) << feld;
-        EXPECT_EQ(fall.tagnummer[Feld::hälfteEnde], 15340)
-            << "14/06/2012, 42 years less a day after the birth";
+        fall.datum[Feld::regelBDA] = z.regelBDA;
+        fall.rahmen1[0] = z.rahmen1.anteil;
+        fall.rahmen2[0] = z.rahmen2.anteil;
+        for (int i = 0; i < 4; ++i) {
+            fall.rahmen1[i + 1] = z.rahmen1.zeiten[i];
+            fall.rahmen2[i + 1] = z.rahmen2.zeiten[i];
+        }
+
+        bdaberechnen(fall);
+
+        EXPECT_EQ(fall.rahmen1[5], z.zeilen1.summe);
+        EXPECT_EQ(fall.rahmen1[6], z.zeilen1.rest);
+        EXPECT_EQ(fall.rahmen1[7], z.zeilen1.teil);
+        EXPECT_EQ(fall.rahmen2[5], z.zeilen2.summe);
+        EXPECT_EQ(fall.rahmen2[6], z.zeilen2.rest);
+        EXPECT_EQ(fall.rahmen2[7], z.zeilen2.teil);
+        EXPECT_EQ(fall.gesamt, z.gesamt);
+        EXPECT_EQ(fall.datum[Feld::bda], z.bda);
+        EXPECT_EQ(fall.bdaDatum, std::string(z.bda) == leer ? "" : std::string(z.bda) + ".");
+        EXPECT_EQ(fall.rahmen1[0], z.rahmen1.anteil) << "row 0 is never changed";
     }
 }
 

@@ -23,35 +23,18 @@ using namespace bda::werkzeug;
 
 namespace {
 
-std::optional<int> nummer(const std::string& wort, int anzahl) {
-    // Written plainly, as the tool reads it: no sign, no leading zero.
-    if (wort.empty() || wort.size() > 2 || (wort.size() > 1 && wort[0] == '0')) return std::nullopt;
-    int wert = 0;
-    for (char c : wort) {
-        if (c < '0' || c > '9') return std::nullopt;
-        wert = wert * 10 + (c - '0');
-    }
-    if (wert >= anzahl) return std::nullopt;
-    return wert;
-}
-
-// The action a line the reader took stands for; none for names, comments and blank lines.
+// The action a line the reader took stands for; none for names, comments and blank lines. The reader
+// refuses numbers with a sign, a leading zero or out of range, so a number it took reads plainly.
 std::optional<fallregeln::Aktion> aktion(std::string_view zeile) {
     using fallregeln::Aktion;
-    if (!zeile.empty() && zeile.back() == '\r') zeile.remove_suffix(1);
+    if (zeile.ends_with('\r')) zeile.remove_suffix(1);
     const std::string befehl = nächstesWort(zeile);
-    if (befehl == "amt") {
-        if (const auto index = nummer(nächstesWort(zeile), 5)) return Aktion{Aktion::Art::amt, *index, ""};
-    } else if (befehl == "datum") {
-        if (const auto index = nummer(nächstesWort(zeile), Feld::anzahl)) {
-            return Aktion{Aktion::Art::datum, *index, nächstesWort(zeile)};
-        }
-    } else if (befehl == "eingabe") {
-        if (const auto index = nummer(nächstesWort(zeile), anzahlEingaben)) {
-            return Aktion{Aktion::Art::eingabe, *index, std::string(zeile)};
-        }
-    }
-    return std::nullopt;
+    if (befehl != "amt" && befehl != "datum" && befehl != "eingabe") return std::nullopt;
+    const auto art = befehl == "amt"     ? Aktion::Art::amt
+                     : befehl == "datum" ? Aktion::Art::datum
+                                         : Aktion::Art::eingabe;
+    const int index = std::stoi(nächstesWort(zeile));
+    return Aktion{art, index, art == Aktion::Art::datum ? nächstesWort(zeile) : std::string(zeile)};
 }
 
 [[noreturn]] void gebrochen(const std::string& skript, const std::string& regel, const std::string& was) {

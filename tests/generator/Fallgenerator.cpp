@@ -1,7 +1,6 @@
 #include "Fallgenerator.h"
 
 #include <chrono>
-#include <cstdio>
 #include <iterator>
 
 #include "Datumstext.h"
@@ -45,9 +44,7 @@ const char* Fallgenerator::eines(const Liste& liste) {
 }
 
 std::string Fallgenerator::datum(int tag, int monat, int jahr) const {
-    char text[16];
-    std::snprintf(text, sizeof text, "%02d/%02d/%04d", tag, monat, jahr);
-    return text;
+    return textAusDatum(year{jahr} / monat / tag);
 }
 
 Fall Fallgenerator::nächster() {

@@ -1,0 +1,207 @@
+// The legal-remedy record and its code page: bytes to text and text to bytes, Windows-1252 and the UTF-8
+// rules it is converted by.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "Belehrungssatz.h"
+#include "Windows1252.h"
+#include "Zeichen.h"
+
+namespace bda {
+
+namespace {
+
+using namespace std::string_literals;
+
+std::string mal(const std::string& text, std::size_t n) {
+    std::string ergebnis;
+    for (std::size_t i = 0; i < n; ++i) ergebnis += text;
+    return ergebnis;
+}
+
+// Record 1 as the editor shows it: UTF-8 or Windows-1252, without the padding, line ends as "$", control
+// bytes as blanks (counted as foreign), at most 1000 characters; a partial read is always too long.
+TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenende) {
+    const std::string x1000(1000, 'x'), zehnÄ = mal("ä", 10);
+    // clang-format off
+    const struct {
+        std::string bytes;
+        bool ganz;
+        std::string text;
+        char kodierung;  // 'u' UTF-8, 'w' Windows-1252
+        std::size_t zeichen, fremd;
+        bool zuLang;
+    } fälle[] = {
+        {std::string(1000, ' '), true, "", 'w', 0, 0, false},
+        {"", true, "", 'w', 0, 0, false},
+        {"Gegen f\xFCr" + std::string(991, ' '), true, "Gegen für", 'w', 9, 0, false},
+        {"   Gegen", true, "   Gegen", 'w', 8, 0, false},                         // leading blanks are text
+        {"Gegen f\xC3\xBCr", true, "Gegen für", 'u', 9, 0, false},
+        {"\xEF\xBB\xBFGegen \xE2\x80\x9E" "a", true, "Gegen „a", 'u', 8, 0, false},  // byte-order mark
+        {"Gr\xFC\xDF", true, "Grüß", 'w', 4, 0, false},
+        {"Gegen A\r\nB\r\n", true, "Gegen A$B", 'w', 9, 0, false},
+        {"A\nB\rC\n\nD", true, "A$B$C$$D", 'w', 8, 0, false},
+        {"A$  ", true, "A$", 'w', 2, 0, false},
+        {"A \r\n\t \n", true, "A", 'w', 1, 0, false},                         // line ends and tabs as padding
+        {"A\tB", true, "A B", 'w', 3, 0, false},
+        {"Gegen\x00\x01\x02 B\x7F" "C"s, true, "Gegen    B C", 'w', 12, 4, false},
+        {"A\x81" "B", true, "A B", 'w', 3, 1, false},                          // an unassigned byte
+        {"\xC3\xA4\xC2\x85" "x", true, "Ã¤Â…x", 'w', 5, 0, false},           // a C1 control is no UTF-8 text
+        {"\xC3\xA4\xE2\x80\xA8" "x", true, "ä$x", 'u', 3, 0, false},          // U+2028 ends a line
+        {std::string(3, '\0'), true, "", 'w', 0, 3, false},
+        {x1000, true, x1000, 'w', 1000, 0, false},
+        {x1000 + "x", true, x1000 + "x", 'w', 1001, 0, true},
+        {x1000 + std::string(500, ' '), true, x1000, 'w', 1000, 0, false},
+        {mal("\xC3\xA4", 1000), true, mal("ä", 1000), 'u', 1000, 0, false},
+        {zehnÄ.substr(0, 19), false, mal("ä", 9), 'u', 9, 0, true},             // a partial read ends inside ä
+        {zehnÄ.substr(0, 19), true, mal("Ã¤", 9) + "Ã", 'w', 19, 0, false},
+        {"f\xFC" "r", false, "für", 'w', 3, 0, true},
+        {"\xC3\xA4\xC3" "A", false, "Ã¤ÃA", 'w', 4, 0, true},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.text.substr(0, 20));
+        const Satztext satz = satzLesen(f.bytes, f.ganz);
+        EXPECT_EQ(satz.text, f.text);
+        EXPECT_EQ(satz.kodierung, f.kodierung == 'u' ? Satzkodierung::utf8 : Satzkodierung::windows1252);
+        EXPECT_EQ(satz.zeichen, f.zeichen);
+        EXPECT_EQ(satz.fremdzeichen, f.fremd);
+        EXPECT_EQ(satz.zuLang, f.zuLang);
+        EXPECT_EQ(istUtf8Satz(f.bytes, f.ganz), f.kodierung == 'u');
+    }
+}
+
+// Written: exactly 1000 bytes of Windows-1252, padded with blanks, and read back as the same text.
+TEST(Belehrungssatz, TextWirdAlsGenauTausendBytesWindows1252Geschrieben) {
+    // clang-format off
+    const struct {
+        std::string text, bytes;  // bytes before the padding
+    } fälle[] = {
+        {"", ""},
+        {"Gegen „für“ – ß", "Gegen \x84" "f\xFCr\x93 \x96 \xDF"},
+        {"A\nB\r\nC\u2029D", "A$B$C$D"},
+        {"A\tB\x01" "C", "A B C"},
+        {std::string(1000, 'x'), std::string(1000, 'x')},
+        {mal("ä", 1200), std::string(1000, '\xE4')},
+        {"Gegen ł", "Gegen ?"},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        EXPECT_EQ(satzSchreiben(f.text), f.bytes + std::string(1000 - f.bytes.size(), ' ')) << f.text;
+    }
+    for (const std::string text :
+         {"Gegen diesen Bescheid$können Sie „Widerspruch“ – binnen 1 Monat – einlegen.", "   Gegen$$",
+          "§ 3a Abs. 2 VwVfG €"}) {
+        const Satztext satz = satzLesen(satzSchreiben(text));
+        EXPECT_EQ(satz.text, text);
+        EXPECT_EQ(satz.kodierung, Satzkodierung::windows1252);
+    }
+    for (const auto& [text, passt] : {std::pair{std::string(999, 'x') + "\r\n", true},
+                                      {std::string(1000, 'x'), true},
+                                      {std::string(1001, 'x'), false},
+                                      {mal("ä", 1000), true},
+                                      {std::string(1000, 'x') + "$", false}}) {
+        EXPECT_EQ(passtInSatz(text), passt) << text.size();
+    }
+}
+
+TEST(Windows1252, JedesBelegteByteKommtZurückDieFünfUnbelegtenSindKeine) {
+    const std::string unbelegt = "\x81\x8D\x8F\x90\x9D";
+    for (int wert = 0; wert < 256; ++wert) {
+        const std::string byte(1, static_cast<char>(wert));
+        const bool belegt = unbelegt.find(byte) == std::string::npos;
+        EXPECT_EQ(windows1252Zeichen(static_cast<unsigned char>(wert)).has_value(), belegt) << wert;
+        EXPECT_TRUE(istUtf8(ausWindows1252(byte))) << wert;
+        EXPECT_EQ(nachWindows1252(ausWindows1252(byte)), belegt ? byte : "?") << wert;
+    }
+}
+
+TEST(Windows1252, ZeichenUndIhreBytes) {
+    // clang-format off
+    const struct {
+        std::string utf8, bytes;
+    } fälle[] = {
+        {"Gegen $", "Gegen $"},
+        {"äöüÄÖÜß", "\xE4\xF6\xFC\xC4\xD6\xDC\xDF"},
+        {"§ 3a", "\xA7 3a"},
+        {"€", "\x80"},                       // the first from 0x80
+        {"„a“ ‚b‘", "\x84" "a\x93 \x82" "b\x91"},
+        {"– —", "\x96 \x97"},
+        {"Ÿ", "\x9F"},                       // the last below 0xA0
+        {"\u00A0ÿ", "\xA0\xFF"},
+        {"ł", "?"}, {"\u0085", "?"}, {"\U0001F600", "?"},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        EXPECT_EQ(nachWindows1252(f.utf8), f.bytes) << f.utf8;
+        EXPECT_EQ(f.bytes == "?" ? f.utf8 : ausWindows1252(f.bytes), f.utf8);
+    }
+}
+
+TEST(Windows1252, FehlendeZeichenEinmalInIhrerReihenfolge) {
+    // clang-format off
+    const struct {
+        std::string utf8;
+        std::vector<std::string> fehlend;
+    } fälle[] = {
+        {"Gegen „für“ – 5 € §", {}},
+        {"ł und ✓ und ł", {"ł", "✓"}},
+        {"a\U0001F600", {"\U0001F600"}},
+        {"a\xFF" "b", {"\uFFFD"}},
+        {"", {}},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        EXPECT_EQ(fehlendeZeichen(f.utf8), f.fehlend) << f.utf8;
+        EXPECT_EQ(ausWindows1252(nachWindows1252(f.utf8)) == f.utf8, f.fehlend.empty()) << f.utf8;
+    }
+}
+
+// Each limit of a UTF-8 sequence, both sides; a well-formed one encodes to its own bytes again, a code
+// point UTF-8 cannot hold becomes U+FFFD.
+TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
+    // clang-format off
+    const struct {
+        std::string bytes;
+        char32_t codepunkt;  // 0: malformed
+    } fälle[] = {
+        {"\x7F", 0x7F},
+        {"\xC2\x80", 0x80}, {"\xC1\xBF", 0}, {"\xDF\xBF", 0x7FF},
+        {"\xE0\x9F\xBF", 0}, {"\xE0\xA0\x80", 0x800}, {"\xED\x9F\xBF", 0xD7FF}, {"\xED\xA0\x80", 0},
+        {"\xED\xBF\xBF", 0}, {"\xEE\x80\x80", 0xE000},
+        {"\xF0\x8F\xBF\xBF", 0}, {"\xF0\x90\x80\x80", 0x10000}, {"\xF4\x8F\xBF\xBF", 0x10FFFF},
+        {"\xF4\x90\x80\x80", 0},
+        {"\x80", 0}, {"\xE2\x80", 0}, {"\xC3" "A", 0}, {"\xF8\x88\x80\x80\x80", 0},
+    };
+    // clang-format on
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(static_cast<unsigned>(f.codepunkt));
+        const auto zeichen = utf8Zeichen(f.bytes, 0);
+        EXPECT_EQ(zeichen.has_value(), f.codepunkt != 0);
+        EXPECT_EQ(istUtf8(f.bytes), zeichen.has_value());
+        if (!zeichen) continue;
+        EXPECT_EQ(zeichen->codepunkt, f.codepunkt);
+        EXPECT_EQ(zeichen->länge, f.bytes.size());
+        std::string wieder;
+        utf8Anhängen(wieder, f.codepunkt);
+        EXPECT_EQ(wieder, f.bytes);
+    }
+    // A sequence cut off by the end of the text is read no further, even where the bytes behind it fit.
+    EXPECT_FALSE(utf8Zeichen(std::string_view("\xE2\x82\xAC", 2), 0));
+    for (const char32_t wert : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}}) {
+        std::string text;
+        utf8Anhängen(text, wert);
+        EXPECT_EQ(text, "\xEF\xBF\xBD") << static_cast<unsigned>(wert);
+    }
+}
+
+// A JSON string: quotes and backslashes escaped, control characters up to 0x1F as \u00XX, the rest as is.
+TEST(Zeichen, JsonText) {
+    EXPECT_EQ(alsJsonText("a\"\\\x01\x1F ä\x7F"), "\"a\\\"\\\\\\u0001\\u001f ä\x7F\"");
+}
+
+}  // namespace
+
+}  // namespace bda
