@@ -7,6 +7,7 @@
 
 #include "Datumsdifferenz.h"
 #include "Mengenangabe.h"
+#include "Zeichen.h"
 #include "Zeitanrechnung.h"
 
 namespace bda {
@@ -26,11 +27,22 @@ const Zeitgrenze* grenzeFür(const Stufenregeln& regeln, Zeitart art) {
 
 year_month_day monatsanfang(year_month_day tag) { return {tag.year(), tag.month(), std::chrono::day{1}}; }
 
+// The day that holds the unit `stand` of the 30-day reckoning: the inverse of tagesstand(); the units
+// February lacks fall on its last day.
+year_month_day tagMitStand(int stand) {
+    using namespace std::chrono;
+    const year jahr{(stand - 1) / 360};
+    const month monat{static_cast<unsigned>((stand - 1) % 360 / 30 + 1)};
+    const year_month_day tag{jahr, monat, day{static_cast<unsigned>((stand - 1) % 30 + 1)}};
+    return tag.ok() ? tag : year_month_day{year_month_day_last{jahr, month_day_last{monat}}};
+}
+
 // A period's part in the 30-day reckoning, with the case's period it belongs to.
 struct Teil {
     std::size_t zeitraum;
     year_month_day beginn;
     Anrechnungsteil spanne;
+    bool verzögert = false;  // after the appointment: it delays the steps
 };
 
 // The parts in the order in which they claim shared time: earlier start first, then the case's order.
@@ -51,7 +63,7 @@ std::string kürzungstext(Kürzung kürzung, Zeitart art, const Stufenregeln& re
     const Zeitgrenze* grenze = grenzeFür(regeln, art);
     switch (kürzung) {
         case Kürzung::unvollständig:
-            return "Beginn oder Ende fehlt";
+            return "Beginn oder Ende fehlt oder ist kein gültiges Datum";
         case Kürzung::endeVorBeginn:
             return "Ende liegt vor dem Beginn";
         case Kürzung::nachErnennung:
@@ -91,9 +103,8 @@ Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regel
     // Units up to `stichtag` lie before the appointment day.
     const int stichtag = tagesstand(tagDavor(*ernennung));
     std::vector<Teil> anrechenbar;
-    std::vector<Teil>
-        aufschiebend;  // the parts after the appointment; those that delay after those that do not
-    std::vector<bool> verzögernd;
+    std::vector<Teil> aufschiebend;     // the parts after the appointment
+    std::vector<Teil> betreuungDanach;  // care after the appointment, within its person's cap or not
     std::map<std::pair<Zeitart, std::string>, int> gruppen;
     std::vector<int> höchstwerte;
     bool ohnePerson = false;
@@ -128,21 +139,24 @@ Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regel
             } else {
                 int gruppe = -1;
                 if (grenze) {
-                    const auto schlüssel = std::make_pair(zeitraum.art, art.jePerson ? zeitraum.person : "");
+                    const auto schlüssel = std::make_pair(
+                        zeitraum.art, art.jePerson ? std::string(getrimmt(zeitraum.person)) : "");
                     const auto [eintrag, neu] =
                         gruppen.emplace(schlüssel, static_cast<int>(höchstwerte.size()));
                     if (neu) höchstwerte.push_back(30 * grenze->höchstMonate);
                     gruppe = eintrag->second;
-                    ohnePerson = ohnePerson || (art.jePerson && zeitraum.person.empty());
+                    ohnePerson = ohnePerson || (art.jePerson && getrimmt(zeitraum.person).empty());
                 }
                 anrechenbar.push_back({i, *beginn, {von, vorBis, gruppe}});
             }
         }
         if (bis > stichtag) {
             const year_month_day abErnennung = std::max(*beginn, *ernennung);
-            const Teil teil{i, abErnennung, {std::max(von, stichtag), bis, -1}};
+            const Teil teil{i, abErnennung, {std::max(von, stichtag), bis, -1}, art.verzögert};
             if (art.verzögert) {
                 aufschiebend.push_back(teil);
+            } else if (art.jePerson && grenzeFür(regeln, zeitraum.art)) {
+                betreuungDanach.push_back(teil);
             } else if (!art.ohneVerzögerung.empty()) {
                 zeile.gründe.push_back(Kürzung::keineVerzögerung);
                 aufschiebend.push_back(teil);
@@ -167,14 +181,38 @@ Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regel
     ergebnis.anerkannt = Zeitspanne::ausTagen(anerkannt);
     ergebnis.anerkanntMonate = (anerkannt + 29) / 30;
 
+    // Care after the appointment (Elternzeit, Pflegezeit) delays nothing for up to the person's three years
+    // (§ 28 Abs. 5 Nr. 1 with Abs. 1 S. 4); beyond them it is leave without pay that delays. The three years
+    // are counted apart from those recognised before the appointment, so that recognising a period never
+    // moves a step later.
+    std::map<std::pair<Zeitart, std::string>, int> frei;
+    std::stable_sort(betreuungDanach.begin(), betreuungDanach.end(),
+                     [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
+    for (const Teil& teil : betreuungDanach) {
+        const auto& zeitraum = fall.zeiträume[teil.zeitraum];
+        auto& zeile = ergebnis.zeiträume[teil.zeitraum];
+        const auto schlüssel = std::make_pair(zeitraum.art, std::string(getrimmt(zeitraum.person)));
+        if (!frei.contains(schlüssel)) frei[schlüssel] = 30 * grenzeFür(regeln, zeitraum.art)->höchstMonate;
+        int& rest = frei[schlüssel];
+        const int ohneAufschub = std::min(rest, teil.spanne.bis - teil.spanne.von);
+        const int ab = teil.spanne.von + ohneAufschub;
+        rest -= ohneAufschub;
+        if (ohneAufschub > 0) {
+            zeile.gründe.push_back(Kürzung::keineVerzögerung);
+            aufschiebend.push_back({teil.zeitraum, teil.beginn, {teil.spanne.von, ab, -1}});
+        }
+        if (ab < teil.spanne.bis) {
+            zeile.gründe.push_back(Kürzung::höchstdauer);
+            aufschiebend.push_back({teil.zeitraum, tagMitStand(ab + 1), {ab, teil.spanne.bis, -1}, true});
+        }
+    }
+
     // Delaying time after the appointment: each unit once, and none that a kind of § 28 Abs. 5 covers. Those
     // kinds go first, so they take the shared units.
-    std::stable_partition(aufschiebend.begin(), aufschiebend.end(), [&](const Teil& teil) {
-        return !angabe(fall.zeiträume[teil.zeitraum].art).verzögert;
-    });
-    const auto ersteVerzögernde =
-        std::find_if(aufschiebend.begin(), aufschiebend.end(),
-                     [&](const Teil& teil) { return angabe(fall.zeiträume[teil.zeitraum].art).verzögert; });
+    std::stable_partition(aufschiebend.begin(), aufschiebend.end(),
+                          [](const Teil& teil) { return !teil.verzögert; });
+    const auto ersteVerzögernde = std::find_if(aufschiebend.begin(), aufschiebend.end(),
+                                               [](const Teil& teil) { return teil.verzögert; });
     std::stable_sort(ersteVerzögernde, aufschiebend.end(),
                      [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
     std::vector<Anrechnungsteil> spannen;
@@ -184,9 +222,9 @@ Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regel
     int verzögerung = 0;
     for (std::size_t t = 0; t < aufschiebend.size(); ++t) {
         const auto& teil = aufschiebend[t];
-        if (!angabe(fall.zeiträume[teil.zeitraum].art).verzögert) continue;
+        if (!teil.verzögert) continue;
         auto& zeile = ergebnis.zeiträume[teil.zeitraum];
-        zeile.verzögerung = Zeitspanne::ausTagen(aufschub[t].gezählt);
+        zeile.verzögerung = Zeitspanne::ausTagen(zeile.verzögerung.inTagen() + aufschub[t].gezählt);
         if (aufschub[t].anderswoGezählt > 0) zeile.gründe.push_back(Kürzung::überschneidung);
         verzögerungen.emplace_back(teil.beginn, aufschub[t].gezählt);
         verzögerung += aufschub[t].gezählt;

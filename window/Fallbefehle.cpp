@@ -243,7 +243,7 @@ bool Fallbefehle::öffnen(const QString& pfad) {
     geburtstag_ = wiedergabe.fall.datum[Feld::geburtstag];
     fenster_.fallErsetzen(wiedergabe.fall, wiedergabe.fokus, datei.erfahrungsstufe);
     // A file whose results the recomputation changes differs from what the window shows: unsaved.
-    gespeichertMerken(wiedergabe.abweichungen.empty() ? falltextVon(wiedergabe.fall) : falltext(datei));
+    gespeichertMerken(wiedergabe.abweichungen.empty() ? falltextVon(wiedergabe.fall) : std::string());
     titelZeigen();
     zuletztMerken(name);
     if (!wiedergabe.abweichungen.empty())

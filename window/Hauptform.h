@@ -127,7 +127,7 @@ class Hauptform : public QWidget, private Oberflaeche {
     void ausgeben(const std::function<void(Druckziel&)>& ziel);
     void stufenGeklickt();
     bool druckVorbereiten();
-    bool bescheidFreigeben(const std::string& belehrung);
+    bool bescheidFreigeben(bool passtAufEineSeite, const std::function<bool(const QString&)>& frage);
     QString pdfVorschlag() const;
     void rechtsmittelUmschalten();
     QRect rechtsmittelbereich() const;

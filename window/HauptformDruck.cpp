@@ -89,7 +89,9 @@ void Hauptform::ausgeben(const std::function<void(Druckziel&)>& ziel) {
              return mappeDrucken(fall_, belehrung.text, heute(), wahl, auftrag);
          },
          [&](Seitenwahl wahl) {
-             return !enthält(wahl, Seitenwahl::bescheid) || bescheidFreigeben(belehrung.text);
+             return !enthält(wahl, Seitenwahl::bescheid) ||
+                    bescheidFreigeben(bescheidPasstAufEineSeite(fall_, belehrung.text),
+                                      [this](const QString& text) { return jaNeinFrage(text); });
          },
          [this](const QString& meldung) { meldungsfenster(QCoreApplication::applicationName(), meldung); }});
     ziel(druckziel);
@@ -143,18 +145,18 @@ bool Hauptform::druckVorbereiten() {
 
 // A notice that would name the authority incompletely (its sender line and its legal-remedy instruction
 // need the letterhead and the address) or would not fit on one page goes out only when the clerk says so.
-bool Hauptform::bescheidFreigeben(const std::string& belehrung) {
+bool Hauptform::bescheidFreigeben(bool passtAufEineSeite, const std::function<bool(const QString&)>& frage) {
     if (const std::string fehlt = fehlendeBehördenangaben(fall_.bescheid.behörde); !fehlt.empty()) {
-        const bool trotzdem = jaNeinFrage(
-            QStringLiteral(
-                "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: "
-                "%1.\n\nEine Rechtsbehelfsbelehrung ohne die Behörde und ihren Sitz verlängert die "
-                "Widerspruchsfrist auf ein Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
-                .arg(text(fehlt)));
+        const bool trotzdem =
+            frage(QStringLiteral(
+                      "Der Bescheid nennt die Behörde nicht vollständig. In den Bescheiddaten fehlt: "
+                      "%1.\n\nEine Rechtsbehelfsbelehrung ohne die Behörde und ihren Sitz verlängert die "
+                      "Widerspruchsfrist auf ein Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
+                      .arg(text(fehlt)));
         if (!trotzdem) return false;
     }
-    if (!bescheidPasstAufEineSeite(fall_, belehrung)) {
-        return jaNeinFrage(
+    if (!passtAufEineSeite) {
+        return frage(
             QStringLiteral("Der Bescheid passt nicht auf eine Seite, sein Ende käme auf ein zweites Blatt. "
                            "Kürzen Sie die Rechtsbehelfsbelehrung mit „RB-Text“ oder wählen Sie in den "
                            "Bescheiddaten das Anschriftfeld Form A. Trotzdem drucken?"));

@@ -14,6 +14,7 @@
 #include "Hauptform.h"
 #include "Platzhalterangebot.h"
 #include "Rechtsmitteleditor.h"
+#include "Stufenbescheid.h"
 #include "Stufenmappe.h"
 
 namespace bda::fenster {
@@ -122,14 +123,16 @@ void Hauptform::stufeAusgeben(QWidget* über, const std::function<void(Druckziel
         },
         [&](Seitenwahl wahl) {
             if (!druck::enthält(wahl, Seitenwahl::bescheid)) return true;
-            const std::string fehlt = fehlendeBehördenangaben(fall_.bescheid.behörde);
-            return fehlt.empty() ||
-                   jaNein(über,
-                          QStringLiteral("Der Bescheid nennt die Behörde nicht vollständig. In den "
-                                         "Bescheiddaten fehlt: %1.\n\nEine Rechtsbehelfsbelehrung ohne die "
-                                         "Behörde und ihren Sitz verlängert die Widerspruchsfrist auf ein "
-                                         "Jahr (§ 58 Abs. 2 VwGO). Trotzdem drucken?")
-                              .arg(QString::fromStdString(fehlt)));
+            const auto frage = [über](const QString& text) { return jaNein(über, text); };
+            // What the window shows as a hint (an appointment before the new law, say) is asked once more.
+            const Stufenergebnis ergebnis = stufenberechnen(stufe);
+            for (const std::string& hinweis : ergebnis.hinweise) {
+                if (!frage(QString::fromStdString(hinweis) + QStringLiteral("\n\nTrotzdem drucken?")))
+                    return false;
+            }
+            return bescheidFreigeben(druck::stufenbescheidPasstAufEineSeite(stufe, ergebnis, fall_.bescheid,
+                                                                            fall_.name, belehrung.text),
+                                     frage);
         },
         [über](const QString& meldung) { melden(über, meldung); }, QStringLiteral("Erfahrungsstufe")};
     Druckziel druckziel(über, std::move(auftrag));

@@ -99,6 +99,23 @@ const std::vector<Beispiel> beispiele = {
      {"01/03/2012", "01/03/2014", "01/03/2017", "01/07/2020", "01/07/2023", "01/07/2027", "01/07/2031",
       "01/07/2035"},
      {}},
+    // Elternzeit beyond the child's three years is leave without pay, and delays from where the cap ends.
+    {"ElternzeitUeber3Jahre",
+     fall(9, false, "15/03/2012", {"kinderbetreuung 01/01/2015 31/12/2018 Anna"}),
+     0,
+     12,
+     1,
+     {"01/03/2012", "01/03/2014", "01/03/2017", "01/03/2021", "01/03/2024", "01/03/2028", "01/03/2032",
+      "01/03/2036"},
+     {{K::keineVerzögerung, K::höchstdauer}}},
+    {"ElternzeitNachAngerechneterBetreuung",
+     fall(9, false, "15/03/2012",
+          {"kinderbetreuung 01/01/2005 31/12/2006 Anna", "kinderbetreuung 01/01/2015 31/12/2016 Anna"}),
+     24,
+     0,
+     2,
+     jährlich("01/03", {2010, 2012, 2015, 2018, 2021, 2025, 2029, 2033}),
+     {{}, {K::keineVerzögerung}}},
     {"UrlaubAmTagDerStufe",
      fall(9, false, "15/03/2012", {"ohne_bezuege 01/03/2020 31/07/2020"}),
      0,
@@ -275,6 +292,14 @@ TEST(Stufenberechnung, UnvollständigeEingaben) {
     EXPECT_EQ(e.zeiträume[0].gründe, std::vector{K::unvollständig});
     EXPECT_EQ(e.zeiträume[1].gründe, std::vector{K::endeVorBeginn});
     EXPECT_EQ(e.anerkanntMonate, 0);
+
+    // Blanks around a person's name do not make another person.
+    Stufenfall zweimalAnna =
+        fall(9, false, "01/01/2010",
+             {"kinderbetreuung 01/01/2000 30/06/2002", "kinderbetreuung 01/01/2004 30/06/2006"});
+    zweimalAnna.zeiträume[0].person = "Anna";
+    zweimalAnna.zeiträume[1].person = " Anna ";
+    EXPECT_EQ(stufenberechnen(zweimalAnna).anerkanntMonate, 36);
 }
 
 // The additive day count agrees with the date difference of the BDA for every span of two years' starts.
@@ -291,35 +316,37 @@ TEST(Stufenberechnung, TagesstandZähltWieDieDatumsdifferenz) {
 }
 
 // Random cases: Stufe 1 never lies after the appointment's month, the steps rise, and a recognised
-// period added never moves a step later.
+// period added before the appointment never moves a step later.
 TEST(Stufenberechnung, ZufallsfälleHaltenDieRegeln) {
     using namespace std::chrono;
     std::mt19937 zufall(2009);
-    auto tag = [&](int von, int bis) {
-        return textAusDatum(year_month_day{sys_days{1990y / January / 1} +
-                                           days{std::uniform_int_distribution(von, bis)(zufall)}});
+    auto tag = [&](int nummer) {
+        return textAusDatum(year_month_day{sys_days{1990y / January / 1} + days{nummer}});
     };
-    auto neuerZeitraum = [&](bool nurAnerkannte) {
+    auto zahl = [&](int von, int bis) { return std::uniform_int_distribution(von, bis)(zufall); };
+    // A period starting before `spätestens`; a recognised one also ends before it.
+    auto neuerZeitraum = [&](int spätestens, bool anerkannt) {
         Stufenzeitraum z;
-        const int beginn = std::uniform_int_distribution(0, 9000)(zufall);
-        z.beginn = tag(beginn, beginn);
-        z.ende = tag(beginn, beginn + 2000);
-        z.art = zeitarten[std::uniform_int_distribution(0, nurAnerkannte ? 6 : 8)(zufall)].art;
+        const int beginn = zahl(0, spätestens - 1);
+        z.beginn = tag(beginn);
+        z.ende = tag(anerkannt ? zahl(beginn, spätestens - 1) : zahl(beginn, beginn + 2000));
+        z.art = zeitarten[zahl(0, anerkannt ? 6 : 8)].art;
         z.person = std::string(1, static_cast<char>('A' + zufall() % 3));
-        z.anerkannt = nurAnerkannte || zufall() % 2 == 0;
+        z.anerkannt = anerkannt || zufall() % 2 == 0;
         return z;
     };
     for (int n = 0; n < 20000; ++n) {
-        Stufenfall f{9, zufall() % 4 == 0, tag(6000, 9000), {}};
+        const int ernennungstag = zahl(6000, 9000);
+        Stufenfall f{9, zufall() % 4 == 0, tag(ernennungstag), {}};
         const int anzahl = static_cast<int>(zufall() % 8);
-        for (int i = 0; i < anzahl; ++i) f.zeiträume.push_back(neuerZeitraum(false));
+        for (int i = 0; i < anzahl; ++i) f.zeiträume.push_back(neuerZeitraum(9000, false));
         const auto e = stufenberechnen(f);
         const auto ernennung = *datumAusText(f.ernennung);
         ASSERT_LE(e.stufe1, (year_month_day{ernennung.year(), ernennung.month(), day{1}}));
         for (std::size_t s = 1; s < e.stufen.size(); ++s) ASSERT_LT(e.stufen[s - 1], e.stufen[s]);
 
         auto mehr = f;
-        mehr.zeiträume.push_back(neuerZeitraum(true));
+        mehr.zeiträume.push_back(neuerZeitraum(ernennungstag, true));
         const auto danach = stufenberechnen(mehr);
         for (std::size_t s = 0; s < e.stufen.size(); ++s)
             ASSERT_LE(danach.stufen[s], e.stufen[s]) << "Stufe " << s + 1 << ", Fall " << n;

@@ -341,6 +341,22 @@ TEST_F(FalldateiTest, AbweichendeErgebnisseWerdenGemeldet) {
         meldungen.texte[0].contains(QStringLiteral("\n\nBDA: gespeichert 01/03/1993, neu 01/09/1993\n\n")))
         << meldungen.texte[0].toStdString();
     EXPECT_TRUE(fenster->isWindowModified());
+
+    // The same for a stored result of the experience step alone.
+    const std::string stufe = R"(,
+  "erfahrungsstufe": {"amt": 9, "einfacher_dienst": false, "ernennung": "15/03/2012", "zeitraeume": [],
+    "ergebnis": {"stufe1": "01/03/2012", "bei_ernennung": 1, "stufen": ["01/03/2012", "01/03/2014",
+      "01/03/2017", "01/03/2020", "01/03/2023", "01/03/2027", "01/03/2031", "01/03/2035"],
+      "anerkannt_monate": 0, "verzoegerung_monate": 1}}
+})";
+    std::string text = inhalt(pfad("fall.bda"));
+    text.replace(text.rfind("\n}"), 2, stufe);
+    schreiben(pfad("stufe.bda"), text);
+    meldungen.texte.clear();
+    ASSERT_TRUE(befehle().öffnen(pfad("stufe.bda")));
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("Verzögerung"))) << meldungen.texte[0].toStdString();
+    EXPECT_TRUE(fenster->isWindowModified());
 }
 
 // The last eight files, newest first; an entry opens its file, one that is gone is taken off.
