@@ -355,7 +355,8 @@ TEST_F(FalldateiTest, AbweichendeErgebnisseWerdenGemeldet) {
     meldungen.texte.clear();
     ASSERT_TRUE(befehle().öffnen(pfad("stufe.bda")));
     ASSERT_EQ(meldungen.texte.size(), 1);
-    EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("Verzögerung"))) << meldungen.texte[0].toStdString();
+    EXPECT_TRUE(meldungen.texte[0].contains(QStringLiteral("Verzögerung")))
+        << meldungen.texte[0].toStdString();
     EXPECT_TRUE(fenster->isWindowModified());
 }
 
