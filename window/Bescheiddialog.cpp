@@ -1,14 +1,12 @@
 #include "Bescheiddialog.h"
 
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpressionValidator>
 #include <QVBoxLayout>
@@ -16,6 +14,7 @@
 
 #include "Datumsfeld.h"
 #include "Fall.h"
+#include "Rueckfrage.h"
 
 namespace bda::fenster {
 
@@ -215,13 +214,7 @@ void Bescheiddialog::accept() {
     QDialog::accept();
 }
 
-void Bescheiddialog::melden(const std::string& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), QString::fromStdString(text),
-                    QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    // The clerk corrects the field in this dialog, whatever the window manager activates after the box.
-    activateWindow();
-}
+// The clerk corrects the field in this dialog.
+void Bescheiddialog::melden(const std::string& text) { meldungsbox(this, QString::fromStdString(text)); }
 
 }  // namespace bda::fenster

@@ -3,7 +3,6 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -11,7 +10,6 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QTableWidget>
@@ -22,6 +20,7 @@
 #include "Datumstext.h"
 #include "Farben.h"
 #include "Mengenangabe.h"
+#include "Rueckfrage.h"
 #include "Zeitraumdelegat.h"
 #include "Zeitraumtabelle.h"
 
@@ -383,18 +382,10 @@ bool Erfahrungsstufendialog::amEnde() {
 
 void Erfahrungsstufendialog::zeileEntfernen(int zeile) {
     const Stufenzeitraum& z = fall_.zeiträume.at(static_cast<std::size_t>(zeile));
-    QMessageBox frage(QMessageBox::NoIcon, QCoreApplication::applicationName(),
-                      QStringLiteral("Zeitraum %1 (%2 bis %3, %4) entfernen?")
-                          .arg(zeile + 1)
-                          .arg(QString::fromStdString(z.beginn), QString::fromStdString(z.ende),
-                               text(angabe(z.art).bezeichnung)),
-                      QMessageBox::Yes | QMessageBox::No, this);
-    frage.setTextFormat(Qt::PlainText);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    frage.setDefaultButton(QMessageBox::No);
-    const bool ja = frage.exec() == QMessageBox::Yes;
-    activateWindow();
+    const bool ja = jaNeinBox(this, QStringLiteral("Zeitraum %1 (%2 bis %3, %4) entfernen?")
+                                        .arg(zeile + 1)
+                                        .arg(QString::fromStdString(z.beginn), QString::fromStdString(z.ende),
+                                             text(angabe(z.art).bezeichnung)));
     tabelle_->setFocus(Qt::OtherFocusReason);
     if (!ja) return;
     const int spalte = tabelle_->currentColumn();
@@ -557,11 +548,6 @@ void Erfahrungsstufendialog::keyPressEvent(QKeyEvent* ereignis) {
     QDialog::keyPressEvent(ereignis);
 }
 
-void Erfahrungsstufendialog::melden(const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, this);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    activateWindow();
-}
+void Erfahrungsstufendialog::melden(const QString& text) { meldungsbox(this, text); }
 
 }  // namespace bda::fenster

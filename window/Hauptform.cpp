@@ -17,6 +17,7 @@
 #include "Hilfefenster.h"
 #include "Leitertext.h"
 #include "Rechtsmitteleditor.h"
+#include "Rueckfrage.h"
 
 namespace bda::fenster {
 
@@ -136,17 +137,7 @@ void Hauptform::meldungsfenster(const QString& titel, const QString& text) {
     activateWindow();
 }
 
-bool Hauptform::jaNeinFrage(const QString& text) {
-    QMessageBox frage(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                      QMessageBox::Yes | QMessageBox::No, this);
-    frage.setTextFormat(Qt::PlainText);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    frage.setDefaultButton(QMessageBox::No);
-    const bool ja = frage.exec() == QMessageBox::Yes;
-    activateWindow();
-    return ja;
-}
+bool Hauptform::jaNeinFrage(const QString& text) { return jaNeinBox(this, text); }
 
 void Hauptform::fallErsetzen(const Fall& fall, std::optional<Steuerelement> ziel,
                              std::optional<Stufenfall> stufe) {

@@ -1,10 +1,7 @@
-#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QStandardPaths>
 
 #include "Belehrungsdatei.h"
@@ -14,6 +11,7 @@
 #include "Hauptform.h"
 #include "Platzhalterangebot.h"
 #include "Rechtsmitteleditor.h"
+#include "Rueckfrage.h"
 #include "Stufenbescheid.h"
 #include "Stufenmappe.h"
 
@@ -23,29 +21,7 @@ using druck::Druckauftrag;
 using druck::Druckbelehrung;
 using druck::Seitenwahl;
 
-namespace {
-
-// Message boxes over the window that asked, so the experience step's window stays the active one.
-void melden(QWidget* über, const QString& text) {
-    QMessageBox box(QMessageBox::NoIcon, QCoreApplication::applicationName(), text, QMessageBox::Ok, über);
-    box.setTextFormat(Qt::PlainText);
-    box.exec();
-    über->activateWindow();
-}
-
-bool jaNein(QWidget* über, const QString& text) {
-    QMessageBox frage(QMessageBox::NoIcon, QCoreApplication::applicationName(), text,
-                      QMessageBox::Yes | QMessageBox::No, über);
-    frage.setTextFormat(Qt::PlainText);
-    frage.button(QMessageBox::Yes)->setText(QStringLiteral("&Ja"));
-    frage.button(QMessageBox::No)->setText(QStringLiteral("&Nein"));
-    frage.setDefaultButton(QMessageBox::No);
-    const bool ja = frage.exec() == QMessageBox::Yes;
-    über->activateWindow();
-    return ja;
-}
-
-}  // namespace
+namespace {}  // namespace
 
 // The window edits the case's experience step in place; a case that holds none of the clerk's input
 // keeps none, so opening and closing the window changes nothing.
@@ -101,19 +77,19 @@ void Hauptform::erfahrungsstufeBearbeiten() {
 // the BDA's are printed; refused while the appointment is missing.
 void Hauptform::stufeAusgeben(QWidget* über, const std::function<void(Druckziel&)>& ziel) {
     if (!erfahrungsstufe_ || !stufenberechnen(*erfahrungsstufe_).berechnet) {
-        melden(über, QStringLiteral("Zum Drucken fehlt der Tag der Ernennung. Bitte ihn eingeben."));
+        meldungsbox(über, QStringLiteral("Zum Drucken fehlt der Tag der Ernennung. Bitte ihn eingeben."));
         return;
     }
     Druckbelehrung belehrung = rechtsmittel()->datei().zumDrucken();
     if (!belehrung.fehler.isEmpty()) {
-        melden(über, belehrung.fehler);
+        meldungsbox(über, belehrung.fehler);
         return;
     }
     if (!belehrung.mitgeliefert) {
         belehrung.text = Platzhalterangebot::anbieten(
             belehrung.text, rechtsmittel()->datei(),
-            [über](const QString& text) { return jaNein(über, text); },
-            [über](const QString& text) { melden(über, text); });
+            [über](const QString& text) { return jaNeinBox(über, text); },
+            [über](const QString& text) { meldungsbox(über, text); });
     }
     const Stufenfall stufe = *erfahrungsstufe_;
     Druckziel::Auftrag auftrag{
@@ -123,7 +99,7 @@ void Hauptform::stufeAusgeben(QWidget* über, const std::function<void(Druckziel
         },
         [&](Seitenwahl wahl) {
             if (!druck::enthält(wahl, Seitenwahl::bescheid)) return true;
-            const auto frage = [über](const QString& text) { return jaNein(über, text); };
+            const auto frage = [über](const QString& text) { return jaNeinBox(über, text); };
             // What the window shows as a hint (an appointment before the new law, say) is asked once more.
             const Stufenergebnis ergebnis = stufenberechnen(stufe);
             for (const std::string& hinweis : ergebnis.hinweise) {
@@ -134,7 +110,7 @@ void Hauptform::stufeAusgeben(QWidget* über, const std::function<void(Druckziel
                                                                             fall_.name, belehrung.text),
                                      frage);
         },
-        [über](const QString& meldung) { melden(über, meldung); }, QStringLiteral("Erfahrungsstufe")};
+        [über](const QString& meldung) { meldungsbox(über, meldung); }, QStringLiteral("Erfahrungsstufe")};
     Druckziel druckziel(über, std::move(auftrag));
     ziel(druckziel);
     über->activateWindow();
