@@ -2,7 +2,6 @@
 
 #include <algorithm>
 #include <map>
-#include <numeric>
 #include <utility>
 
 #include "Datumsdifferenz.h"

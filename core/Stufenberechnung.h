@@ -2,8 +2,9 @@
 // The experience steps of a case (§§ 27, 28 BBesG). Stufe 1 starts on the first of the appointment's
 // month, moved back by the recognised periods: those before the appointment, capped, each day counted
 // once, added in the 30-day reckoning and rounded up to whole months. Each later step follows after the
-// rule set's years, delayed by the periods without pay after the appointment that begin before it,
-// added in the 30-day reckoning and rounded down to whole months.
+// rule set's years, delayed by the periods without pay after the appointment that begin before it (care
+// of a child or relative only beyond three years per person), added in the 30-day reckoning and rounded
+// down to whole months.
 //
 //   A 9, appointed 15/03/2012, no periods: Stufe 1 01/03/2012, 2 01/03/2014, 3 01/03/2017, ...,
 //   8 01/03/2035. Unpaid leave 10/04/2018-24/09/2018 (5 months 15 days, 5 months) moves Stufe 4 to
