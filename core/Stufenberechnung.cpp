@@ -53,6 +53,191 @@ std::vector<Zuteilung> zuteilenNachBeginn(std::vector<Teil>& teile, const std::v
     return zuteilen(spannen, höchstwerte);
 }
 
+// The periods cut at the appointment day: the parts before it that count as experience (with their cap
+// groups), the parts from it on that delay or keep others from delaying, and care from it on, which does
+// either by its person's cap.
+struct Zerlegung {
+    std::vector<Teil> anrechenbar;
+    std::vector<int> höchstwerte;  // in units, per cap group
+    std::vector<Teil> danach;
+    std::vector<Teil> betreuungDanach;
+    bool ohnePerson = false;  // care without a named person
+};
+
+Zerlegung zerlegen(const Stufenfall& fall, const Stufenregeln& regeln, year_month_day ernennung,
+                   std::vector<Zeitraumergebnis>& zeilen) {
+    Zerlegung z;
+    std::map<std::pair<Zeitart, std::string>, int> gruppen;
+    // Units up to `stichtag` lie before the appointment day.
+    const int stichtag = tagesstand(tagDavor(ernennung));
+    for (std::size_t i = 0; i < fall.zeiträume.size(); ++i) {
+        const auto& zeitraum = fall.zeiträume[i];
+        auto& zeile = zeilen[i];
+        const auto beginn = zulässigesDatum(zeitraum.beginn);
+        const auto ende = zulässigesDatum(zeitraum.ende);
+        if (!beginn || !ende) {
+            zeile.gründe.push_back(Kürzung::unvollständig);
+            continue;
+        }
+        if (*ende < *beginn) {
+            zeile.gründe.push_back(Kürzung::endeVorBeginn);
+            continue;
+        }
+        const int von = tagesstand(tagDavor(*beginn));
+        const int bis = tagesstand(*ende);
+        zeile.länge = Zeitspanne::ausTagen(bis - von);
+        const auto& art = angabe(zeitraum.art);
+        const Zeitgrenze* grenze = grenzeFür(regeln, zeitraum.art);
+
+        if (von < stichtag) {
+            const int vorBis = std::min(bis, stichtag);
+            if (art.anrechnung == Anrechnung::nie) {
+                zeile.gründe.push_back(art.verzögert ? Kürzung::vorErnennung : Kürzung::keineErfahrung);
+            } else if (art.anrechnung == Anrechnung::aufAnerkennung && !zeitraum.anerkannt) {
+                zeile.gründe.push_back(Kürzung::nichtAnerkannt);
+            } else if (grenze && vorBis - von < 30 * grenze->mindestMonate) {
+                zeile.gründe.push_back(Kürzung::mindestdauer);
+            } else {
+                int gruppe = -1;
+                if (grenze) {
+                    const auto schlüssel = std::make_pair(
+                        zeitraum.art, art.jePerson ? std::string(getrimmt(zeitraum.person)) : "");
+                    const auto [eintrag, neu] =
+                        gruppen.emplace(schlüssel, static_cast<int>(z.höchstwerte.size()));
+                    if (neu) z.höchstwerte.push_back(30 * grenze->höchstMonate);
+                    gruppe = eintrag->second;
+                    z.ohnePerson = z.ohnePerson || (art.jePerson && getrimmt(zeitraum.person).empty());
+                }
+                z.anrechenbar.push_back({i, *beginn, {von, vorBis, gruppe}});
+            }
+        }
+        if (bis > stichtag) {
+            const Teil teil{
+                i, std::max(*beginn, ernennung), {std::max(von, stichtag), bis, -1}, art.verzögert};
+            if (art.verzögert) {
+                z.danach.push_back(teil);
+            } else if (art.jePerson && grenze) {
+                z.betreuungDanach.push_back(teil);
+            } else if (!art.ohneVerzögerung.empty()) {
+                zeile.gründe.push_back(Kürzung::keineVerzögerung);
+                z.danach.push_back(teil);
+            } else {
+                zeile.gründe.push_back(Kürzung::nachErnennung);
+            }
+        }
+    }
+    return z;
+}
+
+// Recognised time: each unit once, within the caps. Returns the units counted.
+int anerkennen(std::vector<Teil>& anrechenbar, const std::vector<int>& höchstwerte,
+               std::vector<Zeitraumergebnis>& zeilen) {
+    const auto zuteilung = zuteilenNachBeginn(anrechenbar, höchstwerte);
+    int anerkannt = 0;
+    for (std::size_t t = 0; t < anrechenbar.size(); ++t) {
+        auto& zeile = zeilen[anrechenbar[t].zeitraum];
+        const auto& spanne = anrechenbar[t].spanne;
+        zeile.angerechnet = Zeitspanne::ausTagen(zuteilung[t].gezählt);
+        anerkannt += zuteilung[t].gezählt;
+        if (zuteilung[t].anderswoGezählt > 0) zeile.gründe.push_back(Kürzung::überschneidung);
+        if (zuteilung[t].gezählt + zuteilung[t].anderswoGezählt < spanne.bis - spanne.von)
+            zeile.gründe.push_back(Kürzung::höchstdauer);
+    }
+    return anerkannt;
+}
+
+// Care after the appointment (Elternzeit, Pflegezeit) delays nothing for up to the person's three years
+// (§ 28 Abs. 5 Nr. 1 with Abs. 1 S. 4); beyond them it is leave without pay that delays. The three years
+// are counted apart from those recognised before the appointment, so that recognising a period never
+// moves a step later. The parts go into `danach`.
+void betreuungAufteilen(const Stufenfall& fall, const Stufenregeln& regeln, std::vector<Teil>& betreuung,
+                        std::vector<Teil>& danach, std::vector<Zeitraumergebnis>& zeilen) {
+    std::map<std::pair<Zeitart, std::string>, int> frei;
+    std::stable_sort(betreuung.begin(), betreuung.end(),
+                     [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
+    for (const Teil& teil : betreuung) {
+        const auto& zeitraum = fall.zeiträume[teil.zeitraum];
+        auto& zeile = zeilen[teil.zeitraum];
+        const auto schlüssel = std::make_pair(zeitraum.art, std::string(getrimmt(zeitraum.person)));
+        if (!frei.contains(schlüssel)) frei[schlüssel] = 30 * grenzeFür(regeln, zeitraum.art)->höchstMonate;
+        int& rest = frei[schlüssel];
+        const int ohneAufschub = std::min(rest, teil.spanne.bis - teil.spanne.von);
+        const int ab = teil.spanne.von + ohneAufschub;
+        rest -= ohneAufschub;
+        if (ohneAufschub > 0) {
+            zeile.gründe.push_back(Kürzung::keineVerzögerung);
+            danach.push_back({teil.zeitraum, teil.beginn, {teil.spanne.von, ab, -1}});
+        }
+        if (ab < teil.spanne.bis) {
+            zeile.gründe.push_back(Kürzung::höchstdauer);
+            danach.push_back({teil.zeitraum, tagMitStand(ab + 1), {ab, teil.spanne.bis, -1}, true});
+        }
+    }
+}
+
+// Delaying time after the appointment: each unit once, and none that a kind of § 28 Abs. 5 covers. Those
+// kinds go first, so they take the shared units. Returns the begin and the units of each delaying part.
+std::vector<std::pair<year_month_day, int>> verzögern(std::vector<Teil>& danach,
+                                                      std::vector<Zeitraumergebnis>& zeilen) {
+    std::stable_partition(danach.begin(), danach.end(), [](const Teil& teil) { return !teil.verzögert; });
+    const auto ersteVerzögernde =
+        std::find_if(danach.begin(), danach.end(), [](const Teil& teil) { return teil.verzögert; });
+    std::stable_sort(ersteVerzögernde, danach.end(),
+                     [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
+    std::vector<Anrechnungsteil> spannen;
+    for (const auto& teil : danach) spannen.push_back(teil.spanne);
+    const auto aufschub = zuteilen(spannen, {});
+    std::vector<std::pair<year_month_day, int>> verzögerungen;
+    for (std::size_t t = 0; t < danach.size(); ++t) {
+        if (!danach[t].verzögert) continue;
+        auto& zeile = zeilen[danach[t].zeitraum];
+        zeile.verzögerung = Zeitspanne::ausTagen(zeile.verzögerung.inTagen() + aufschub[t].gezählt);
+        if (aufschub[t].anderswoGezählt > 0) zeile.gründe.push_back(Kürzung::überschneidung);
+        verzögerungen.emplace_back(danach[t].beginn, aufschub[t].gezählt);
+    }
+    return verzögerungen;
+}
+
+// Stufe 1 from `stufe1`; each later step after the rule set's years, moved by the delaying time that
+// begins before it, rounded down to months.
+std::vector<year_month_day> stufenfolge(year_month_day stufe1, const std::vector<int>& laufzeiten,
+                                        const std::vector<std::pair<year_month_day, int>>& verzögerungen) {
+    std::vector<year_month_day> stufen{stufe1};
+    year_month_day regulär = stufe1;
+    for (const int jahre : laufzeiten) {
+        regulär += std::chrono::years{jahre};
+        int monate = 0;
+        for (;;) {
+            const year_month_day tag = regulär + std::chrono::months{monate};
+            int vorher = 0;
+            for (const auto& [beginn, einheiten] : verzögerungen) {
+                if (beginn < tag) vorher += einheiten;
+            }
+            if (vorher / 30 == monate) break;
+            monate = vorher / 30;
+        }
+        stufen.push_back(regulär + std::chrono::months{monate});
+    }
+    return stufen;
+}
+
+std::vector<std::string> hinweise(const Stufenfall& fall, const Stufenregeln& regeln,
+                                  year_month_day ernennung, bool ohnePerson) {
+    std::vector<std::string> texte;
+    if (ernennung < beginnDesNeuenRechts)
+        texte.push_back(
+            "Die Ernennung liegt vor dem 01/07/2009: für sie gilt das "
+            "Besoldungsdienstalter, nicht die Erfahrungsstufe.");
+    if (fall.einfacherDienst && fall.amt > regeln.höchstesEinfachesAmt)
+        texte.push_back("Der einfache Dienst endet mit " + amtsname(regeln.höchstesEinfachesAmt) +
+                        ": bitte die Besoldungsgruppe oder die Wahl „einfacher Dienst“ prüfen.");
+    if (ohnePerson)
+        texte.push_back(
+            "Kinderbetreuung oder Pflege ohne Angabe der Person: die Höchstdauer gilt "
+            "für alle diese Zeiträume ohne Person zusammen.");
+    return texte;
+}
+
 }  // namespace
 
 std::string amtsname(int amt) { return "A " + std::to_string(amt); }
@@ -99,172 +284,24 @@ Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regel
     ergebnis.berechnet = true;
     ergebnis.zeiträume.resize(fall.zeiträume.size());
 
-    // Units up to `stichtag` lie before the appointment day.
-    const int stichtag = tagesstand(tagDavor(*ernennung));
-    std::vector<Teil> anrechenbar;
-    std::vector<Teil> aufschiebend;     // the parts after the appointment
-    std::vector<Teil> betreuungDanach;  // care after the appointment, within its person's cap or not
-    std::map<std::pair<Zeitart, std::string>, int> gruppen;
-    std::vector<int> höchstwerte;
-    bool ohnePerson = false;
-
-    for (std::size_t i = 0; i < fall.zeiträume.size(); ++i) {
-        const auto& zeitraum = fall.zeiträume[i];
-        auto& zeile = ergebnis.zeiträume[i];
-        const auto beginn = zulässigesDatum(zeitraum.beginn);
-        const auto ende = zulässigesDatum(zeitraum.ende);
-        if (!beginn || !ende) {
-            zeile.gründe.push_back(Kürzung::unvollständig);
-            continue;
-        }
-        if (*ende < *beginn) {
-            zeile.gründe.push_back(Kürzung::endeVorBeginn);
-            continue;
-        }
-        const int von = tagesstand(tagDavor(*beginn));
-        const int bis = tagesstand(*ende);
-        zeile.länge = Zeitspanne::ausTagen(bis - von);
-        const auto& art = angabe(zeitraum.art);
-
-        if (von < stichtag) {
-            const int vorBis = std::min(bis, stichtag);
-            const Zeitgrenze* grenze = grenzeFür(regeln, zeitraum.art);
-            if (art.anrechnung == Anrechnung::nie) {
-                zeile.gründe.push_back(art.verzögert ? Kürzung::vorErnennung : Kürzung::keineErfahrung);
-            } else if (art.anrechnung == Anrechnung::aufAnerkennung && !zeitraum.anerkannt) {
-                zeile.gründe.push_back(Kürzung::nichtAnerkannt);
-            } else if (grenze && vorBis - von < 30 * grenze->mindestMonate) {
-                zeile.gründe.push_back(Kürzung::mindestdauer);
-            } else {
-                int gruppe = -1;
-                if (grenze) {
-                    const auto schlüssel = std::make_pair(
-                        zeitraum.art, art.jePerson ? std::string(getrimmt(zeitraum.person)) : "");
-                    const auto [eintrag, neu] =
-                        gruppen.emplace(schlüssel, static_cast<int>(höchstwerte.size()));
-                    if (neu) höchstwerte.push_back(30 * grenze->höchstMonate);
-                    gruppe = eintrag->second;
-                    ohnePerson = ohnePerson || (art.jePerson && getrimmt(zeitraum.person).empty());
-                }
-                anrechenbar.push_back({i, *beginn, {von, vorBis, gruppe}});
-            }
-        }
-        if (bis > stichtag) {
-            const year_month_day abErnennung = std::max(*beginn, *ernennung);
-            const Teil teil{i, abErnennung, {std::max(von, stichtag), bis, -1}, art.verzögert};
-            if (art.verzögert) {
-                aufschiebend.push_back(teil);
-            } else if (art.jePerson && grenzeFür(regeln, zeitraum.art)) {
-                betreuungDanach.push_back(teil);
-            } else if (!art.ohneVerzögerung.empty()) {
-                zeile.gründe.push_back(Kürzung::keineVerzögerung);
-                aufschiebend.push_back(teil);
-            } else {
-                zeile.gründe.push_back(Kürzung::nachErnennung);
-            }
-        }
-    }
-
-    // Recognised time: each unit once, within the caps; the sum rounded up to whole months.
-    const auto zuteilung = zuteilenNachBeginn(anrechenbar, höchstwerte);
-    int anerkannt = 0;
-    for (std::size_t t = 0; t < anrechenbar.size(); ++t) {
-        auto& zeile = ergebnis.zeiträume[anrechenbar[t].zeitraum];
-        const auto& spanne = anrechenbar[t].spanne;
-        zeile.angerechnet = Zeitspanne::ausTagen(zuteilung[t].gezählt);
-        anerkannt += zuteilung[t].gezählt;
-        if (zuteilung[t].anderswoGezählt > 0) zeile.gründe.push_back(Kürzung::überschneidung);
-        if (zuteilung[t].gezählt + zuteilung[t].anderswoGezählt < spanne.bis - spanne.von)
-            zeile.gründe.push_back(Kürzung::höchstdauer);
-    }
+    Zerlegung teile = zerlegen(fall, regeln, *ernennung, ergebnis.zeiträume);
+    const int anerkannt = anerkennen(teile.anrechenbar, teile.höchstwerte, ergebnis.zeiträume);
     ergebnis.anerkannt = Zeitspanne::ausTagen(anerkannt);
     ergebnis.anerkanntMonate = (anerkannt + 29) / 30;
 
-    // Care after the appointment (Elternzeit, Pflegezeit) delays nothing for up to the person's three years
-    // (§ 28 Abs. 5 Nr. 1 with Abs. 1 S. 4); beyond them it is leave without pay that delays. The three years
-    // are counted apart from those recognised before the appointment, so that recognising a period never
-    // moves a step later.
-    std::map<std::pair<Zeitart, std::string>, int> frei;
-    std::stable_sort(betreuungDanach.begin(), betreuungDanach.end(),
-                     [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
-    for (const Teil& teil : betreuungDanach) {
-        const auto& zeitraum = fall.zeiträume[teil.zeitraum];
-        auto& zeile = ergebnis.zeiträume[teil.zeitraum];
-        const auto schlüssel = std::make_pair(zeitraum.art, std::string(getrimmt(zeitraum.person)));
-        if (!frei.contains(schlüssel)) frei[schlüssel] = 30 * grenzeFür(regeln, zeitraum.art)->höchstMonate;
-        int& rest = frei[schlüssel];
-        const int ohneAufschub = std::min(rest, teil.spanne.bis - teil.spanne.von);
-        const int ab = teil.spanne.von + ohneAufschub;
-        rest -= ohneAufschub;
-        if (ohneAufschub > 0) {
-            zeile.gründe.push_back(Kürzung::keineVerzögerung);
-            aufschiebend.push_back({teil.zeitraum, teil.beginn, {teil.spanne.von, ab, -1}});
-        }
-        if (ab < teil.spanne.bis) {
-            zeile.gründe.push_back(Kürzung::höchstdauer);
-            aufschiebend.push_back({teil.zeitraum, tagMitStand(ab + 1), {ab, teil.spanne.bis, -1}, true});
-        }
-    }
-
-    // Delaying time after the appointment: each unit once, and none that a kind of § 28 Abs. 5 covers. Those
-    // kinds go first, so they take the shared units.
-    std::stable_partition(aufschiebend.begin(), aufschiebend.end(),
-                          [](const Teil& teil) { return !teil.verzögert; });
-    const auto ersteVerzögernde = std::find_if(aufschiebend.begin(), aufschiebend.end(),
-                                               [](const Teil& teil) { return teil.verzögert; });
-    std::stable_sort(ersteVerzögernde, aufschiebend.end(),
-                     [](const Teil& a, const Teil& b) { return a.beginn < b.beginn; });
-    std::vector<Anrechnungsteil> spannen;
-    for (const auto& teil : aufschiebend) spannen.push_back(teil.spanne);
-    const auto aufschub = zuteilen(spannen, {});
-    std::vector<std::pair<year_month_day, int>> verzögerungen;  // begin and units of each delaying part
+    betreuungAufteilen(fall, regeln, teile.betreuungDanach, teile.danach, ergebnis.zeiträume);
+    const auto verzögerungen = verzögern(teile.danach, ergebnis.zeiträume);
     int verzögerung = 0;
-    for (std::size_t t = 0; t < aufschiebend.size(); ++t) {
-        const auto& teil = aufschiebend[t];
-        if (!teil.verzögert) continue;
-        auto& zeile = ergebnis.zeiträume[teil.zeitraum];
-        zeile.verzögerung = Zeitspanne::ausTagen(zeile.verzögerung.inTagen() + aufschub[t].gezählt);
-        if (aufschub[t].anderswoGezählt > 0) zeile.gründe.push_back(Kürzung::überschneidung);
-        verzögerungen.emplace_back(teil.beginn, aufschub[t].gezählt);
-        verzögerung += aufschub[t].gezählt;
-    }
+    for (const auto& [beginn, einheiten] : verzögerungen) verzögerung += einheiten;
     ergebnis.verzögerung = Zeitspanne::ausTagen(verzögerung);
     ergebnis.verzögerungMonate = verzögerung / 30;
 
-    // Stufe 1 from the first of the appointment's month, less the recognised months; each later step after
-    // the rule set's years, moved by the delaying time that begins before it, rounded down to months.
-    const auto& laufzeiten = fall.einfacherDienst ? regeln.laufzeitEinfach : regeln.laufzeitJahre;
     ergebnis.stufe1 = monatsanfang(*ernennung) - std::chrono::months{ergebnis.anerkanntMonate};
-    ergebnis.stufen.push_back(ergebnis.stufe1);
-    year_month_day regulär = ergebnis.stufe1;
-    for (const int jahre : laufzeiten) {
-        regulär += std::chrono::years{jahre};
-        int monate = 0;
-        for (;;) {
-            const year_month_day tag = regulär + std::chrono::months{monate};
-            int vorher = 0;
-            for (const auto& [beginn, einheiten] : verzögerungen) {
-                if (beginn < tag) vorher += einheiten;
-            }
-            if (vorher / 30 == monate) break;
-            monate = vorher / 30;
-        }
-        ergebnis.stufen.push_back(regulär + std::chrono::months{monate});
-    }
+    ergebnis.stufen = stufenfolge(
+        ergebnis.stufe1, fall.einfacherDienst ? regeln.laufzeitEinfach : regeln.laufzeitJahre, verzögerungen);
     ergebnis.beiErnennung = static_cast<int>(std::count_if(
         ergebnis.stufen.begin(), ergebnis.stufen.end(), [&](year_month_day ab) { return ab <= *ernennung; }));
-
-    if (*ernennung < beginnDesNeuenRechts)
-        ergebnis.hinweise.push_back(
-            "Die Ernennung liegt vor dem 01/07/2009: für sie gilt das "
-            "Besoldungsdienstalter, nicht die Erfahrungsstufe.");
-    if (fall.einfacherDienst && fall.amt > regeln.höchstesEinfachesAmt)
-        ergebnis.hinweise.push_back("Der einfache Dienst endet mit " + amtsname(regeln.höchstesEinfachesAmt) +
-                                    ": bitte die Besoldungsgruppe oder die Wahl „einfacher Dienst“ prüfen.");
-    if (ohnePerson)
-        ergebnis.hinweise.push_back(
-            "Kinderbetreuung oder Pflege ohne Angabe der Person: die Höchstdauer gilt "
-            "für alle diese Zeiträume ohne Person zusammen.");
+    ergebnis.hinweise = hinweise(fall, regeln, *ernennung, teile.ohnePerson);
     return ergebnis;
 }
 
