@@ -128,7 +128,8 @@ class Hauptform : public QWidget, private Oberflaeche {
     void stufenGeklickt();
     bool druckVorbereiten();
     bool bescheidFreigeben(bool passtAufEineSeite, const std::function<bool(const QString&)>& frage);
-    QString pdfVorschlag() const;
+    void pdfSpeichern(QWidget* über, Druckziel& ziel, const QString& stamm) const;
+    QString pdfVorschlag(QString stamm) const;
     void rechtsmittelUmschalten();
     QRect rechtsmittelbereich() const;
 

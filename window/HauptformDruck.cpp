@@ -59,13 +59,17 @@ void Hauptform::druckenMitWahl() {
 }
 
 void Hauptform::alsPdfSpeichern() {
-    ausgeben([this](Druckziel& ziel) {
-        QString datei = QFileDialog::getSaveFileName(this, QStringLiteral("Als PDF speichern"),
-                                                     pdfVorschlag(), QStringLiteral("PDF-Dateien (*.pdf)"));
-        if (datei.isEmpty()) return;
-        if (!datei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) datei += QStringLiteral(".pdf");
-        ziel.pdf(datei);
-    });
+    ausgeben([this](Druckziel& ziel) { pdfSpeichern(this, ziel, QStringLiteral("BDA-Bescheid")); });
+}
+
+// The file the clerk chooses, proposed as "<stamm> <Name> <JJJJ-MM-TT>.pdf" in the documents folder; nothing
+// when she cancels.
+void Hauptform::pdfSpeichern(QWidget* über, Druckziel& ziel, const QString& stamm) const {
+    QString datei = QFileDialog::getSaveFileName(über, QStringLiteral("Als PDF speichern"),
+                                                 pdfVorschlag(stamm), QStringLiteral("PDF-Dateien (*.pdf)"));
+    if (datei.isEmpty()) return;
+    if (!datei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive)) datei += QStringLiteral(".pdf");
+    ziel.pdf(datei);
 }
 
 // What every print command shares: the editor hidden, no print without a BDA, the legal-remedy text read
@@ -164,15 +168,15 @@ bool Hauptform::bescheidFreigeben(bool passtAufEineSeite, const std::function<bo
     return true;
 }
 
-// "BDA-Bescheid <Name> <JJJJ-MM-TT>.pdf" in the documents folder, dated as the notice is.
-QString Hauptform::pdfVorschlag() const {
+// "<stamm> <Name> <JJJJ-MM-TT>.pdf" in the documents folder, dated as the notice is.
+QString Hauptform::pdfVorschlag(QString stamm) const {
     QDate datum = QDate::fromString(QString::fromStdString(fall_.bescheid.bescheiddatum.text()).trimmed(),
                                     QStringLiteral("dd.MM.yyyy"));
     if (!datum.isValid()) datum = QDate::currentDate();
     QString name = QString::fromStdString(fall_.name).simplified();
     for (const QChar verboten : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
         name.replace(verboten, '-');
-    QString stamm = QStringLiteral("BDA-Bescheid ");
+    stamm += QLatin1Char(' ');
     if (!name.isEmpty()) stamm += name + QLatin1Char(' ');
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     return QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath())

@@ -1,9 +1,3 @@
-#include <QDate>
-#include <QDir>
-#include <QFileDialog>
-#include <QFileInfo>
-#include <QStandardPaths>
-
 #include "Belehrungsdatei.h"
 #include "Druckziel.h"
 #include "Erfahrungsstufendialog.h"
@@ -20,8 +14,6 @@ namespace bda::fenster {
 using druck::Druckauftrag;
 using druck::Druckbelehrung;
 using druck::Seitenwahl;
-
-namespace {}  // namespace
 
 // The window edits the case's experience step in place; a case that holds none of the clerk's input
 // keeps none, so opening and closing the window changes nothing.
@@ -45,24 +37,7 @@ void Hauptform::erfahrungsstufeBearbeiten() {
                     break;
                 case Ausgabe::pdf:
                     stufeAusgeben(über, [this, über](Druckziel& ziel) {
-                        const QString dokumente =
-                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-                        QString name = QString::fromStdString(fall_.name).simplified();
-                        for (const QChar verboten : {QLatin1Char('/'), QLatin1Char('\\'), QLatin1Char(':')})
-                            name.replace(verboten, QLatin1Char('-'));
-                        const QString vorschlag =
-                            QDir(QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath())
-                                .filePath(QStringLiteral("Erfahrungsstufe ") +
-                                          (name.isEmpty() ? QString() : name + QLatin1Char(' ')) +
-                                          QDate::currentDate().toString(QStringLiteral("yyyy-MM-dd")) +
-                                          QStringLiteral(".pdf"));
-                        QString datei =
-                            QFileDialog::getSaveFileName(über, QStringLiteral("Als PDF speichern"), vorschlag,
-                                                         QStringLiteral("PDF-Dateien (*.pdf)"));
-                        if (datei.isEmpty()) return;
-                        if (!datei.endsWith(QStringLiteral(".pdf"), Qt::CaseInsensitive))
-                            datei += QStringLiteral(".pdf");
-                        ziel.pdf(datei);
+                        pdfSpeichern(über, ziel, QStringLiteral("Erfahrungsstufe"));
                     });
                     break;
             }
