@@ -13,6 +13,7 @@
 #include <fstream>
 #include <functional>
 
+#include "Dateiinhalt.h"
 #include "Datentraeger.h"
 #include "Fallformat.h"
 #include "core/Falltest.h"
@@ -24,11 +25,6 @@ namespace bda::datei {
 #endif
 
 namespace {
-
-std::string inhalt(const std::string& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
 
 void schreiben(const std::string& pfad, const std::string& text) {
     std::ofstream(pfad, std::ios::binary) << text;
@@ -61,7 +57,7 @@ class Ablagetest : public ::testing::Test {
 
     QTemporaryDir tmp;
     const std::string ordner = tmp.path().toStdString();
-    const Falldatei fall = falldateiAusText(inhalt(BEISPIELDATEI));
+    const Falldatei fall = falldateiAusText(dateiinhalt(BEISPIELDATEI));
 };
 
 // Each row makes one fault under the name it returns and opens or saves there. A refusal names the file,
@@ -85,7 +81,7 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
         return pfad;
     };
     // The example filled up with blanks, which JSON passes over.
-    const std::string beispiel = inhalt(BEISPIELDATEI);
+    const std::string beispiel = dateiinhalt(BEISPIELDATEI);
     const std::string megabyte = beispiel + std::string(1024 * 1024 - beispiel.size(), ' ');
     const auto mitGeburtstag = [&](const std::string& datum) {
         std::string text = beispiel;
@@ -147,13 +143,13 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
         const std::string pfad = zeile.anlegen(ordner);
         struct stat status {};
         const bool hatteDatei = ::stat(pfad.c_str(), &status) == 0 && S_ISREG(status.st_mode);
-        const std::string vorher = hatteDatei ? inhalt(pfad) : "";
+        const std::string vorher = hatteDatei ? dateiinhalt(pfad) : "";
         const std::string text = zeile.tat == öffnen ? meldung([&] { Fallablage::öffnen(pfad); })
                                                      : meldung([&] { Fallablage::speichern(pfad, fall); });
         if (!zeile.meldung) {
             EXPECT_EQ(text, "");
             if (zeile.tat == speichern) {
-                EXPECT_EQ(inhalt(pfad), falltext(fall));
+                EXPECT_EQ(dateiinhalt(pfad), falltext(fall));
                 EXPECT_EQ(Fallablage::öffnen(pfad).name, fall.name);
             }
             if (zeile.rechte) {
@@ -168,14 +164,14 @@ TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
             EXPECT_EQ(text.find(zeile.nicht), std::string::npos) << text;
         }
         if (hatteDatei) {
-            EXPECT_EQ(inhalt(pfad), vorher);
+            EXPECT_EQ(dateiinhalt(pfad), vorher);
         }
     }
     for (int datei : offen) ::close(datei);
     // The link still leads to its file; the name that is no UTF-8 is the name on disk, which Qt cannot
     // name to remove it.
     EXPECT_TRUE(std::filesystem::is_symlink(ordner + "/verweis.bda"));
-    EXPECT_EQ(inhalt(ordner + "/ziel.bda"), falltext(fall));
+    EXPECT_EQ(dateiinhalt(ordner + "/ziel.bda"), falltext(fall));
     EXPECT_EQ(::unlink((ordner + "/M\xFCller.bda").c_str()), 0);
 }
 
@@ -186,7 +182,7 @@ TEST_F(Ablagetest, VollerDatentraeger) {
     SCOPED_TRACE(platte.eingehängt() ? "tmpfs" : "eingespeister Schreibfehler");
     const std::string pfad = ordner + "/fall.bda";
     Fallablage::speichern(pfad, fall);
-    const std::string vorher = inhalt(pfad);
+    const std::string vorher = dateiinhalt(pfad);
     platte.füllen();
     Falldatei geändert = fall;
     geändert.name = "Erika Musterfrau";
@@ -195,7 +191,7 @@ TEST_F(Ablagetest, VollerDatentraeger) {
         "Die Datei „" + pfad +
             "“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz. Bitte Platz schaffen "
             "oder einen anderen Ordner wählen und erneut speichern. Die bisherige Datei ist unverändert.");
-    EXPECT_EQ(inhalt(pfad), vorher);
+    EXPECT_EQ(dateiinhalt(pfad), vorher);
     EXPECT_EQ(übrige(ordner, {"fall.bda", "füllung"}), std::vector<std::string>{});
 }
 
@@ -222,14 +218,14 @@ TEST_F(Ablagetest, SystemfehlerAufDeutsch) {
         EXPECT_NE(text.find(zeile.grund), std::string::npos) << text;
         EXPECT_NE(text.find(" Bitte "), std::string::npos) << text;
         EXPECT_EQ(text.find(std::strerror(zeile.fehler)), std::string::npos) << text;
-        EXPECT_EQ(inhalt(pfad), falltext(fall));
+        EXPECT_EQ(dateiinhalt(pfad), falltext(fall));
     }
     // A write that takes nothing and gives no reason: no room, and the old file stays.
     Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t { return 0; };
     const std::string text = meldung([&] { Fallablage::speichern(pfad, Falldatei{}); });
     Fallablage::schreibaufruf = ::write;
     EXPECT_NE(text.find("nicht genug Platz"), std::string::npos) << text;
-    EXPECT_EQ(inhalt(pfad), falltext(fall));
+    EXPECT_EQ(dateiinhalt(pfad), falltext(fall));
 }
 
 // Saving writes only what opens again. A date typed without Enter is saved as typed while it can still
@@ -273,7 +269,7 @@ TEST_F(Speicherprobe, NurWasSichWiederOeffnenLaesst) {
             EXPECT_NE(text.find("Der Fall wurde nicht in „" + pfad + "“ gespeichert, "), std::string::npos)
                 << text;
             EXPECT_NE(text.find(zeile.meldung), std::string::npos) << text;
-            EXPECT_EQ(inhalt(pfad), "alt");
+            EXPECT_EQ(dateiinhalt(pfad), "alt");
             continue;
         }
         EXPECT_EQ(text, "");

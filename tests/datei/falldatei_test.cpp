@@ -9,6 +9,7 @@
 #include <cstring>
 #include <fstream>
 
+#include "Dateiinhalt.h"
 #include "Fallablage.h"
 #include "Fallformat.h"
 #include "Fallgenerator.h"
@@ -37,11 +38,6 @@ std::string beschriftungen(const Fall& fall) {
         if (!verborgen) s += "|" + fall.datum[feld];
     }
     return s;
-}
-
-std::string dateiinhalt(const std::string& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
 }
 
 // Each generated case is saved and opened again; the opened case shows exactly what the saved one

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <fstream>
 
+#include "Dateiinhalt.h"
 #include "Fallablage.h"
 #include "Fallformat.h"
 #include "Fallgenerator.h"
@@ -20,12 +21,7 @@ namespace bda::datei {
 
 namespace {
 
-std::string dateiinhalt(const std::string& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
-
-// The issue's third worked example: A 9, appointed 15/03/2012, unpaid leave 10/04/2018 to 24/09/2018
+// The third worked example of the step: A 9, appointed 15/03/2012, unpaid leave 10/04/2018 to 24/09/2018
 // (5 months 15 days, rounded down to 5): Stufen 4 to 8 each 5 months later.
 const std::string zeitraum = R"(      {
         "beginn": "10/04/2018",

@@ -1,4 +1,4 @@
-// The experience step's papers: the notice names the step and dates the issue's worked examples give
+// The experience step's papers: the notice names the step and dates of the worked examples
 // by hand, the sheet lists each period and continues a long table on further pages inside the printable
 // area, the notice fits one page, and the address lies in the envelope's window.
 
@@ -34,7 +34,7 @@ Stufenzeitraum zeitraum(const char* beginn, const char* ende, Zeitart art, const
     return z;
 }
 
-// Example 2 of the issue: A 10, appointed 01/09/2015; Zivildienst 9 months, Kinderbetreuung 14 months,
+// Worked example 2: A 10, appointed 01/09/2015; Zivildienst 9 months, Kinderbetreuung 14 months,
 // full-time work 27 months 10 days: 50 months 10 days, 51 months, Stufe 1 from 01/06/2011.
 Stufenfall beispiel2() {
     Stufenfall f;

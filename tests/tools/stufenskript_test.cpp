@@ -1,4 +1,4 @@
-// bda-fall's experience step: script lines give the JSON values of the worked examples and of
+// bda-fall's experience step: script lines give the JSON values of the worked examples and of
 // rows that show each word of the "stufe" actions at work (the einfacher Dienst, a granted period, the
 // cap per person). Expected values are worked by hand from the rules.
 
