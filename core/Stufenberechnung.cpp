@@ -240,7 +240,15 @@ std::vector<std::string> hinweise(const Stufenfall& fall, const Stufenregeln& re
 
 }  // namespace
 
-std::string amtsname(int amt) { return "A " + std::to_string(amt); }
+std::string amtsname(long long amt) { return "A " + std::to_string(amt); }
+
+bool istAmt(long long amt, const Stufenregeln& regeln) {
+    return amt >= regeln.kleinstesAmt && amt <= regeln.größtesAmt;
+}
+
+std::string ämterbereich(const Stufenregeln& regeln) {
+    return amtsname(regeln.kleinstesAmt) + " bis " + amtsname(regeln.größtesAmt);
+}
 
 std::string kürzungstext(Kürzung kürzung, Zeitart art, const Stufenregeln& regeln) {
     const auto& zeitart = angabe(art);

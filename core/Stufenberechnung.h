@@ -66,6 +66,10 @@ struct Stufenergebnis {
 Stufenergebnis stufenberechnen(const Stufenfall& fall, const Stufenregeln& regeln = bundesregeln);
 
 // "A 9", the grade as screen and paper name it.
-std::string amtsname(int amt);
+std::string amtsname(long long amt);
+
+// Whether the rule set knows the grade, and its grades as messages name them: "A 2 bis A 16".
+bool istAmt(long long amt, const Stufenregeln& regeln = bundesregeln);
+std::string ämterbereich(const Stufenregeln& regeln = bundesregeln);
 
 }  // namespace bda

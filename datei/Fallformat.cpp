@@ -335,15 +335,11 @@ void ergebnisLesen(Jsonleser& leser, Falldatei& datei) {
 // their form, as they are compared with the recomputed ones.
 constexpr std::string_view stufenabschnitt = "Erfahrungsstufe";
 
-std::string amtstext(long long amt) { return "A " + std::to_string(amt); }
-
-std::string amtsbereich() {
-    return " (" + amtstext(bundesregeln.kleinstesAmt) + " bis " + amtstext(bundesregeln.größtesAmt) + ")";
-}
+std::string amtsbereich() { return " (" + ämterbereich() + ")"; }
 
 std::optional<std::string> amtsfehler(long long amt) {
-    if (amt >= bundesregeln.kleinstesAmt && amt <= bundesregeln.größtesAmt) return std::nullopt;
-    return "Das Amt " + amtstext(amt) + " gibt es nicht" + amtsbereich() + ".";
+    if (istAmt(amt)) return std::nullopt;
+    return "Das Amt " + amtsname(amt) + " gibt es nicht" + amtsbereich() + ".";
 }
 
 std::string zeitraumname(std::size_t index) {

@@ -6,6 +6,7 @@
 #include "Bescheiddaten.h"
 #include "Beschreibung.h"
 #include "Eingangsamt.h"
+#include "Stufenberechnung.h"
 #include "Stufenregeln.h"
 #include "Zeichen.h"
 
@@ -233,15 +234,12 @@ void Fallskript::stufenaktion(std::string_view rest) {
     if (was == "amt") {
         const std::string a = nächstesWort(rest);
         const std::string nummer = nächstesWort(rest);
-        const std::string bereich = " (A " + std::to_string(bundesregeln.kleinstesAmt) + " bis A " +
-                                    std::to_string(bundesregeln.größtesAmt) + ")";
         int amt = 0;
         const auto [ende, fehler] = std::from_chars(nummer.data(), nummer.data() + nummer.size(), amt);
         if (a != "A" || fehler != std::errc{} || ende != nummer.data() + nummer.size() ||
-            nummer != std::to_string(amt) || amt < bundesregeln.kleinstesAmt ||
-            amt > bundesregeln.größtesAmt) {
+            nummer != std::to_string(amt) || !istAmt(amt)) {
             throw Skriptfehler("stufe amt: das Amt " + zitiert(getrimmt(a + " " + nummer)) +
-                               " gibt es nicht" + bereich);
+                               " gibt es nicht (" + ämterbereich() + ")");
         }
         zeileZuEnde(rest);
         fall.amt = amt;

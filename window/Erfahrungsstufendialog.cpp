@@ -89,7 +89,8 @@ Erfahrungsstufendialog::Erfahrungsstufendialog(const Stufenfall& fall,
     amt_->setObjectName(QStringLiteral("Stufe_Amt"));
     for (int amt = bundesregeln.kleinstesAmt; amt <= bundesregeln.größtesAmt; ++amt)
         amt_->addItem(QString::fromStdString(amtsname(amt)), amt);
-    amt_->setAccessibleDescription(QStringLiteral("Das Amt der Besoldungsordnung A, A 2 bis A 16"));
+    amt_->setAccessibleDescription(QStringLiteral("Das Amt der Besoldungsordnung A, ") +
+                                   QString::fromStdString(ämterbereich()));
     formzeile(ernennung, QStringLiteral("&Amt:"), amt_, QStringLiteral("Besoldungsordnung A"));
     einfach_ = new QCheckBox(QStringLiteral("&Einfacher Dienst"));
     einfach_->setObjectName(QStringLiteral("Stufe_Einfach"));
