@@ -10,6 +10,8 @@ did. Run it in a worktree of its own, with a build folder configured there:
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo
     scripts/mutanten.py build [NAME-PREFIX ...]
 
+MUTANTEN_SCHRITTE=kern,datei limits the run to those test steps (quicker while trimming one layer's tests).
+
 Format of scripts/mutanten.txt: a line "@ FILE | NAME" starts a fault, the lines "- TEXT" that follow
 are the text to replace (it must stand exactly once in FILE), the lines "+ TEXT" its replacement.
 """
@@ -89,6 +91,9 @@ def main():
     bau = os.path.abspath(sys.argv[1])
     präfixe = sys.argv[2:]
     os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")
+    gewählt = os.environ.get("MUTANTEN_SCHRITTE")
+    if gewählt:
+        SCHRITTE[:] = [s for s in SCHRITTE if s[0] in gewählt.split(",")]
     mutanten = [m for m in lesen(os.path.join(QUELLE, "scripts", "mutanten.txt"))
                 if not präfixe or any(m["name"].startswith(p) for p in präfixe)]
     for schritt, ziel, befehl in SCHRITTE:
