@@ -1,42 +1,41 @@
-// Notice and sheet in one print job, and that job as a PDF/A file on disk: pages, orientation, text
-// layer, metadata, and the failures that must leave nothing behind.
+// The print job: its print position and page breaks, what it refuses before printing, notice and sheet
+// in one job, and that job as a PDF/A file on disk with the failures that must leave nothing behind.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QRegularExpression>
 #include <QTemporaryDir>
+#include <tuple>
 
 #include "Berechnung.h"
+#include "Druckfreigabe.h"
 #include "Druckhilfe.h"
 #include "Druckmappe.h"
-#include "Pdfdatei.h"
 
 namespace bda::druck {
 
 namespace {
 
 using namespace std::chrono;
-using namespace std::literals;
 
 constexpr year_month_day heute{year{2024}, June, day{3}};
 const std::string belehrung = "Gegen diesen Bescheid ist der Widerspruch zulässig.";
+const double h8 = arialZeilenhöhe(8), h12 = arialZeilenhöhe(12);
 
-// The shared example with a reference.
-Fall fall() {
-    Fall f = beispielfall();
-    f.bescheid.geschäftszeichen = "P 12 - 345/2024"sv;
-    return f;
+void schreibe(const QString& datei, const char* bytes) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 // Every file and folder below `ordner`, with the size of each file.
 QStringList inhalt(const QString& ordner) {
     QStringList liste;
-    QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
+    for (QDirIterator it(ordner, QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden,
+                         QDirIterator::Subdirectories);
+         it.hasNext();) {
         it.next();
         liste << it.filePath() + QLatin1Char(' ') + QString::number(it.fileInfo().size());
     }
@@ -44,145 +43,164 @@ QStringList inhalt(const QString& ordner) {
     return liste;
 }
 
-TEST(Druckmappe, JedesDokumentAufEigenerSeiteInEigenerAusrichtung) {
-    Aufzeichnung allein;
-    ASSERT_TRUE(berechnungDrucken(fall(), allein.auftrag));
-    const Druckposten blattanfang = allein.auftrag.protokoll().front();
+// A column left of x ends the line first; Arial's advance widths move x (M 1706, o n a e 1139 each, t 569
+// units of 2048 to the em); a line that would reach below the printable area (A4 less 5 mm margins)
+// starts a new page at the top.
+TEST(Druckauftrag, DruckstelleFolgtSpaltenZeilenendenVersätzenUndSeiten) {
+    Aufzeichnung a;
+    Druckauftrag& d = a.auftrag;
+    d.zuSpalte(40);
+    d.drucke("Seite 2");
+    d.zeilenende();
+    d.yVerschieben(-200);
+    d.xSetzen(12800);
+    d.drucke("Monate");
+    EXPECT_NEAR(d.x(), 12800 + 240 * (1706 + 4 * 1139 + 569) / 2048.0, 5);
+    d.zeilenende();
+    d.größeSetzen(8);
+    d.xSetzen(100);
+    d.zuSpalte(17);
+    d.drucke("left of the column: same line");
+    d.zuSpalte(17);
+    d.drucke("beyond it: next line");
+    d.zeilenende();
+    d.zuSpalte(17);
+    d.zuSpalte(17);
+    d.drucke("at the column: same line");
+    vergleiche(zeilen(d.protokoll()), 0,
+               {{0, "12 c40 Seite 2"},
+                {h12 - 200, "12 12800 Monate"},
+                {h12, "8 c17 left of the column: same line"},
+                {h8, "8 c17 beyond it: next line"},
+                {h8, "8 c17 at the column: same line"}});
+    for (int i = 0; i < 200 && d.seite() == 1; ++i) {
+        d.zeilenende();
+        d.drucke("Zeile");
+    }
+    const auto& p = d.protokoll();
+    EXPECT_EQ(p[p.size() - 2].seite, 1);
+    EXPECT_LT(p[p.size() - 2].y + h8, 287 / 25.4 * 1440 + 5);
+    EXPECT_GT(p[p.size() - 2].y + 2 * h8, 287 / 25.4 * 1440 - 5);
+    EXPECT_EQ(darstellung({p.back()}), "8 0 Zeile");
+    EXPECT_EQ(p.back().y, 0);
 
+    QPdfWriter unbeschreibbar(QStringLiteral("/nonexistent-folder/bescheid.pdf"));
+    Druckauftrag fehlschlag(unbeschreibbar);
+    fehlschlag.drucke("Gegen");
+    EXPECT_FALSE(fehlschlag.dokumentBeenden());
+    EXPECT_FALSE(fehlschlag.fehler().isEmpty());
+}
+
+// Both documents print the birth date, the appointment and the BDA; the clerk is sent to the first
+// of them that is missing.
+TEST(Druckfreigabe, FehlendesFeldZuerst) {
     const struct {
-        const char* name;
-        Seitenwahl wahl;
-        const char* seiten;
+        const char *geburtstag, *ernennung, *bda;
+        std::optional<int> fehlt;
     } fälle[] = {
-        {"beide", Seitenwahl::beide, "595x842 842x595"},
-        {"Bescheid", Seitenwahl::bescheid, "595x842"},
-        {"Berechnungsbogen", Seitenwahl::berechnung, "842x595"},
+        {"__/__/____", "__/__/____", "__/__/____", 0},
+        {"15/06/1970", "__/__/____", "01/06/1991", 2},
+        {"15/06/19__", "15/06/2008", "__/__/____", 0},
+        {"15/06/1970", "15/06/20__", "01/06/1991", 2},
+        {"15/06/1970", "15/06/2008", "__/__/____", 0},
+        {"15/06/1970", "15/06/2008", "01/12/1993", std::nullopt},
     };
     for (const auto& f : fälle) {
-        SCOPED_TRACE(f.name);
-        Aufzeichnung a(Druckauftrag::Umfang::mehrereDokumente);
-        Druckauftrag& auftrag = a.auftrag;
-        ASSERT_TRUE(mappeDrucken(fall(), belehrung, heute, f.wahl, auftrag))
-            << auftrag.fehler().toStdString();
-        EXPECT_EQ(seitengrößen(a.puffer.data()), f.seiten);
-        const auto& p = auftrag.protokoll();
-        const bool mitBescheid = f.wahl != Seitenwahl::berechnung;
-        EXPECT_EQ(p.front().text.starts_with("Landesamt"), mitBescheid);
-        if (f.wahl == Seitenwahl::bescheid) continue;
-        // The sheet begins as it does alone: its empty lines at the top, the initial font.
-        const auto blatt =
-            std::find_if(p.begin(), p.end(), [](const Druckposten& d) { return d.text == "Seite 2"; });
-        ASSERT_NE(blatt, p.end());
-        EXPECT_EQ(blatt->seite, mitBescheid ? 2 : 1);
-        EXPECT_EQ(blatt->y, blattanfang.y);
-        EXPECT_EQ(blatt->x, blattanfang.x);
-        EXPECT_EQ(blatt->größe, blattanfang.größe);
-        EXPECT_EQ(blatt->fett, blattanfang.fett);
-        if (mitBescheid) {
-            EXPECT_EQ((blatt - 1)->seite, 1);
+        Fall fall;
+        fall.datum[Feld::geburtstag] = f.geburtstag;
+        fall.datum[Feld::ernennung] = f.ernennung;
+        fall.datum[Feld::bda] = f.bda;
+        EXPECT_EQ(fehlendesDruckfeld(fall), f.fehlt) << f.geburtstag << f.ernennung << f.bda;
+    }
+}
+
+// Each document from a page of its own in its orientation, the sheet beginning as it does alone; the
+// file is PDF/A-1b with its fonts embedded and a text layer, and replaces an older file of its name.
+TEST(Druckmappe, JedesDokumentAufEigenerSeiteAlsPdfA) {
+    Aufzeichnung allein;
+    ASSERT_TRUE(berechnungDrucken(beispielfall(), allein.auftrag));
+    const Druckposten& anfang = allein.auftrag.protokoll().front();
+    const struct {
+        Seitenwahl wahl;
+        const char* seiten;
+        int blattseite;  // 0: no sheet
+    } fälle[] = {{Seitenwahl::beide, "595x842 842x595", 2},
+                 {Seitenwahl::bescheid, "595x842", 0},
+                 {Seitenwahl::berechnung, "842x595", 1}};
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.seiten);
+        QTemporaryDir ordner;
+        schreibe(ordner.filePath(QStringLiteral("t.pdf")), "alt");
+        std::vector<Druckposten> p;
+        const QString datei = pdfDatei(ordner, [&](Druckauftrag& a) {
+            const bool ok = mappeDrucken(beispielfall(), belehrung, heute, f.wahl, a);
+            p = a.protokoll();
+            return ok;
+        });
+        EXPECT_EQ(seitengrößen(datei), f.seiten);
+        EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.pdf"});
+        const QString text = ausgabe(QStringLiteral("pdftotext"), {datei, "-"});
+        EXPECT_EQ(text.contains(QStringLiteral("Lindenstraße 5")), f.blattseite != 1);
+        EXPECT_EQ(text.contains(QStringLiteral("zur Festsetzung des BDA")), f.blattseite != 0);
+        const QString metadaten = ausgabe(QStringLiteral("pdfinfo"), {"-meta", datei});
+        EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:part=\"1\""))) << metadaten.toStdString();
+        EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:conformance=\"B\"")));
+        const QStringList schriften =
+            ausgabe(QStringLiteral("pdffonts"), {datei}).split('\n', Qt::SkipEmptyParts).mid(2);
+        ASSERT_FALSE(schriften.isEmpty());
+        for (const QString& schrift : schriften) {
+            EXPECT_TRUE(schrift.contains(QRegularExpression(R"(\s+yes\s+\S+\s+\S+\s+\d+\s+\d+$)")))
+                << "embedded";
         }
+        const auto blatt = std::ranges::find(p, std::string("Seite 2"), &Druckposten::text);
+        EXPECT_EQ(blatt == p.end() ? 0 : blatt->seite, f.blattseite);
+        if (blatt == p.end()) continue;
+        EXPECT_EQ(std::tuple(blatt->x, blatt->y, blatt->größe, blatt->fett),
+                  std::tuple(anfang.x, anfang.y, anfang.größe, anfang.fett));
     }
 }
 
-TEST(Pdfdatei, BeideSeitenAlsPdfA) {
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("BDA-Bescheid Erika Mustermann 2024-06-03.pdf"));
-    {
-        QFile alt(datei);
-        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
-        alt.write("alt");
-    }
-    QString fehler;
-    ASSERT_TRUE(pdfSchreiben(
-        datei, QStringLiteral("BDA-Bescheid"),
-        [](Druckauftrag& a) { return mappeDrucken(fall(), belehrung, heute, Seitenwahl::beide, a); }, fehler))
-        << fehler.toStdString();
-    EXPECT_EQ(seitengrößen(datei), "595x842 842x595");
-    const QString text = ausgabe(QStringLiteral("pdftotext"), {"-layout", datei, "-"});
-    for (const char* gesucht :
-         {"01/09/1993", "Erika Mustermann", "Lindenstraße 5", "Frau", "Landesamt für Besoldung",
-          "Geschäftszeichen: P 12 - 345/2024", "Seite 2", "zur Festsetzung des BDA für Erika Mustermann"}) {
-        EXPECT_TRUE(text.contains(QString::fromUtf8(gesucht))) << gesucht;
-    }
-    const QString metadaten = ausgabe(QStringLiteral("pdfinfo"), {"-meta", datei});
-    EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:part=\"1\""))) << metadaten.toStdString();
-    EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:conformance=\"B\"")));
-    const QStringList schriften =
-        ausgabe(QStringLiteral("pdffonts"), {datei}).split('\n', Qt::SkipEmptyParts).mid(2);
-    ASSERT_FALSE(schriften.isEmpty());
-    for (const QString& schrift : schriften) {
-        EXPECT_TRUE(
-            schrift.contains(QRegularExpression(QStringLiteral(R"(\s+yes\s+\S+\s+\S+\s+\d+\s+\d+$)"))))
-            << "embedded: " << schrift.toStdString();
-    }
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden),
-              QStringList{QFileInfo(datei).fileName()})
-        << "the old file replaced, no temporary file left";
-}
-
+// A file that cannot be written names itself and the reason and leaves everything as it was; so do pages
+// that fail half written, over an older file of the name.
 TEST(Pdfdatei, FehlschlagNenntDateiUndGrundUndHinterlässtNichts) {
     QTemporaryDir ordner;
-    {
-        QFile keinOrdner(ordner.filePath(QStringLiteral("Akte.txt")));
-        ASSERT_TRUE(keinOrdner.open(QIODevice::WriteOnly));
-        keinOrdner.write("eine Datei");
-    }
+    schreibe(ordner.filePath(QStringLiteral("Akte.txt")), "eine Datei");
+    schreibe(ordner.filePath(QStringLiteral("alt.pdf")), "alt");
     ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Bescheid.pdf")));
+    const QString keinOrdner =
+        QStringLiteral("„%1“ ist eine Datei, kein Ordner.").arg(ordner.filePath(QStringLiteral("Akte.txt")));
     const struct {
-        const char* name;
         const char* datei;
-        QString grund;
+        QString grund;  // empty: the pages fail
     } fälle[] = {
-        {"der Ordner ist eine Datei", "Akte.txt/Bescheid.pdf",
-         QStringLiteral("„%1“ ist eine Datei, kein Ordner.")
-             .arg(ordner.filePath(QStringLiteral("Akte.txt")))},
-        {"unterhalb einer Datei", "Akte.txt/2024/Bescheid.pdf",
-         QStringLiteral("„%1“ ist eine Datei, kein Ordner.")
-             .arg(ordner.filePath(QStringLiteral("Akte.txt")))},
-        {"Ordner fehlt", "fehlt/Bescheid.pdf",
+        {"Akte.txt/Bescheid.pdf", keinOrdner},
+        {"Akte.txt/2024/Bescheid.pdf", keinOrdner},
+        {"fehlt/Bescheid.pdf",
          QStringLiteral("Den Ordner „%1“ gibt es nicht.").arg(ordner.filePath(QStringLiteral("fehlt")))},
-        {"Ordner dieses Namens", "Bescheid.pdf",
-         QStringLiteral("Unter diesem Namen steht schon ein Ordner.")},
+        {"Bescheid.pdf", QStringLiteral("Unter diesem Namen steht schon ein Ordner.")},
+        {"alt.pdf", {}},
     };
     const QStringList vorher = inhalt(ordner.path());
     for (const auto& f : fälle) {
-        SCOPED_TRACE(f.name);
+        SCOPED_TRACE(f.datei);
         const QString datei = ordner.filePath(QString::fromUtf8(f.datei));
         QString fehler;
         EXPECT_FALSE(pdfSchreiben(
             datei, QStringLiteral("BDA-Bescheid"),
-            [](Druckauftrag& a) { return mappeDrucken(fall(), belehrung, heute, Seitenwahl::beide, a); },
+            [&](Druckauftrag& a) {
+                if (f.grund.isEmpty()) {
+                    a.drucke("halb geschrieben");
+                    return false;
+                }
+                return mappeDrucken(beispielfall(), belehrung, heute, Seitenwahl::beide, a);
+            },
             fehler));
-        EXPECT_EQ(fehler,
-                  QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n%2\nBitte einen anderen "
-                                 "Ort oder Namen wählen.")
-                      .arg(datei, f.grund));
+        const QString anfang = QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n").arg(datei);
+        EXPECT_EQ(
+            f.grund.isEmpty() ? fehler.left(anfang.size()) : fehler,
+            f.grund.isEmpty() ? anfang : anfang + f.grund + "\nBitte einen anderen Ort oder Namen wählen.");
         EXPECT_EQ(inhalt(ordner.path()), vorher);
     }
-}
-
-TEST(Pdfdatei, MisslungeneSeitenLassenDieAlteDateiStehen) {
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("Bescheid.pdf"));
-    {
-        QFile alt(datei);
-        ASSERT_TRUE(alt.open(QIODevice::WriteOnly));
-        alt.write("alt");
-    }
-    QString fehler;
-    EXPECT_FALSE(pdfSchreiben(
-        datei, QStringLiteral("BDA-Bescheid"),
-        [](Druckauftrag& a) {
-            a.drucke("halb geschrieben");
-            return false;
-        },
-        fehler));
-    EXPECT_TRUE(
-        fehler.startsWith(QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n").arg(datei)));
-    QFile alt(datei);
-    ASSERT_TRUE(alt.open(QIODevice::ReadOnly));
-    EXPECT_EQ(alt.readAll(), "alt");
-    EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"Bescheid.pdf"});
 }
 
 }  // namespace

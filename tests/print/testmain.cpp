@@ -1,5 +1,4 @@
-// Runs the print tests inside a QApplication on the offscreen platform (also when the build lists the
-// tests), with user folders of the test process's own.
+// The print tests run inside a QApplication on the offscreen platform, with user folders of their own.
 
 #include <gtest/gtest.h>
 
