@@ -145,20 +145,18 @@ inline std::string darstellung(const Zeile& z) {
     return s;
 }
 
-// An expected line: its distance from the line before (the first line of the document: from the top).
-struct Sollzeile {
-    double abstand;
-    std::string text;
-};
+// An expected line: its distance from the line before (the first line of the document: from the top) and
+// its rendering.
+using Sollzeile = std::pair<double, std::string>;
 
 // Compares z[ab], z[ab + 1], ... with `soll`; the first distance counts from z[ab - 1].
 inline void vergleiche(const std::vector<Zeile>& z, std::size_t ab, const std::vector<Sollzeile>& soll) {
     std::string ist, erwartet;
     for (std::size_t i = 0; i < soll.size(); ++i) {
-        erwartet += soll[i].text + "\n";
+        erwartet += soll[i].second + "\n";
         if (ab + i >= z.size()) continue;
         const double abstand = z[ab + i][0].y - (ab + i > 0 ? z[ab + i - 1][0].y : 0);
-        if (!nahe(abstand, soll[i].abstand)) ist += "(" + std::to_string(abstand) + " twips down) ";
+        if (!nahe(abstand, soll[i].first)) ist += "(" + std::to_string(abstand) + " twips down) ";
         ist += darstellung(z[ab + i]) + "\n";
     }
     EXPECT_EQ(ist, erwartet);

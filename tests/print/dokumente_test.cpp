@@ -89,7 +89,7 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
         std::vector<Sollzeile> soll = kopf;
         double abstand = 2 * h12;  // the line end of the rule line and the empty line behind it
         const auto anhängen = [&](std::vector<Sollzeile> block) {
-            block[0].abstand = abstand;
+            block[0].first = abstand;
             soll.insert(soll.end(), block.begin(), block.end());
             abstand = h12;
         };
