@@ -43,7 +43,7 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
         {2 * h12, "12B 1500 Am Tag der Ernennung war die Vollendung des    31.    Lebensj. überschritten um . . . . . . .~1" + zahlen("12B", 0, 0, 7)},
         {2 * h12, "12B 1500 " + linie},
     };
-    const std::vector<Sollzeile> viertel = {
+    const std::vector<Sollzeile> viertelblock = {
         {0, "12B 1500 Davon entfallen auf die Zeit bis zur Vollendung des     35.      Lebensjahres . . . . . . . . . . . . .~1" + zahlen("12B", 0, 0, 4)},
         {2 * h12 - 200, "12B 1500 15/06/2001  bis  14/06/2005 | 12B 5000 Anrechenbare Zeiten"},
         {h12, erläuterung},
@@ -55,7 +55,7 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
         {h12, "12 5000 Das BDA wird um~5 | 12B > ein Viertel | 12 >      davon hinausgeschoben . . ." + zahlen("12B", 0, 9, 0)},
         {h12, doppellinie},
     };
-    const std::vector<Sollzeile> hälfte = {
+    const std::vector<Sollzeile> hälfteblock = {
         {0, "12B 1500 " + linie},
         {2 * h12, "12B 1500 Davon entfallen auf die Zeit ab Vollendung des    35.    Lebensjahres . . . . . . . . . . . . . . . . . .~1" + zahlen("12B", 0, 0, 3)},
         {2 * h12 - 200, "12B 1500 15/06/2005  bis  14/06/2008 | 12B 5000 Anrechenbare Zeiten"},
@@ -74,17 +74,13 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
         {h12, "12B 1500 Das Regel-BDA  01/06/1991  wird somit auf  01/09/1993  hinausgeschoben. | " + doppellinie},
         {h12, "12B 6450 ========="},
     };
-    const struct {
-        const char* name;
-        bool viertel, hälfte;
-    } fälle[] = {{"beide Rahmen", true, true}, {"nur der Viertelrahmen", true, false},
-                 {"nur der Hälfterahmen", false, true}, {"kein Rahmen", false, false}};
     // clang-format on
-    for (const auto& f : fälle) {
-        SCOPED_TRACE(f.name);
+    for (const auto& [viertel, hälfte] :
+         {std::pair{true, true}, {true, false}, {false, true}, {false, false}}) {
+        SCOPED_TRACE(std::to_string(viertel) + std::to_string(hälfte));
         Fall fall = beispielfall();
-        fall.rahmen1Sichtbar = f.viertel;
-        fall.rahmen2Sichtbar = f.hälfte;
+        fall.rahmen1Sichtbar = viertel;
+        fall.rahmen2Sichtbar = hälfte;
         std::vector<Sollzeile> soll = kopf;
         double abstand = 2 * h12;  // the line end of the rule line and the empty line behind it
         const auto anhängen = [&](std::vector<Sollzeile> block) {
@@ -92,9 +88,9 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
             soll.insert(soll.end(), block.begin(), block.end());
             abstand = h12;
         };
-        if (f.viertel) anhängen(viertel);
+        if (viertel) anhängen(viertelblock);
         abstand += h12;  // the empty line between the blocks
-        if (f.hälfte) anhängen(hälfte);
+        if (hälfte) anhängen(hälfteblock);
         anhängen(ergebnis);
 
         Aufzeichnung a;

@@ -6,7 +6,9 @@
 
 #include <QTemporaryDir>
 #include <algorithm>
+#include <map>
 #include <numeric>
+#include <set>
 #include <tuple>
 
 #include "Belehrungsdatei.h"
@@ -129,22 +131,22 @@ TEST(Stufenblatt, LangeTabelleGehtAufWeiterenSeitenWeiter) {
         protokoll = a.protokoll();
         return ok;
     });
-    const int seiten = protokoll.back().seite;
-    EXPECT_GE(seiten, 3);
-    std::vector<int> köpfe(static_cast<std::size_t>(seiten) + 1, 0), nummern, zeilenseiten;
+    std::vector<int> nummern;
+    std::set<int> seitenMitZeilen;
+    std::map<int, int> köpfe;  // the table's heads on each page
     for (const Druckposten& p : protokoll) {
-        köpfe[static_cast<std::size_t>(p.seite)] += p.text == "Nr." ? 1 : 0;
+        köpfe[p.seite] += p.text == "Nr." ? 1 : 0;
         if (p.x < 900 && !p.text.empty() && p.text.find_first_not_of("0123456789") == std::string::npos) {
             nummern.push_back(std::stoi(p.text));
-            zeilenseiten.push_back(p.seite);
+            seitenMitZeilen.insert(p.seite);
         }
     }
     std::vector<int> erwartet(40);
     std::iota(erwartet.begin(), erwartet.end(), 1);
     EXPECT_EQ(nummern, erwartet);
-    EXPECT_GT(zeilenseiten.back(), 1);
-    for (const int seite : zeilenseiten) EXPECT_EQ(köpfe[static_cast<std::size_t>(seite)], 1) << seite;
-    const auto alle = wörter(datei, 1, seiten);
+    EXPECT_GE(seitenMitZeilen.size(), 3u);
+    for (const int seite : seitenMitZeilen) EXPECT_EQ(köpfe[seite], 1) << seite;
+    const auto alle = wörter(datei, 1, 99);
     EXPECT_GT(alle.size(), 40u * 20);
     constexpr double rand = 5 - 0.2;  // a word's measured box may reach a hair beyond its line
     for (const Wort& w : alle) {
