@@ -1,6 +1,6 @@
-// The experience step's papers and both notices' address fields: the list of steps, the notice's
-// salutation and explanation, the sheet's table over further pages inside the printable area, the notice
-// on one page, and the sender line and address inside the envelope's window.
+// The experience step's papers and both notices' address fields: the notice's salutation and explanation, the
+// sheet's table over further pages inside the printable area, the notice on one page, and the sender line and
+// address inside the envelope's window.
 
 #include <gtest/gtest.h>
 
@@ -13,10 +13,8 @@
 
 #include "Belehrungsdatei.h"
 #include "Bescheid.h"
-#include "Datumstext.h"
 #include "Druckhilfe.h"
 #include "Stufenbescheid.h"
-#include "Stufenliste.h"
 #include "Stufenmappe.h"
 
 namespace bda::druck {
@@ -46,23 +44,6 @@ std::vector<std::string> zeilentexte(const std::vector<Druckposten>& protokoll) 
         for (const Druckposten& p : z) ergebnis.back() += (&p == &z[0] ? "" : " | ") + p.text;
     }
     return ergebnis;
-}
-
-// Portrait: the letterhead, two heading lines, five of the case, the column heads, 12 steps, two of the
-// note; the step reached on the day of the appointment in bold.
-TEST(Stufenliste, HochformatMitDerErreichtenStufeFett) {
-    Fall fall = beispielfall();
-    fall.datum[Feld::ernennung] = "01/01/2001";
-    Aufzeichnung a;
-    ASSERT_TRUE(stufenlisteDrucken(fall, stufenplan(*datumAusText("01/01/1990")), 6, a.auftrag));
-    EXPECT_EQ(a.pdf.pageLayout().orientation(), QPageLayout::Portrait);
-    const auto z = zeilen(a.auftrag.protokoll());
-    ASSERT_EQ(z.size(), 24u);
-    vergleiche(z, 15,
-               {{arialZeilenhöhe(10),
-                 "10B 1500 6 | 10B 3000 01/01/2001 | 10B 4800 nach 11 Jahren | 10B 7200 "
-                 "erreicht am Tag der Ernennung"},
-                {arialZeilenhöhe(10), "10 1500 7 | 10 3000 01/01/2004 | 10 4800 nach 14 Jahren"}});
 }
 
 // The notice's salutation by the address's code and its explanation of the credited and the delaying
