@@ -62,12 +62,13 @@ inline Fall beispielfall() {
 // A distance from the sheet's top edge as the print job's y on the PDF of pdfEinrichten (5 mm margins).
 inline double vomBlattrand(double millimeter) { return (millimeter - 5) / 25.4 * 1440; }
 
+// The PDF set up as pdfSchreiben sets it up: A4, 5 mm margins.
 inline QPdfWriter& eingerichtet(QPdfWriter& pdf) {
     pdfEinrichten(pdf);
     return pdf;
 }
 
-// A print job on an A4 PDF (5 mm margins) that nobody reads.
+// A print job on a PDF that nobody reads.
 struct Aufzeichnung {
     explicit Aufzeichnung(Druckauftrag::Umfang umfang = Druckauftrag::Umfang::einDokument)
         : auftrag(eingerichtet(pdf), umfang) {}
@@ -173,15 +174,14 @@ struct Wort {
     double seitenbreite, seitenhöhe;
 };
 
-// Every word of pages `von` to `bis` of the file.
-inline std::vector<Wort> wörter(const QString& pdf, int von = 1, int bis = 1) {
-    const QString xhtml = ausgabe(QStringLiteral("pdftotext"), {"-bbox", "-f", QString::number(von), "-l",
-                                                                QString::number(bis), pdf, "-"});
+// Every word of the file.
+inline std::vector<Wort> wörter(const QString& pdf) {
+    const QString xhtml = ausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
     const QRegularExpression muster(QStringLiteral(
         R"w(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)w"));
     const auto mm = [](const QString& punkte) { return punkte.toDouble() * 25.4 / 72; };
     std::vector<Wort> ergebnis;
-    int seite = von - 1;
+    int seite = 0;
     double breite = 0, höhe = 0;
     for (auto treffer = muster.globalMatch(xhtml); treffer.hasNext();) {
         const auto t = treffer.next();

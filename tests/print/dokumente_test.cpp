@@ -178,8 +178,6 @@ TEST(Bescheid, AbwandlungenDesTypischenBescheids) {
          {{h12, "12 c8 Geschäftszeichen: P 12 - 345/2024"}}},
         {"Unterschriften", [](Fall& f, std::string&) { f.bescheid.unterschrift1 = "Anna Schmidt"; f.bescheid.unterschrift2 = " Bernd Meier "; }, "___",
          {{h12, "12 c9 Anna Schmidt | 12 > Bernd Meier"}}},
-        {"$$", [](Fall&, std::string& t) { t = "  Erste$$Zweite  "; }, "Rechtsbehelfsbelehrung",
-         {{h12 + h8, "8 c17 Erste"}, {h8, "8 c17 Zweite"}, {h8 + 2 * h12, unterschrift}}},
         {"leerer Text", [](Fall&, std::string& t) { t = std::string(1000, ' '); }, "Rechtsbehelfsbelehrung",
          {{h12 + h8 + 2 * h12, unterschrift}}},
     };
@@ -244,8 +242,6 @@ TEST(Belehrungsdatei, MitgelieferterSatzPasstZeilenweiseInDieBreiteDesBescheids)
     const std::string bytes = bytesVon(mitgelieferteDatei());
     EXPECT_EQ(bytes.size(), 1000u);
     EXPECT_TRUE(std::ranges::all_of(bytes, [](unsigned char b) { return b >= 0x20 && b != 0x7F; }));
-    EXPECT_NE(bytes.find("k\xF6nnen"), std::string::npos);
-    EXPECT_NE(mitgelieferteBelehrung().find("können"), std::string::npos);
     const std::string w(40, 'W');
     const std::string_view b = w;
     const std::string text = behördeEingesetzt(mitgelieferteBelehrung(), behördentext({b, b, b, b}));

@@ -127,7 +127,7 @@ TEST(Stufenblatt, LangeTabelleGehtAufWeiterenSeitenWeiter) {
     EXPECT_EQ(nummern, erwartet);
     EXPECT_GE(seitenMitZeilen.size(), 3u);
     for (const int seite : seitenMitZeilen) EXPECT_EQ(köpfe[seite], 1) << seite;
-    const auto alle = wörter(datei, 1, 99);
+    const auto alle = wörter(datei);
     EXPECT_GT(alle.size(), 40u * 20);
     constexpr double rand = 5 - 0.2;  // a word's measured box may reach a hair beyond its line
     for (const Wort& w : alle) {
