@@ -59,9 +59,6 @@ inline Fall beispielfall() {
     return fall;
 }
 
-// A distance from the sheet's top edge as the print job's y on the PDF of pdfEinrichten (5 mm margins).
-inline double vomBlattrand(double millimeter) { return (millimeter - 5) / 25.4 * 1440; }
-
 // The PDF set up as pdfSchreiben sets it up: A4, 5 mm margins.
 inline QPdfWriter& eingerichtet(QPdfWriter& pdf) {
     pdfEinrichten(pdf);
@@ -132,7 +129,6 @@ inline std::string darstellung(const Zeile& z) {
         const Druckposten& p = z[i];
         s += (i ? " | " : "") + std::to_string(static_cast<int>(p.größe)) + (p.fett ? "B" : "") +
              (p.unterstrichen ? "U" : "") + (p.durchgestrichen ? "S" : "");
-        if (p.schriftart != "arial") s += "[" + p.schriftart + "]";
         const double breite = arialZeichenbreite(p.größe, p.fett);
         const long spalte = std::lround(p.x / breite) + 1;
         if (p.x == std::round(p.x)) {

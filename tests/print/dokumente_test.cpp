@@ -1,10 +1,12 @@
-// The calculation sheet and the notice printed into the recording job, checked line by line, and the
-// legal-remedy text the notice prints.
+// The calculation sheet and the notice printed into the recording job, checked line by line; the
+// legal-remedy text the notice prints; what is refused before printing; notice and sheet in one job as a
+// PDF/A file on disk, and the failures that must leave nothing behind.
 
 #include <gtest/gtest.h>
 
 #include <QDir>
 #include <QFile>
+#include <QTemporaryDir>
 #include <algorithm>
 
 #include "Behoerde.h"
@@ -12,14 +14,15 @@
 #include "Belehrungsdatei.h"
 #include "Berechnung.h"
 #include "Bescheid.h"
+#include "Druckfreigabe.h"
 #include "Druckhilfe.h"
+#include "Druckmappe.h"
 
 namespace bda::druck {
 
 namespace {
 
 using namespace std::chrono;
-using namespace std::literals;
 
 const double h6 = arialZeilenhöhe(6), h8 = arialZeilenhöhe(8), h10 = arialZeilenhöhe(10),
              h12 = arialZeilenhöhe(12);
@@ -111,19 +114,20 @@ const std::string unterschrift = "12 c9 Sachlich und rechnerisch richtig:~1 | 12
 TEST(Bescheid, DrucktJedeZeileDesTypischenBescheidsUndSeinerAbwandlungen) {
     const std::string heading = "12B c8 Rechtsbehelfsbelehrung";
     const std::string absender = "Landesamt für Besoldung und";
-    // The sender line's foot and the address on the top of the address zone (44.7 mm), the text one line
-    // below the field (72 mm). The sender line's 70 characters take about 99 mm at 8 points, 87 at 7 and 74
-    // at 6: only 6 points fit the 79.5 mm right of column 12.
+    // The sender line's foot and the address on the top of the address zone (44.7 mm from the sheet's top,
+    // 5 mm above the printable area's), the text one line below the field (72 mm). The sender line's 70
+    // characters take about 99 mm at 8 points, 87 at 7 and 74 at 6: only 6 points fit the 79.5 mm right of
+    // column 12.
     // clang-format off
     const std::vector<Sollzeile> typisch = {
         {2 * h12, "12B c8 Landesamt für Besoldung~16 | 12B 7000 03.02.2004"},
         {h12, "12B c8 und Versorgung~26"},
-        {vomBlattrand(44.7) - h6 - 3 * h12, "6 c23 Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München"},
+        {(44.7 - 5) / 25.4 * 1440 - h6 - 3 * h12, "6 c23 Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München"},
         {h6, "12 c12 Frau"},
         {h12, "12 c12 Erika Mustermann | 12 7000 Dienstanschrift:"},
         {h12, "12 c12 Lindenstraße 5~16 | 12 7000 Finanzamt Musterstadt~19"},
         {h12, "12 c12 12345 Musterstadt~13"},
-        {vomBlattrand(72) + h12 - (vomBlattrand(44.7) + 3 * h12), "12B c8 Festsetzung Ihres Besoldungsdienstalters"},
+        {(72 - 44.7) / 25.4 * 1440 - 2 * h12, "12B c8 Festsetzung Ihres Besoldungsdienstalters"},
         {2 * h12, "12 c12 Ihr Besoldungsdienstalter (BDA) wird mit Wirkung ab~1 | 12 7000 15/06/2008"},
         {h12, "12 c12 festgesetzt auf | 12B 7000 01/09/1993 | 12 > ."},
         {3 * h12, "12B c8 Begründung"},
@@ -272,6 +276,93 @@ TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
                   f.fehler)
             << druck.fehler.toStdString();
         EXPECT_EQ(bytesVon(benutzer), f.bytes ? f.bytes : "<missing>");
+    }
+}
+
+// Both documents print the birth date, the appointment and the BDA; the clerk is sent to the first
+// of them that is missing.
+TEST(Druckfreigabe, FehlendesFeldZuerst) {
+    const struct {
+        const char *geburtstag, *ernennung, *bda;
+        std::optional<int> fehlt;
+    } fälle[] = {
+        {"15/06/19__", "15/06/2008", "__/__/____", 0},
+        {"15/06/1970", "15/06/20__", "01/06/1991", 2},
+        {"15/06/1970", "15/06/2008", "__/__/____", 0},
+        {"15/06/1970", "15/06/2008", "01/12/1993", std::nullopt},
+    };
+    for (const auto& f : fälle) {
+        Fall fall;
+        fall.datum[Feld::geburtstag] = f.geburtstag;
+        fall.datum[Feld::ernennung] = f.ernennung;
+        fall.datum[Feld::bda] = f.bda;
+        EXPECT_EQ(fehlendesDruckfeld(fall), f.fehlt) << f.geburtstag << f.ernennung << f.bda;
+    }
+}
+
+// Each document from a page of its own in its orientation; the file is PDF/A-1b with its fonts embedded
+// and replaces an older file of its name.
+TEST(Druckmappe, JedesDokumentAufEigenerSeiteAlsPdfA) {
+    for (const auto& [wahl, seiten] :
+         {std::pair{Seitenwahl::beide, "595x842 842x595"}, std::pair{Seitenwahl::bescheid, "595x842"},
+          std::pair{Seitenwahl::berechnung, "842x595"}}) {
+        SCOPED_TRACE(seiten);
+        QTemporaryDir ordner;
+        schreibe(ordner.filePath(QStringLiteral("t.pdf")), "alt");
+        const QString datei = pdfDatei(
+            ordner, [&](Druckauftrag& a) { return mappeDrucken(beispielfall(), belehrung, heute, wahl, a); });
+        EXPECT_EQ(seitengrößen(datei), seiten);
+        EXPECT_EQ(QDir(ordner.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"t.pdf"});
+        const QString metadaten = ausgabe(QStringLiteral("pdfinfo"), {"-meta", datei});
+        EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:part=\"1\""))) << metadaten.toStdString();
+        EXPECT_TRUE(metadaten.contains(QStringLiteral("pdfaid:conformance=\"B\"")));
+        const QStringList schriften =
+            ausgabe(QStringLiteral("pdffonts"), {datei}).split('\n', Qt::SkipEmptyParts).mid(2);
+        ASSERT_FALSE(schriften.isEmpty());
+        for (const QString& schrift : schriften) {
+            EXPECT_TRUE(schrift.contains(QRegularExpression(R"(\s+yes\s+\S+\s+\S+\s+\d+\s+\d+$)")))
+                << "embedded";
+        }
+    }
+}
+
+// A file that cannot be written names itself and the reason and leaves everything as it was; so do pages
+// that fail half written, over an older file of the name.
+TEST(Pdfdatei, FehlschlagNenntDateiUndGrundUndHinterlässtNichts) {
+    QTemporaryDir ordner;
+    schreibe(ordner.filePath(QStringLiteral("Akte.txt")), "eine Datei");
+    schreibe(ordner.filePath(QStringLiteral("alt.pdf")), "alt");
+    ASSERT_TRUE(QDir(ordner.path()).mkdir(QStringLiteral("Bescheid.pdf")));
+    const struct {
+        const char *datei, *grund;  // "": the pages fail
+    } fälle[] = {
+        {"Akte.txt/2024/Bescheid.pdf", "Akte.txt“ ist eine Datei, kein Ordner."},
+        {"fehlt/Bescheid.pdf", "fehlt“ gibt es nicht."},
+        {"Bescheid.pdf", "Unter diesem Namen steht schon ein Ordner."},
+        {"alt.pdf", ""},
+    };
+    const auto inhalt = [&] {
+        return ausgabe(QStringLiteral("find"), {ordner.path(), "-printf", "%p %s\\n"});
+    };
+    const QString vorher = inhalt();
+    for (const auto& f : fälle) {
+        SCOPED_TRACE(f.datei);
+        const QString datei = ordner.filePath(QString::fromUtf8(f.datei));
+        QString fehler;
+        EXPECT_FALSE(pdfSchreiben(
+            datei, QStringLiteral("BDA-Bescheid"),
+            [&](Druckauftrag& a) {
+                if (!*f.grund) {
+                    a.drucke("halb geschrieben");
+                    return false;
+                }
+                return mappeDrucken(beispielfall(), belehrung, heute, Seitenwahl::beide, a);
+            },
+            fehler));
+        const QString anfang = QStringLiteral("Die Datei „%1“ konnte nicht gespeichert werden.\n").arg(datei);
+        EXPECT_TRUE(fehler.startsWith(anfang) && fehler.contains(QString::fromUtf8(f.grund)))
+            << fehler.toStdString();
+        EXPECT_EQ(inhalt(), vorher);
     }
 }
 

@@ -168,16 +168,6 @@ TEST(Fensteranschrift, AbsenderUndAnschriftImFensterDerForm) {
     }
 }
 
-// Without a valid appointment there is nothing to print: the job fails with a message and draws nothing.
-TEST(Stufenmappe, OhneErnennungKeinDruck) {
-    Stufenfall fall = beispiel2();
-    fall.ernennung = "31/02/2015";
-    Aufzeichnung a(Druckauftrag::Umfang::mehrereDokumente);
-    EXPECT_FALSE(stufenmappeDrucken(fall, {}, "Erika Mustermann", "", heute, Seitenwahl::beide, a.auftrag));
-    EXPECT_TRUE(a.auftrag.fehler().contains(QStringLiteral("Tag der Ernennung")));
-    EXPECT_TRUE(a.auftrag.protokoll().empty());
-}
-
 }  // namespace
 
 }  // namespace bda::druck
