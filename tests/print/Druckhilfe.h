@@ -1,30 +1,31 @@
 #pragma once
 // What the print tests share: a typical case, a print job on a PDF in memory that records every text,
-// Arial's metrics, and the recorded texts grouped into lines in a compact rendering compared with a
-// hand-written listing.
+// the recorded texts as lines in a compact rendering compared with a hand-written listing, and the words
+// of a PDF file as poppler's pdftotext reads them off the pages.
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QPdfWriter>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <cmath>
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "Druckauftrag.h"
 #include "Eingangsamt.h"
 #include "Fall.h"
+#include "Pdfdatei.h"
 
 namespace bda::druck {
 
-// Arial in em (2048 units): average character width (OS/2 table) and the height of a line, in twips.
+// Arial in twips: average character width (OS/2 table) and line height; Liberation Sans has the same
+// metrics up to rounding to the device's pixels.
 inline double arialZeichenbreite(double größe, bool fett) { return größe * 20 * (fett ? 983 : 904) / 2048.0; }
 inline double arialZeilenhöhe(double größe) { return größe * 20 * (1854 + 434) / 2048.0; }
-// Liberation Sans has Arial's widths and heights up to rounding to the device's pixels.
 inline bool nahe(double ist, double soll) { return std::abs(ist - soll) <= 0.005 * std::abs(soll) + 1; }
 
 // Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12: postponed by 2 years and 3 months from 01/06/1991
@@ -58,24 +59,33 @@ inline Fall beispielfall() {
     return fall;
 }
 
-// A distance from the sheet's top edge as the print job's y on the PDF of pdfEinrichten (5 mm margins).
-inline double vomBlattrand(double millimeter) { return (millimeter - 5) / 25.4 * 1440; }
+// The PDF set up as pdfSchreiben sets it up: A4, 5 mm margins.
+inline QPdfWriter& eingerichtet(QPdfWriter& pdf) {
+    pdfEinrichten(pdf);
+    return pdf;
+}
 
-// A print job on an A4 PDF in memory (5 mm margins); the device is set up before the job takes it.
+// A print job on a PDF that nobody reads.
 struct Aufzeichnung {
     explicit Aufzeichnung(Druckauftrag::Umfang umfang = Druckauftrag::Umfang::einDokument)
-        : auftrag(eingerichtet(), umfang) {}
-    QBuffer puffer;
-    QPdfWriter pdf{&puffer};
+        : auftrag(eingerichtet(pdf), umfang) {}
+    QPdfWriter pdf{QStringLiteral("/dev/null")};
     Druckauftrag auftrag;
-
-   private:
-    QPdfWriter& eingerichtet() {
-        puffer.open(QIODevice::WriteOnly);
-        pdfEinrichten(pdf);
-        return pdf;
-    }
 };
+
+// `inhalt` written by pdfSchreiben as "t.pdf" into the folder; returns the file's path.
+inline QString pdfDatei(const QTemporaryDir& ordner, const std::function<bool(Druckauftrag&)>& inhalt) {
+    const QString datei = ordner.filePath(QStringLiteral("t.pdf"));
+    QString fehler;
+    EXPECT_TRUE(pdfSchreiben(datei, QStringLiteral("Test"), inhalt, fehler)) << fehler.toStdString();
+    return datei;
+}
+
+inline void schreibe(const QString& datei, const char* bytes) {
+    QFile f(datei);
+    ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+    f.write(bytes);
+}
 
 // The standard output of a program such as poppler's pdfinfo or pdftotext.
 inline QString ausgabe(const QString& programm, const QStringList& argumente) {
@@ -89,22 +99,12 @@ inline QString ausgabe(const QString& programm, const QStringList& argumente) {
 inline QString seitengrößen(const QString& datei) {
     const QString info = ausgabe(QStringLiteral("pdfinfo"), {"-f", "1", "-l", "99", datei});
     QStringList größen;
-    auto treffer =
-        QRegularExpression(QStringLiteral(R"(Page\s+\d+ size:\s+(\d+)\S* x (\d+))")).globalMatch(info);
-    while (treffer.hasNext()) {
+    const QRegularExpression muster(QStringLiteral(R"(Page\s+\d+ size:\s+(\d+)\S* x (\d+))"));
+    for (auto treffer = muster.globalMatch(info); treffer.hasNext();) {
         const auto t = treffer.next();
         größen << t.captured(1) + QLatin1Char('x') + t.captured(2);
     }
     return größen.join(QLatin1Char(' '));
-}
-
-inline QString seitengrößen(const QByteArray& pdf) {
-    QTemporaryDir ordner;
-    QFile datei(ordner.filePath(QStringLiteral("m.pdf")));
-    if (!datei.open(QIODevice::WriteOnly) || datei.write(pdf) != pdf.size())
-        return QStringLiteral("not written");
-    datei.close();
-    return seitengrößen(datei.fileName());
 }
 
 // Consecutive texts at the same height of the same page form one line.
@@ -129,7 +129,6 @@ inline std::string darstellung(const Zeile& z) {
         const Druckposten& p = z[i];
         s += (i ? " | " : "") + std::to_string(static_cast<int>(p.größe)) + (p.fett ? "B" : "") +
              (p.unterstrichen ? "U" : "") + (p.durchgestrichen ? "S" : "");
-        if (p.schriftart != "arial") s += "[" + p.schriftart + "]";
         const double breite = arialZeichenbreite(p.größe, p.fett);
         const long spalte = std::lround(p.x / breite) + 1;
         if (p.x == std::round(p.x)) {
@@ -146,23 +145,52 @@ inline std::string darstellung(const Zeile& z) {
     return s;
 }
 
-// An expected line: its distance from the line before (the first line of the document: from the top).
-struct Sollzeile {
-    double abstand;
-    std::string text;
-};
+// An expected line: its distance from the line before (the first line of the document: from the top) and
+// its rendering.
+using Sollzeile = std::pair<double, std::string>;
 
 // Compares z[ab], z[ab + 1], ... with `soll`; the first distance counts from z[ab - 1].
 inline void vergleiche(const std::vector<Zeile>& z, std::size_t ab, const std::vector<Sollzeile>& soll) {
     std::string ist, erwartet;
     for (std::size_t i = 0; i < soll.size(); ++i) {
-        erwartet += soll[i].text + "\n";
+        erwartet += soll[i].second + "\n";
         if (ab + i >= z.size()) continue;
         const double abstand = z[ab + i][0].y - (ab + i > 0 ? z[ab + i - 1][0].y : 0);
-        if (!nahe(abstand, soll[i].abstand)) ist += "(" + std::to_string(abstand) + " twips down) ";
+        if (!nahe(abstand, soll[i].first)) ist += "(" + std::to_string(abstand) + " twips down) ";
         ist += darstellung(z[ab + i]) + "\n";
     }
     EXPECT_EQ(ist, erwartet);
+}
+
+// A word of a PDF file with its box in mm from the sheet's top left corner, and its page's size.
+struct Wort {
+    QString text;
+    double links, oben, rechts, unten;
+    int seite;
+    double seitenbreite, seitenhöhe;
+};
+
+// Every word of the file.
+inline std::vector<Wort> wörter(const QString& pdf) {
+    const QString xhtml = ausgabe(QStringLiteral("pdftotext"), {"-bbox", pdf, "-"});
+    const QRegularExpression muster(QStringLiteral(
+        R"w(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)w"));
+    const auto mm = [](const QString& punkte) { return punkte.toDouble() * 25.4 / 72; };
+    std::vector<Wort> ergebnis;
+    int seite = 0;
+    double breite = 0, höhe = 0;
+    for (auto treffer = muster.globalMatch(xhtml); treffer.hasNext();) {
+        const auto t = treffer.next();
+        if (!t.captured(1).isEmpty()) {
+            ++seite;
+            breite = mm(t.captured(1));
+            höhe = mm(t.captured(2));
+            continue;
+        }
+        ergebnis.push_back({t.captured(7), mm(t.captured(3)), mm(t.captured(4)), mm(t.captured(5)),
+                            mm(t.captured(6)), seite, breite, höhe});
+    }
+    return ergebnis;
 }
 
 }  // namespace bda::druck
