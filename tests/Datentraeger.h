@@ -1,8 +1,7 @@
 #pragma once
 // A small disk of its own for the tests of saving case files: a tmpfs of 64 KiB mounted on a folder, that
 // can be filled up. Where the system refuses the mount (no right to it), the case-file store's write call
-// fails once the disk is full, as the full disk would, so the same assertions run on every machine;
-// `eingehängt()` tells which of the two a test got.
+// fails once the disk is full, as the full disk would, so the same assertions run on every machine.
 
 #include <fcntl.h>
 #include <sys/mount.h>
@@ -18,14 +17,15 @@
 
 namespace bda {
 
-// While it lives, every write of a case file fails with `fehler`, as the disk would report it.
+// While it lives, every write of a case file fails with `fehler`, as the disk would report it; with 0 it
+// takes nothing and gives no reason.
 class Schreibfehler {
    public:
     explicit Schreibfehler(int fehler) {
         eingespeist() = fehler;
         datei::Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t {
             errno = eingespeist();
-            return -1;
+            return errno ? -1 : 0;
         };
     }
     ~Schreibfehler() { datei::Fallablage::schreibaufruf = ::write; }
@@ -49,8 +49,6 @@ class Datentraeger {
     }
     Datentraeger(const Datentraeger&) = delete;
     Datentraeger& operator=(const Datentraeger&) = delete;
-
-    bool eingehängt() const { return eingehängt_; }
 
     // Not one more byte fits (ENOSPC).
     void füllen() {

@@ -1,23 +1,20 @@
-// Case files: generated cases survive saving and opening, a hand-written file is read and recomputed,
-// the writer keeps its documented form, values out of range are refused, and the JSON reader follows
-// the standard.
+// Case files: generated cases survive saving and opening, the documented examples are read and written
+// again as they stand, stored results the rules do not give are named, every value a file may not hold is
+// refused, and the JSON reader follows the standard.
 
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
-#include <fstream>
 
 #include "Dateiinhalt.h"
 #include "Fallablage.h"
 #include "Fallformat.h"
 #include "Fallgenerator.h"
-#include "Fallsteuerung.h"
 #include "Fallwiedergabe.h"
 #include "Jsonleser.h"
-#include "Protokoll.h"
-#include "Zeitraum.h"
+#include "core/Falltest.h"
 
 namespace bda::datei {
 
@@ -26,6 +23,56 @@ namespace bda::datei {
 #endif
 
 namespace {
+
+// The experience step's section, worked example: A 9, appointed 15/03/2012, unpaid leave 10/04/2018 to
+// 24/09/2018 (5 months 15 days, rounded down to 5): Stufen 4 to 8 each 5 months later.
+std::string abschnitt(int zeiträume = 1) {
+    std::string liste;
+    for (int i = 0; i < zeiträume; ++i) {
+        liste += (i ? ",\n" : "") + std::string(R"(      {
+        "beginn": "10/04/2018",
+        "ende": "24/09/2018",
+        "art": "ohne_bezuege",
+        "person": "",
+        "anerkannt": false,
+        "beschreibung": "Sonderurlaub ohne Bezüge"
+      })");
+    }
+    return R"(  "erfahrungsstufe": {
+    "amt": 9,
+    "einfacher_dienst": false,
+    "ernennung": "15/03/2012",
+    "zeitraeume": [
+)" + liste +
+           R"(
+    ],
+    "ergebnis": {
+      "stufe1": "01/03/2012",
+      "bei_ernennung": 1,
+      "stufen": ["01/03/2012", "01/03/2014", "01/03/2017", "01/08/2020", "01/08/2023", "01/08/2027", "01/08/2031", "01/08/2035"],
+      "anerkannt_monate": 0,
+      "verzoegerung_monate": 5
+    }
+  }
+)";
+}
+
+// The documented example with the section behind its results.
+std::string mitAbschnitt(int zeiträume = 1) {
+    std::string text = dateiinhalt(BEISPIELDATEI);
+    return text.replace(text.rfind("  }\n}"), 5, "  },\n" + abschnitt(zeiträume) + "}");
+}
+
+// The example with each `alt` replaced by its `neu`.
+std::string geändert(std::initializer_list<std::pair<const char*, std::string>> ersetzungen) {
+    std::string text = mitAbschnitt();
+    for (const auto& [alt, neu] : ersetzungen) {
+        const auto stelle = text.find(alt);
+        EXPECT_NE(stelle, std::string::npos) << alt;
+        if (stelle != std::string::npos) text.replace(stelle, std::strlen(alt), neu);
+    }
+    return text;
+}
 
 // What the window shows of a case beyond what its file holds: the captions the entry grade and the name
 // give, the BDA field and the span fields of the frames shown.
@@ -40,68 +87,76 @@ std::string beschriftungen(const Fall& fall) {
     return s;
 }
 
-// Each generated case is saved and opened again; the opened case shows exactly what the saved one
-// showed, and saving it again gives the same text. The cases cover what the generator promises.
+// Each generated case is saved and opened again: it shows what the saved one showed, and saved again it
+// is the same text.
 TEST(Falldatei, GenerierteFaelleUeberstehenSpeichernUndOeffnen) {
     QTemporaryDir ordner;
-    ASSERT_TRUE(ordner.isValid());
     const QString pfad = ordner.filePath(QStringLiteral("fall.bda"));
     Fallgenerator generator(4711);
-    int verborgeneRahmen = 0, nichtAngerechnet = 0, professoren = 0, mitZeitraum = 0;
     for (int i = 0; i < 300; ++i) {
         SCOPED_TRACE("Fall " + std::to_string(i));
         const Fall fall = generator.nächster();
         Fallablage::speichern(pfad, falldateiVon(fall));
         const Wiedergabe wiedergabe = wiedergeben(Fallablage::öffnen(pfad));
-        ASSERT_EQ(falltext(falldateiVon(wiedergabe.fall)), falltext(falldateiVon(fall)));
         EXPECT_EQ(beschriftungen(wiedergabe.fall), beschriftungen(fall));
         EXPECT_TRUE(wiedergabe.abweichungen.empty()) << wiedergabe.abweichungen.front().was;
-        EXPECT_EQ(falltext(falldateiVon(wiedergabe.fall)), dateiinhalt(pfad.toStdString()));
-
-        verborgeneRahmen += !fall.rahmen1Sichtbar || !fall.rahmen2Sichtbar;
-        professoren += fall.amtswahl == 3;
-        for (int zeile = 1; zeile <= anzahlZeiträume; ++zeile) {
-            const Zeitraum z = zeitraum(zeile);
-            mitZeitraum += zeitraumZählt(fall, z);
-            nichtAngerechnet += zeitraumErfasst(fall, z) && !zeitraumZählt(fall, z);
-        }
+        ASSERT_EQ(falltext(falldateiVon(wiedergabe.fall)), dateiinhalt(pfad.toStdString()));
     }
-    EXPECT_GT(verborgeneRahmen, 50);
-    EXPECT_GT(professoren, 30);
-    EXPECT_GT(mitZeitraum, 300);
-    EXPECT_GT(nichtAngerechnet, 5);
 }
 
-// The documented example: opened, it shows the worked case (born 15/06/1970, appointed 15/06/2008 as
-// A 1 to A 12: 7 years past the 31st birthday, 4 of them in the quarter frame; one year of military
-// service in it, half a year of parental leave in the half frame): quarter of 3 years = 9 months, half of
-// 2 years 6 months = 1 year 3 months, 2 years in all, so 01/06/1991 becomes 01/06/1993. Saved again, it
-// is the same text byte for byte.
-TEST(Falldatei, BeispielDerBeschreibung) {
-    const Falldatei datei = Fallablage::öffnen(QStringLiteral(BEISPIELDATEI));
-    EXPECT_FALSE(datei.erfahrungsstufe);
-    const Wiedergabe w = wiedergeben(datei);
+// A step case saved and opened comes back as it was: every kind, a person, a granted period, texts with
+// escapes, a date typed halfway; a case without one writes no section.
+TEST(Falldatei, StufenfallUebersteht) {
+    QTemporaryDir ordner;
+    const std::string pfad = ordner.filePath(QStringLiteral("fall.bda")).toStdString();
+    Stufenfall voll{16, true, "01/01/2030", {}};
+    for (const Zeitartangabe& art : zeitarten) {
+        voll.zeiträume.push_back(
+            {"01/01/2001", "31/12/2001", art.art, "Jürgen \"Jo\"", true, "Zeile 1\nZ\t2"});
+    }
+    voll.zeiträume.back().ende = "15/0_/____";
+    Fallgenerator generator(22);
+    for (const auto& stufenfall :
+         {std::optional<Stufenfall>{}, std::optional{Stufenfall{}}, std::optional{voll}}) {
+        Falldatei datei = falldateiVon(generator.nächster());
+        datei.erfahrungsstufe = stufenfall;
+        Fallablage::speichern(pfad, datei);
+        const Wiedergabe w = wiedergeben(Fallablage::öffnen(pfad));
+        EXPECT_EQ(w.erfahrungsstufe, stufenfall);
+        EXPECT_TRUE(w.abweichungen.empty()) << w.abweichungen.front().was;
+        EXPECT_EQ(falltext(falldateiVon(w)), dateiinhalt(pfad));
+        EXPECT_EQ(dateiinhalt(pfad).find("erfahrungsstufe") != std::string::npos, stufenfall.has_value());
+    }
+}
+
+// The documented examples. The case: born 15/06/1970, appointed 15/06/2008 as A 1 to A 12, 7 years past
+// the 31st birthday, 4 of them in the quarter frame; one year of military service in it, half a year of
+// parental leave in the half frame: quarter of 3 years = 9 months, half of 2 years 6 months = 1 year 3
+// months, 2 years in all, so 01/06/1991 becomes 01/06/1993. The step's section holds what the rules give.
+// Both are written again byte for byte, and docs/fallformat.md shows them as they are.
+TEST(Falldatei, BeispieleDerBeschreibung) {
+    const Wiedergabe w = wiedergeben(Fallablage::öffnen(QStringLiteral(BEISPIELDATEI)));
     EXPECT_TRUE(w.abweichungen.empty());
+    EXPECT_FALSE(w.erfahrungsstufe);
     EXPECT_EQ(w.fall.datum[Feld::regelBDA], "01/06/1991");
     EXPECT_EQ(w.fall.rahmen1[7], (Zeitspanne{0, 9, 0}));
     EXPECT_EQ(w.fall.rahmen2[1], (Zeitspanne{0, 6, 0}));
     EXPECT_EQ(w.fall.rahmen2[7], (Zeitspanne{0, 3, 1}));
     EXPECT_EQ(w.fall.gesamt, (Zeitspanne{0, 0, 2}));
     EXPECT_EQ(w.fall.bdaDatum, "01/06/1993.");
-    EXPECT_EQ(w.fall.titel, "Berechnung des Besoldungsdienstalters nach § 28 BBesG für Erika Mustermann");
-    EXPECT_EQ(w.fall.eingabe[4], "Elternzeit");
-    EXPECT_EQ(w.fall.bescheid.anrede.text(), "c");
-    EXPECT_EQ(w.fall.bescheid.anschrift1.text(), "Musterstraße 1                ");
-    EXPECT_EQ(w.fall.bescheid.bezugsjahr, 2004);
     EXPECT_EQ(falltext(falldateiVon(w.fall)), dateiinhalt(BEISPIELDATEI));
-    EXPECT_NE(dateiinhalt(FORMATBESCHREIBUNG).find("```json\n" + dateiinhalt(BEISPIELDATEI) + "```"),
-              std::string::npos)
-        << "docs/fallformat.md shows the example as it is";
+    const Wiedergabe stufe = wiedergeben(falldateiAusText(mitAbschnitt()));
+    ASSERT_TRUE(stufe.erfahrungsstufe);
+    EXPECT_TRUE(stufe.abweichungen.empty()) << stufe.abweichungen.front().was;
+    EXPECT_EQ(falltext(falldateiVon(stufe)), mitAbschnitt());
+    const std::string beschreibung = dateiinhalt(FORMATBESCHREIBUNG);
+    EXPECT_NE(beschreibung.find("```json\n" + dateiinhalt(BEISPIELDATEI) + "```"), std::string::npos);
+    EXPECT_NE(beschreibung.find("```json\n" + abschnitt() + "```"), std::string::npos);
 }
 
-// A file written by hand: keys in another order, unknown keys, escapes, fields left out (empty), and
-// results that are not what the case gives. The recomputed case is shown, and each differing result
-// is named with both values.
+// A file written by hand: keys in another order, unknown keys, escapes, fields left out, and results
+// that are not what the case gives. The recomputed case is shown, each differing result named with both
+// values; for the step too, without the BDA's results among them.
 TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
     const std::string text = R"({
       "ergebnis": {"bda": "01/01/2000", "gesamt": [0, 3, 2], "ueberschritten": [0, 0, 7],
@@ -123,7 +178,6 @@ TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
     EXPECT_EQ(datei.eingabe[0], "Wehr\tdienst");
     EXPECT_FALSE(datei.datum[5]);
     const Wiedergabe w = wiedergeben(datei);
-    EXPECT_EQ(w.fall.datum[Feld::regelBDA], "01/06/1991");
     EXPECT_EQ(w.fall.datum[Feld::vollendung21], "14/06/1991");
     EXPECT_EQ(w.fall.bdaDatum, "01/09/1993.");
     EXPECT_EQ(w.fall.bescheid.geschäftszeichen.text(), "Az. 12/3" + std::string(32, ' '));
@@ -132,31 +186,37 @@ TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
         {"Viertel, Zeitraum 1", "0 T, 0 M, 2 J", "0 T, 0 M, 1 J"},
     };
     EXPECT_EQ(w.abweichungen, erwartet);
-    EXPECT_NE(
-        abweichungsmeldung("fall.bda", w.abweichungen)
-            .find("„fall.bda“ ergibt andere Ergebnisse, als gespeichert sind (etwa nach einer Regeländerung "
-                  "oder einer Änderung der Datei von Hand). Angezeigt wird die Neuberechnung:\n\nBDA: "
-                  "gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: gespeichert 0 T, 0 M, 2 J, "
-                  "neu 0 T, 0 M, 1 J\n\n"),
-        std::string::npos);
+    EXPECT_NE(abweichungsmeldung("fall.bda", w.abweichungen)
+                  .find("BDA: gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: gespeichert 0 T, "
+                        "0 M, 2 J, neu 0 T, 0 M, 1 J\n\n"),
+              std::string::npos);
+
+    const std::vector<Abweichung> stufe = {
+        {"Erfahrungsstufe, Stufe bei der Ernennung", "Stufe 2", "Stufe 1"},
+        {"Erfahrungsstufe, Stufe 4 ab", "01/07/2020", "01/08/2020"},
+        {"Erfahrungsstufe, Verzögerung", "4 Monate", "5 Monate"},
+    };
+    EXPECT_EQ(
+        wiedergeben(falldateiAusText(geändert({{"\"01/08/2020\"", "\"01/07/2020\""},
+                                               {"\"verzoegerung_monate\": 5", "\"verzoegerung_monate\": 4"},
+                                               {"\"bei_ernennung\": 1", "\"bei_ernennung\": 2"}})))
+            .abweichungen,
+        stufe);
 }
 
 // A period the corrected appointment leaves outside its span is refused when typed again after the
-// appointment; it comes back as the window held it: its dates shown, nothing counted.
-TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
-    Fall fall;
-    Protokoll protokoll;
-    Fallsteuerung steuerung(fall, protokoll);
-    steuerung.laden();
+// appointment; it comes back as the window held it: its dates shown, nothing counted. A period typed
+// without Enter that Enter would refuse (it overlaps the first) counts as the window counts it.
+class Wiedergabetest : public Falltest {};
+
+TEST_F(Wiedergabetest, NichtAngerechneterZeitraumBleibtStehen) {
     for (const auto& [feld, text] : {std::pair{0, "15/06/1970"},
                                      {2, "15/06/2008"},
                                      {3, "01/01/2002"},
                                      {4, "31/12/2002"},
                                      {2, "15/06/2002"}}) {
-        fall.datum[feld] = text;
-        steuerung.datumEnter(feld);
+        datum(feld, text);
     }
-    // The quarter span is now 15/06/2001 to 14/06/2002.
     ASSERT_EQ(fall.datum[Feld::viertelEnde], "14/06/2002");
     ASSERT_EQ(fall.rahmen1[1], Zeitspanne{});
     const Wiedergabe w = wiedergeben(falldateiAusText(falltext(falldateiVon(fall))));
@@ -165,10 +225,7 @@ TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
     EXPECT_EQ(w.fall.rahmen1[1], Zeitspanne{});
     EXPECT_TRUE(w.abweichungen.empty());
 
-    // A period typed without Enter that Enter would refuse (it overlaps the first) counts as the window
-    // counts it, and comes back so.
-    fall.datum[2] = "15/06/2008";
-    steuerung.datumEnter(2);
+    datum(2, "15/06/2008");
     fall.datum[5] = "01/06/2002";
     fall.datum[6] = "30/06/2003";
     steuerung.abgleichen();
@@ -179,28 +236,16 @@ TEST(Falldatei, NichtAngerechneterZeitraumBleibtStehen) {
 }
 
 // Values a file may not hold are refused with the entry, the value and what to do, and those next to
-// them are read: the documented example with one text changed each.
+// them are read: the documented example with its step section, one text changed each.
 TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
-    const std::string beispiel = dateiinhalt(BEISPIELDATEI);
-    const auto geändert = [&](std::initializer_list<std::pair<const char*, const char*>> ersetzungen) {
-        std::string text = beispiel;
-        for (const auto& [alt, neu] : ersetzungen) {
-            const auto stelle = text.find(alt);
-            EXPECT_NE(stelle, std::string::npos) << alt;
-            if (stelle != std::string::npos) text.replace(stelle, std::strlen(alt), neu);
-        }
-        return text;
-    };
-    const std::string x60 = "\"" + std::string(60, 'x') + "\"", x61 = "\"" + std::string(61, 'x') + "\"";
-    const std::string mitDoppeltemNamen =
-        geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"name\": \"Erika"}});
+    const std::string beispiel = mitAbschnitt();
+    const std::string doppelt =
+        geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"\\u006eame\": \"Erika"}});
     const struct {
         const char* name;
         std::string text;
-        std::string meldung;  // the start of the refusal; empty when the file is read
+        std::string meldung;  // a part of the refusal; empty when the file is read
     } zeilen[] = {
-        {"Geburtstag 31/02/1944", geändert({{"15/06/1970", "31/02/1944"}}),
-         "Datum(0), Geburtstag: Den 31/02/1944 gibt es nicht. Bitte den Wert in der Datei berichtigen"},
         {"Ernennung 01/01/2041", geändert({{"15/06/2008", "01/01/2041"}}),
          "Datum(2), Ernennung: Das Datum 01/01/2041 ist ungültig. Zulässig sind Daten vom 01/01/1930 bis "
          "31/12/2040."},
@@ -208,9 +253,6 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
         {"Beginn 31/12/1929", geändert({{"01/01/2002", "31/12/1929"}}),
          "Datum(3), Beginn Zeitraum 1 (Viertel): Das Datum 31/12/1929 ist ungültig."},
         {"Beginn 01/01/1930", geändert({{"01/01/2002", "01/01/1930"}}), ""},
-        {"Ende 29/02/2003", geändert({{"31/12/2002", "29/02/2003"}}),
-         "Datum(4), Ende Zeitraum 1 (Viertel): Den 29/02/2003 gibt es nicht."},
-        {"Ende 29/02/2004", geändert({{"31/12/2002", "29/02/2004"}}), ""},
         // Born 15/06/2035: the 21st birthday is 15/06/2056, the year completed on 14/06/2056, the
         // regular BDA the first of that month.
         {"Geburtstag 2035 mit Feldern 1 und 24 aus ihm",
@@ -219,24 +261,15 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
         {"Geburtstag 2035, Regel-BDA einen Monat später",
          geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/07/2056"}, {"14/06/1991", "14/06/2056"}}),
          "Datum(1), Regel-Besoldungsdienstalter: Das Datum 01/07/2056 ist ungültig."},
-        {"Name zweimal", mitDoppeltemNamen,
+        {"Name zweimal, einmal mit Maskierung", doppelt,
          "Der Eintrag „name“ steht zweimal im selben Objekt (Byte " +
-             std::to_string(mitDoppeltemNamen.find("\"name\": \"Erika") + 1) +
+             std::to_string(doppelt.find("\"\\u006e") + 1) +
              "), und es ist unklar, welcher gilt. Bitte einen der beiden in der Datei löschen"},
-        {"Name zweimal, einmal mit Maskierung",
-         geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"\\u006eame\": \"Erika"}}),
-         "Der Eintrag „name“ steht zweimal im selben Objekt"},
-        {"Name zweimal in einem unbekannten Eintrag",
-         geändert({{"\"version\": 1,", "\"version\": 1, \"notiz\": {\"a\": 1, \"a\": 2},"}}),
-         "Der Eintrag „a“ steht zweimal im selben Objekt"},
         {"gleicher Name in zwei Objekten",
          geändert({{"\"version\": 1,", "\"version\": 1, \"notiz\": {\"name\": 1},"}}), ""},
         {"Byte-Order-Mark", "\xEF\xBB\xBF" + beispiel, ""},
         {"Byte-Order-Mark vor einem Fehler", "\xEF\xBB\xBF{\"format\" 1}",
          "Sie ist kein gültiger JSON-Text: Hier fehlt „:“ (Byte 14)."},
-        {"Byte 0x80 am Ende", beispiel + "\x80",
-         "Sie ist kein gültiger JSON-Text: Sie ist kein UTF-8-Text (Byte " +
-             std::to_string(beispiel.size() + 1) + ")."},
         {"erstes Byte eines ü am Ende", beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
         {"leer", "", "Sie ist leer."},
         {"anderes Format", geändert({{"\"bda-fall\"", "\"bda-akte\""}}),
@@ -244,7 +277,6 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
         {"Version 2", geändert({{"\"version\": 1", "\"version\": 2"}}), "Sie hat die Formatversion 2;"},
         {"Datum ohne Maske", geändert({{"01/01/2002", "1.1.2002"}}),
          "Datum(3) „1.1.2002“ hat nicht die Form"},
-        {"Datum zu kurz", geändert({{"15/06/2008", "15/06/208"}}), "Datum(2) „15/06/208“ hat nicht die Form"},
         {"Eingangsamt 4", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 4"}}),
          "Eingangsamt 4 gibt es nicht (0 bis 3)."},
         {"Eingangsamt 3", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 3"}}), ""},
@@ -252,12 +284,39 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
          "Datum(25) gibt es in einer Falldatei nicht (erlaubt sind 0 bis 18 und 24)."},
         {"berechnetes Feld 19", geändert({{"\"24\":", "\"19\": \"01/01/2000\", \"24\":"}}),
          "Datum(19) gibt es in einer Falldatei nicht"},
-        {"Beschreibung mit 61 Zeichen", geändert({{"\"Grundwehrdienst\"", x61.c_str()}}),
+        {"Beschreibung mit 61 Zeichen",
+         geändert({{"\"Grundwehrdienst\"", "\"" + std::string(61, 'x') + "\""}}),
          "Beschreibung 1 ist mit 61 Zeichen länger als 60 Zeichen."},
-        {"Beschreibung mit 60 Zeichen", geändert({{"\"Grundwehrdienst\"", x60.c_str()}}), ""},
+        {"Beschreibung mit 60 Zeichen",
+         geändert({{"\"Grundwehrdienst\"", "\"" + std::string(60, 'x') + "\""}}), ""},
         {"Anrede x", geändert({{"\"anrede\": \"c\"", "\"anrede\": \"x\""}}), "Die Anrede „x“ gibt es nicht"},
         {"Zeile fehlt", geändert({{"[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "}}),
          "„ergebnis.rahmen1.zeilen“ muss genau 8 Zeilen haben."},
+        {"Amt A 1", geändert({{"\"amt\": 9", "\"amt\": 1"}}),
+         "Erfahrungsstufe, Amt: Das Amt A 1 gibt es nicht (A 2 bis A 16). Bitte den Wert in der Datei"},
+        {"Amt A 2", geändert({{"\"amt\": 9", "\"amt\": 2"}}), ""},
+        {"Amt A 16", geändert({{"\"amt\": 9", "\"amt\": 16"}}), ""},
+        {"Amt A 17", geändert({{"\"amt\": 9", "\"amt\": 17"}}),
+         "Erfahrungsstufe, Amt: Das Amt A 17 gibt es nicht"},
+        {"Amt als Text", geändert({{"\"amt\": 9", "\"amt\": \"A 9\""}}),
+         "Erfahrungsstufe, Amt muss eine ganze Zahl sein."},
+        {"unbekannte Art", geändert({{"ohne_bezuege", "urlaub"}}),
+         "Erfahrungsstufe, Zeitraum 1: Die Art „urlaub“ gibt es nicht (hauptberuflich,"},
+        {"31. April", geändert({{"10/04/2018", "31/04/2018"}}),
+         "Erfahrungsstufe, Zeitraum 1, Beginn: Den 31/04/2018 gibt es nicht."},
+        {"Stufendatum ohne Maske", geändert({{"24/09/2018", "24.09.2018"}}),
+         "Erfahrungsstufe, Zeitraum 1, Ende „24.09.2018“ hat nicht die Form TT/MM/JJJJ"},
+        {"Stufe: Ernennung 01/01/2041", geändert({{"15/03/2012", "01/01/2041"}}),
+         "Erfahrungsstufe, Ernennung: Das Datum 01/01/2041 ist ungültig."},
+        {"Stufe: Ernennung 31/12/2040", geändert({{"15/03/2012", "31/12/2040"}}), ""},
+        {"halb getippte Ernennung", geändert({{"15/03/2012", "15/03/____"}}), ""},
+        {"anerkannt als Text", geändert({{"\"anerkannt\": false", "\"anerkannt\": \"nein\""}}),
+         "Erfahrungsstufe, Zeitraum 1, anerkannt muss true oder false sein."},
+        {"Ergebnis fehlt", geändert({{"\"ergebnis\": {\n      \"stufe1", "\"notiz\": {\n      \"stufe1"}}),
+         "Der Eintrag „erfahrungsstufe.ergebnis“ fehlt."},
+        {"40 Zeiträume", mitAbschnitt(40), ""},
+        {"41 Zeiträume", mitAbschnitt(41),
+         "Erfahrungsstufe: Es sind mehr als 40 Zeiträume; ein Fall hat höchstens 40."},
     };
     for (const auto& zeile : zeilen) {
         SCOPED_TRACE(zeile.name);
@@ -273,10 +332,7 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
 
 // The JSON reader: what RFC 8259 allows is read, what it does not is refused with the place.
 TEST(Jsonleser, TexteUndZahlen) {
-    const struct {
-        const char* json;
-        const char* text;
-    } texte[] = {
+    const std::pair<const char*, const char*> texte[] = {
         {R"("")", ""},
         {R"("a\"b\\c\/d")", "a\"b\\c/d"},
         {R"("\b\f\n\r\t")", "\b\f\n\r\t"},
@@ -284,29 +340,19 @@ TEST(Jsonleser, TexteUndZahlen) {
         {R"("\ud834\udd1e")", "𝄞"},
         {"\"Grüße\"", "Grüße"},
     };
-    for (const auto& t : texte) {
-        SCOPED_TRACE(t.json);
-        Jsonleser leser(t.json);
-        EXPECT_EQ(leser.text(), t.text);
-    }
-    const struct {
-        const char* json;
-        double wert;
-    } zahlen[] = {{"0", 0},
-                  {"-7", -7},
-                  {"2004", 2004},
-                  {"1.5", 1.5},
-                  {"-2e3", -2000},
-                  {"1E+2", 100},
-                  {"1e400", HUGE_VAL},
-                  {"-1e400", -HUGE_VAL},
-                  {"1e-400", 0},
-                  {"12345678901234567890", 12345678901234567890.0}};
-    for (const auto& z : zahlen) {
-        SCOPED_TRACE(z.json);
-        Jsonleser leser(z.json);
-        EXPECT_EQ(leser.zahl(), z.wert);
-    }
+    for (const auto& [json, text] : texte) EXPECT_EQ(Jsonleser(json).text(), text) << json;
+    const std::pair<const char*, double> zahlen[] = {
+        {"0", 0},
+        {"-7", -7},
+        {"1.5", 1.5},
+        {"-2e3", -2000},
+        {"1E+2", 100},
+        {"1e400", HUGE_VAL},
+        {"-1e400", -HUGE_VAL},
+        {"1e-400", 0},
+        {"12345678901234567890", 12345678901234567890.0},
+    };
+    for (const auto& [json, wert] : zahlen) EXPECT_EQ(Jsonleser(json).zahl(), wert) << json;
 }
 
 TEST(Jsonleser, FehlerMitStelle) {
