@@ -31,28 +31,24 @@ printf 'datum 0 15.06.1970\n' >"$ordner/kaputt.txt"
 [ $? -eq 2 ] && [ ! -e "$ordner/x.bda" ] || scheitern "--speichern of a broken script"
 
 pruefe() {  # expected status, expected stdout, expected stderr; the rest: the arguments
-    status=$1 aus=$2 err=$3
+    erwartet="$1
+$2
+$3"
     shift 3
     timeout 60 "$tool" --pruefen "$@" >"$ordner/aus" 2>"$ordner/err"
-    ist=$?
-    [ "$ist" -eq "$status" ] || scheitern "--pruefen $*: status $ist, expected $status"
-    [ "$(cat "$ordner/aus")" = "$aus" ] || scheitern "--pruefen $*: stdout
+    ist="$?
 $(cat "$ordner/aus")
+$(cat "$ordner/err")"
+    [ "$ist" = "$erwartet" ] || scheitern "--pruefen $*: status, stdout and stderr
+$ist
 expected
-$aus"
-    [ "$(cat "$ordner/err")" = "$err" ] || scheitern "--pruefen $*: stderr
-$(cat "$ordner/err")
-expected
-$err"
+$erwartet"
 }
 
 t=$(printf '\t')
 pruefe 0 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
 $ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
 2 Dateien geprüft: 2 gleich, 0 abweichend, 0 nicht lesbar" "" "$ordner"
-
-pruefe 0 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
-1 Datei geprüft: 1 gleich, 0 abweichend, 0 nicht lesbar" "" "$ordner/a.bda"
 
 # The experience step: its case file gives the script's JSON too, and the re-check names the stored
 # and the recomputed start of Stufe 1 beside the BDA; a stored delay the rules do not give differs.
@@ -68,15 +64,11 @@ $ordner/stufe/f.bda${t}__/__/____${t}__/__/____${t}01/06/2011${t}01/06/2011${t}a
 2 Dateien geprüft: 1 gleich, 1 abweichend, 0 nicht lesbar" "" "$ordner/stufe"
 rm -r "$ordner/stufe"
 
-# A stored BDA that the rules no longer give.
+# A stored BDA that the rules no longer give, a file cut short and a file named that is not there: each
+# named, the run goes on; a folder's other files are passed over.
 sed 's|"bda": "01/09/1993"|"bda": "01/01/2000"|' "$ordner/a.bda" >"$ordner/c.bda"
 echo "kein Fall" >"$ordner/notiz.txt"
-pruefe 1 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
-$ordner/c.bda${t}01/01/2000${t}01/09/1993${t}abweichend
-$ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
-3 Dateien geprüft: 2 gleich, 1 abweichend, 0 nicht lesbar" "" "$ordner"
 
-# A file cut short and a file named that is not there: both named, the run goes on.
 head -c 300 "$ordner/a.bda" >"$ordner/d.bda"
 pruefe 2 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
 $ordner/c.bda${t}01/01/2000${t}01/09/1993${t}abweichend
@@ -120,9 +112,7 @@ printf 'name M\374ller\n' | "$tool" --speichern "$ordner/latin1.bda" - 2>/dev/nu
 # A save that fails exits with status 2 and the German reason (each way a save fails, the full disk
 # included, is datei_tests').
 "$tool" --speichern "$ordner/fehlt/a.bda" "$faelle/wechsel_des_amts.txt" 2>"$ordner/err"
-ist=$?
-[ $ist -eq 2 ] || scheitern "--speichern into a missing folder: status $ist, expected 2"
-grep -qF "fehlt“ gibt es nicht. Bitte einen vorhandenen Ordner wählen." "$ordner/err" ||
+[ $? -eq 2 ] && grep -qF "fehlt“ gibt es nicht. Bitte einen vorhandenen Ordner wählen." "$ordner/err" ||
     scheitern "--speichern into a missing folder: $(cat "$ordner/err")"
 
 exit $fehler
