@@ -1,14 +1,21 @@
 // Case files: generated cases survive saving and opening, the documented examples are read and written
 // again as they stand, stored results the rules do not give are named, every value a file may not hold is
-// refused, and the JSON reader follows the standard.
+// refused, and the JSON reader follows the standard. On disk, each fault of opening and saving is refused
+// with a German message that names the file and says what to do, and a failed save leaves the old file
+// byte for byte as it was.
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include <QTemporaryDir>
 #include <cmath>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
 
-#include "Dateiinhalt.h"
+#include "Datentraeger.h"
 #include "Fallablage.h"
 #include "Fallformat.h"
 #include "Fallgenerator.h"
@@ -23,6 +30,12 @@ namespace bda::datei {
 #endif
 
 namespace {
+
+// A file's bytes as they lie on disk.
+std::string dateiinhalt(const std::string& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), {}};
+}
 
 // The experience step's section as docs/fallformat.md shows it (A 9, appointed 15/03/2012, unpaid leave
 // 10/04/2018 to 24/09/2018: Stufen 4 to 8 each 5 months later), its period given `zeiträume` times.
@@ -164,10 +177,6 @@ TEST(Falldatei, HandgeschriebeneDateiMitFalschenErgebnissen) {
         {"Viertel, Zeitraum 1", "0 T, 0 M, 2 J", "0 T, 0 M, 1 J"},
     };
     EXPECT_EQ(w.abweichungen, erwartet);
-    EXPECT_NE(abweichungsmeldung("fall.bda", w.abweichungen)
-                  .find("BDA: gespeichert 01/01/2000, neu 01/09/1993\nViertel, Zeitraum 1: gespeichert 0 T, "
-                        "0 M, 2 J, neu 0 T, 0 M, 1 J\n\n"),
-              std::string::npos);
 
     const std::vector<Abweichung> stufe = {
         {"Erfahrungsstufe, Stufe bei der Ernennung", "Stufe 2", "Stufe 1"},
@@ -376,6 +385,188 @@ TEST(Jsonleser, FehlerMitStelle) {
     // The check ends with the text it is given, whatever follows it in memory: "€" cut after two bytes.
     const std::string puffer = "[\"\xE2\x82\xAC\"]";
     EXPECT_THROW(Jsonleser(std::string_view(puffer).substr(0, 4)), Jsonfehler);
+}
+
+// The message of the refusal, empty when the call went through.
+template <class Aufruf>
+std::string meldung(Aufruf&& aufruf) {
+    try {
+        aufruf();
+    } catch (const Falldateifehler& fehler) {
+        return fehler.what();
+    }
+    return "";
+}
+
+class Ablagetest : public ::testing::Test {
+   public:
+    // A file of `text` with `rechte`.
+    static std::string datei(const std::string& pfad, const std::string& text, mode_t rechte = 0644) {
+        std::ofstream(pfad, std::ios::binary) << text;
+        ::chmod(pfad.c_str(), rechte);
+        return pfad;
+    }
+
+    // What the folder holds besides `fall.bda` and the filling: a save must leave no file of its own.
+    std::vector<std::string> übrige() const {
+        std::vector<std::string> namen;
+        for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+            const std::string name = eintrag.path().filename().string();
+            if (name != "fall.bda" && name != "füllung") namen.push_back(name);
+        }
+        return namen;
+    }
+
+    QTemporaryDir tmp;
+    const std::string ordner = tmp.path().toStdString();
+    const std::string pfad = ordner + "/fall.bda";
+    const std::string beispiel = dateiinhalt(BEISPIELDATEI);
+    const Falldatei fall = falldateiAusText(beispiel);
+};
+
+// Each row makes one fault under the name it returns and opens or saves there (the example, changed by
+// the row). A refusal names the file, the fault and what to do and leaves an old file as it was; what
+// goes through saves exactly the case's text, with the rights the row expects.
+TEST_F(Ablagetest, StoerungenBeimOeffnenUndSpeichern) {
+    std::vector<int> offen;  // FIFOs held open for writing, closed at the end
+    const auto fifo = [&](const std::string& pfad) {
+        ::mkfifo(pfad.c_str(), 0644);
+        // A writer keeps a reader that waits for one from hanging the test: it would read nothing.
+        offen.push_back(::open(pfad.c_str(), O_RDWR | O_CLOEXEC));
+        return pfad;
+    };
+    const auto link = [](const std::string& ziel, const std::string& pfad) {
+        ::symlink(ziel.c_str(), pfad.c_str());
+        return pfad;
+    };
+    // The example filled up with blanks, which JSON passes over.
+    const std::string megabyte = beispiel + std::string(1024 * 1024 - beispiel.size(), ' ');
+    std::string unmöglich = beispiel;
+    unmöglich.replace(unmöglich.find("15/06/1970"), 10, "31/02/1944");
+    enum Tat { öffnen, speichern };
+    const struct {
+        const char* name;
+        std::function<std::string()> anlegen;
+        Tat tat;
+        const char* meldung;  // a part of the refusal; nullptr when it goes through
+        mode_t rechte = 0;    // the file's rights after a save that went through; 0: not checked
+        std::function<void(Falldatei&)> ändern = [](Falldatei&) {};
+    } zeilen[] = {
+        {"FIFO öffnen", [&] { return fifo(ordner + "/rohr.bda"); }, öffnen,
+         "ist eine benannte Pipe (FIFO), keine Falldatei. Bitte eine Datei mit der Endung .bda wählen."},
+        {"über eine FIFO speichern", [&] { return fifo(ordner + "/rohr2.bda"); }, speichern,
+         "Unter diesem Namen steht eine benannte Pipe (FIFO), keine Falldatei. Bitte einen anderen Namen "
+         "wählen."},
+        {"Schleife von Verknüpfungen öffnen", [&] { return link("kreis.bda", ordner + "/kreis.bda"); },
+         öffnen, "Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen"},
+        {"über eine Verknüpfung auf eine Falldatei speichern",
+         [&] { return link(datei(ordner + "/ziel.bda", "alt"), ordner + "/verweis.bda"); }, speichern,
+         nullptr},
+        {"1 MB und ein Byte", [&] { return datei(ordner + "/gross.bda", megabyte + " "); }, öffnen,
+         "Sie ist mit 1.048.577 Bytes zu groß für eine Falldatei (höchstens 1.048.576 Bytes, 1 MB)."},
+        {"genau 1 MB", [&] { return datei(ordner + "/mb.bda", megabyte); }, öffnen, nullptr},
+        {"Name von 256 Bytes", [&] { return ordner + "/" + std::string(252, 'x') + ".bda"; }, speichern,
+         "Der Name ist für das Dateisystem zu lang. Bitte einen kürzeren Namen wählen."},
+        {"Name von 255 Bytes", [&] { return ordner + "/" + std::string(251, 'x') + ".bda"; }, speichern,
+         nullptr},
+        {"Ordner fehlt", [&] { return ordner + "/fehlt/fall.bda"; }, speichern,
+         "/fehlt“ gibt es nicht. Bitte einen vorhandenen Ordner wählen."},
+        {"Datei statt Ordner", [&] { return datei(ordner + "/notiz", "x") + "/fall.bda"; }, speichern,
+         "Ein Teil des Pfads ist kein Ordner, sondern eine Datei."},
+        {"Ordner statt Datei", [&] { return ordner; }, speichern,
+         "Unter diesem Namen steht ein Ordner, keine Falldatei."},
+        {"unmögliches Datum öffnen", [&] { return datei(ordner + "/datum.bda", unmöglich); }, öffnen,
+         "Datum(0), Geburtstag: Den 31/02/1944 gibt es nicht. Bitte den Wert in der Datei berichtigen"},
+        {"Name nicht UTF-8", [&] { return ordner + "/M\xFCller.bda"; }, speichern, nullptr},
+        // Root may write the file; the save keeps its rights.
+        {"schreibgeschützte Datei (Rechte 0444)",
+         [&] { return datei(ordner + "/geschuetzt.bda", "alt", 0444); }, speichern,
+         ::geteuid() == 0 ? nullptr : "Sie ist schreibgeschützt.", 0444},
+        // Saving writes only what opens again: a date typed without Enter while it can still become one.
+        {"unmögliches Datum speichern", [&] { return datei(ordner + "/a.bda", "alt"); }, speichern,
+         "“ gespeichert, denn im Feld „Geburtstag“ steht „31/02/1944“. Den 31/02/1944 gibt es nicht. Bitte "
+         "das Datum berichtigen, mit der Enter-Taste bestätigen und dann erneut speichern.",
+         0, [](Falldatei& f) { f.datum[0] = "31/02/1944"; }},
+        {"halb getippten Geburtstag speichern", [&] { return datei(ordner + "/b.bda", "alt"); }, speichern,
+         nullptr, 0, [](Falldatei& f) { f.datum[0] = "12/0_/____"; }},
+        {"unmögliche Ernennung der Erfahrungsstufe speichern",
+         [&] { return datei(ordner + "/c.bda", "alt"); }, speichern,
+         "in „Erfahrungsstufe, Ernennung“ steht eine unzulässige Angabe. Den 31/02/2012 gibt es nicht.", 0,
+         [](Falldatei& f) {
+             f.erfahrungsstufe = Stufenfall{9, false, "31/02/2012", {}};
+         }},
+    };
+    for (const auto& zeile : zeilen) {
+        SCOPED_TRACE(zeile.name);
+        const std::string pfad = zeile.anlegen();
+        Falldatei geändert = fall;
+        zeile.ändern(geändert);
+        struct stat status {};
+        const bool hatteDatei = ::stat(pfad.c_str(), &status) == 0 && S_ISREG(status.st_mode);
+        const std::string vorher = hatteDatei ? dateiinhalt(pfad) : "";
+        const std::string text = zeile.tat == öffnen
+                                     ? meldung([&] { Fallablage::öffnen(pfad); })
+                                     : meldung([&] { Fallablage::speichern(pfad, geändert); });
+        if (!zeile.meldung) {
+            EXPECT_EQ(text, "");
+            if (zeile.tat == speichern) {
+                EXPECT_EQ(dateiinhalt(pfad), falltext(geändert));
+                EXPECT_EQ(Fallablage::öffnen(pfad).datum, geändert.datum);
+            }
+            ::stat(pfad.c_str(), &status);
+            EXPECT_EQ(zeile.rechte ? status.st_mode & 07777 : 0, zeile.rechte);
+            continue;
+        }
+        EXPECT_NE(text.find("„" + pfad + "“"), std::string::npos) << text;
+        EXPECT_NE(text.find(zeile.meldung), std::string::npos) << text;
+        EXPECT_EQ(hatteDatei ? dateiinhalt(pfad) : "", vorher);
+    }
+    for (int datei : offen) ::close(datei);
+    // The link still leads to its file; the name that is no UTF-8 is the name on disk, which Qt cannot
+    // name to remove it.
+    EXPECT_TRUE(std::filesystem::is_symlink(ordner + "/verweis.bda"));
+    EXPECT_EQ(dateiinhalt(ordner + "/ziel.bda"), falltext(fall));
+    EXPECT_EQ(::unlink((ordner + "/M\xFCller.bda").c_str()), 0);
+}
+
+// A full disk, as a small tmpfs or, where mounting is not allowed, an injected write error: the save is
+// refused with the reason, the old file keeps every byte and nothing of the save is left behind.
+TEST_F(Ablagetest, VollerDatentraeger) {
+    Datentraeger platte(tmp.path());
+    Fallablage::speichern(pfad, fall);
+    platte.füllen();
+    Falldatei geändert = fall;
+    geändert.name = "Erika Musterfrau";
+    EXPECT_EQ(
+        meldung([&] { Fallablage::speichern(pfad, geändert); }),
+        "Die Datei „" + pfad +
+            "“ ließ sich nicht speichern. Auf dem Datenträger ist nicht genug Platz. Bitte Platz schaffen "
+            "oder einen anderen Ordner wählen und erneut speichern. Die bisherige Datei ist unverändert.");
+    EXPECT_EQ(dateiinhalt(pfad), falltext(fall));
+    EXPECT_EQ(übrige(), std::vector<std::string>{});
+}
+
+// Every system error is named in German with what to do, never in the system's English text; the old
+// file stays and nothing of the save is left behind.
+TEST_F(Ablagetest, SystemfehlerAufDeutsch) {
+    const std::pair<int, std::string> schreibfehler[] = {
+        {0, "nicht genug Platz"},  // a write that takes nothing and gives no reason
+        {EIO, "Der Datenträger meldet einen Schreibfehler."},
+        {EROFS, "Der Datenträger ist schreibgeschützt."},
+        {EACCES, "Es fehlt die Berechtigung, in den Ordner „" + ordner + "“ zu schreiben."},
+        {EXDEV, "Das Betriebssystem meldet den Fehler Nr. 18."},
+    };
+    Fallablage::speichern(pfad, fall);
+    for (const auto& [fehler, grund] : schreibfehler) {
+        SCOPED_TRACE(grund);
+        const Schreibfehler eingespeist(fehler);
+        const std::string text = meldung([&] { Fallablage::speichern(pfad, Falldatei{}); });
+        EXPECT_NE(text.find(grund), std::string::npos) << text;
+        EXPECT_NE(text.find(" Bitte "), std::string::npos) << text;
+        EXPECT_EQ(text.find(std::strerror(fehler)), std::string::npos) << text;
+        EXPECT_EQ(dateiinhalt(pfad), falltext(fall));
+        EXPECT_EQ(übrige(), std::vector<std::string>{});
+    }
 }
 
 }  // namespace
