@@ -8,7 +8,6 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QString>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -22,21 +21,15 @@ namespace bda {
 class Schreibfehler {
    public:
     explicit Schreibfehler(int fehler) {
-        eingespeist() = fehler;
+        static int eingespeist;
+        eingespeist = fehler;
         datei::Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t {
-            errno = eingespeist();
+            errno = eingespeist;
             return errno ? -1 : 0;
         };
     }
     ~Schreibfehler() { datei::Fallablage::schreibaufruf = ::write; }
     Schreibfehler(const Schreibfehler&) = delete;
-    Schreibfehler& operator=(const Schreibfehler&) = delete;
-
-   private:
-    static int& eingespeist() {
-        static int fehler = 0;
-        return fehler;
-    }
 };
 
 class Datentraeger {
@@ -48,16 +41,11 @@ class Datentraeger {
         if (eingehängt_) ::umount2(ordner_.c_str(), MNT_DETACH);
     }
     Datentraeger(const Datentraeger&) = delete;
-    Datentraeger& operator=(const Datentraeger&) = delete;
 
     // Not one more byte fits (ENOSPC).
     void füllen() {
-        if (!eingehängt_) {
-            schreibfehler_.emplace(ENOSPC);
-            return;
-        }
-        const std::string füllung = ordner_ + "/füllung";
-        const int datei = ::open(füllung.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        if (!eingehängt_) return (void)schreibfehler_.emplace(ENOSPC);
+        const int datei = ::open((ordner_ + "/füllung").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         const std::string block(4096, 'x');
         while (::write(datei, block.data(), block.size()) > 0) {
         }

@@ -66,6 +66,8 @@ std::string geändert(std::initializer_list<std::pair<const char*, std::string>>
     return text;
 }
 
+std::string mit(const char* alt, const std::string& neu) { return geändert({{alt, neu}}); }
+
 // What the window shows of a case beyond what its file holds: the captions the entry grade and the name
 // give, the BDA field and the span fields of the frames shown.
 std::string beschriftungen(const Fall& fall) {
@@ -226,87 +228,70 @@ TEST_F(Wiedergabetest, NichtAngerechneterZeitraumBleibtStehen) {
 // them are read: the documented example with its step section, one text changed each.
 TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
     const std::string beispiel = mitAbschnitt();
-    const std::string doppelt =
-        geändert({{"\"name\": \"Erika", "\"name\": \"Max\", \"\\u006eame\": \"Erika"}});
+    const std::string doppelt = mit("\"name\": \"Erika", "\"name\": \"Max\", \"\\u006eame\": \"Erika");
     const struct {
-        const char* name;
         std::string text;
         std::string meldung;  // a part of the refusal; empty when the file is read
     } zeilen[] = {
-        {"Ernennung 01/01/2041", geändert({{"15/06/2008", "01/01/2041"}}),
+        {mit("15/06/2008", "01/01/2041"),
          "Datum(2), Ernennung: Das Datum 01/01/2041 ist ungültig. Zulässig sind Daten vom 01/01/1930 bis "
          "31/12/2040."},
-        {"Ernennung 31/12/2040", geändert({{"15/06/2008", "31/12/2040"}}), ""},
-        {"Beginn 31/12/1929", geändert({{"01/01/2002", "31/12/1929"}}),
+        {mit("15/06/2008", "31/12/2040"), ""},
+        {mit("01/01/2002", "31/12/1929"),
          "Datum(3), Beginn Zeitraum 1 (Viertel): Das Datum 31/12/1929 ist ungültig."},
-        {"Beginn 01/01/1930", geändert({{"01/01/2002", "01/01/1930"}}), ""},
+        {mit("01/01/2002", "01/01/1930"), ""},
         // Born 15/06/2035: the 21st birthday is 15/06/2056, the year completed on 14/06/2056, the
         // regular BDA the first of that month.
-        {"Geburtstag 2035 mit Feldern 1 und 24 aus ihm",
-         geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/06/2056"}, {"14/06/1991", "14/06/2056"}}),
+        {geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/06/2056"}, {"14/06/1991", "14/06/2056"}}),
          ""},
-        {"Geburtstag 2035, Regel-BDA einen Monat später",
-         geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/07/2056"}, {"14/06/1991", "14/06/2056"}}),
+        {geändert({{"15/06/1970", "15/06/2035"}, {"01/06/1991", "01/07/2056"}, {"14/06/1991", "14/06/2056"}}),
          "Datum(1), Regel-Besoldungsdienstalter: Das Datum 01/07/2056 ist ungültig."},
-        {"Name zweimal, einmal mit Maskierung", doppelt,
-         "Der Eintrag „name“ steht zweimal im selben Objekt (Byte " +
-             std::to_string(doppelt.find("\"\\u006e") + 1) +
-             "), und es ist unklar, welcher gilt. Bitte einen der beiden in der Datei löschen"},
-        {"gleicher Name in zwei Objekten",
-         geändert({{"\"version\": 1,", "\"version\": 1, \"notiz\": {\"name\": 1},"}}), ""},
-        {"Byte-Order-Mark", "\xEF\xBB\xBF" + beispiel, ""},
-        {"Byte-Order-Mark vor einem Fehler", "\xEF\xBB\xBF{\"format\" 1}",
-         "Sie ist kein gültiger JSON-Text: Hier fehlt „:“ (Byte 14)."},
-        {"erstes Byte eines ü am Ende", beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
-        {"leer", "", "Sie ist leer."},
-        {"anderes Format", geändert({{"\"bda-fall\"", "\"bda-akte\""}}),
+        {doppelt, "Der Eintrag „name“ steht zweimal im selben Objekt (Byte " +
+                      std::to_string(doppelt.find("\"\\u006e") + 1) +
+                      "), und es ist unklar, welcher gilt. Bitte einen der beiden in der Datei löschen"},
+        {mit("\"version\": 1,", "\"version\": 1, \"notiz\": {\"name\": 1},"), ""},
+        {"\xEF\xBB\xBF" + beispiel, ""},
+        {"\xEF\xBB\xBF{\"format\" 1}", "Sie ist kein gültiger JSON-Text: Hier fehlt „:“ (Byte 14)."},
+        {beispiel + "\xC3", "Sie bricht mitten im Inhalt ab"},
+        {"", "Sie ist leer."},
+        {mit("\"bda-fall\"", "\"bda-akte\""),
          "Sie ist keine Falldatei des BDA-Rechners (ihr Eintrag „format“ ist nicht „bda-fall“)."},
-        {"Version 2", geändert({{"\"version\": 1", "\"version\": 2"}}), "Sie hat die Formatversion 2;"},
-        {"Datum ohne Maske", geändert({{"01/01/2002", "1.1.2002"}}),
-         "Datum(3) „1.1.2002“ hat nicht die Form"},
-        {"Eingangsamt 4", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 4"}}),
-         "Eingangsamt 4 gibt es nicht (0 bis 3)."},
-        {"Eingangsamt 3", geändert({{"\"eingangsamt\": 0", "\"eingangsamt\": 3"}}), ""},
-        {"Feldnummer 25", geändert({{"\"24\":", "\"25\": \"__/__/____\", \"24\":"}}),
+        {mit("\"version\": 1", "\"version\": 2"), "Sie hat die Formatversion 2;"},
+        {mit("01/01/2002", "1.1.2002"), "Datum(3) „1.1.2002“ hat nicht die Form"},
+        {mit("\"eingangsamt\": 0", "\"eingangsamt\": 4"), "Eingangsamt 4 gibt es nicht (0 bis 3)."},
+        {mit("\"eingangsamt\": 0", "\"eingangsamt\": 3"), ""},
+        {mit("\"24\":", "\"25\": \"__/__/____\", \"24\":"),
          "Datum(25) gibt es in einer Falldatei nicht (erlaubt sind 0 bis 18 und 24)."},
-        {"berechnetes Feld 19", geändert({{"\"24\":", "\"19\": \"01/01/2000\", \"24\":"}}),
-         "Datum(19) gibt es in einer Falldatei nicht"},
-        {"Beschreibung mit 61 Zeichen",
-         geändert({{"\"Grundwehrdienst\"", "\"" + std::string(61, 'x') + "\""}}),
+        {mit("\"24\":", "\"19\": \"01/01/2000\", \"24\":"), "Datum(19) gibt es in einer Falldatei nicht"},
+        {geändert({{"\"Grundwehrdienst\"", "\"" + std::string(61, 'x') + "\""}}),
          "Beschreibung 1 ist mit 61 Zeichen länger als 60 Zeichen."},
-        {"Beschreibung mit 60 Zeichen",
-         geändert({{"\"Grundwehrdienst\"", "\"" + std::string(60, 'x') + "\""}}), ""},
-        {"Anrede x", geändert({{"\"anrede\": \"c\"", "\"anrede\": \"x\""}}), "Die Anrede „x“ gibt es nicht"},
-        {"Zeile fehlt", geändert({{"[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "}}),
+        {geändert({{"\"Grundwehrdienst\"", "\"" + std::string(60, 'x') + "\""}}), ""},
+        {mit("\"anrede\": \"c\"", "\"anrede\": \"x\""), "Die Anrede „x“ gibt es nicht"},
+        {mit("[[0, 0, 4], [0, 0, 1], ", "[[0, 0, 4], "),
          "„ergebnis.rahmen1.zeilen“ muss genau 8 Zeilen haben."},
-        {"Amt A 1", geändert({{"\"amt\": 9", "\"amt\": 1"}}),
+        {mit("\"amt\": 9", "\"amt\": 1"),
          "Erfahrungsstufe, Amt: Das Amt A 1 gibt es nicht (A 2 bis A 16). Bitte den Wert in der Datei"},
-        {"Amt A 2", geändert({{"\"amt\": 9", "\"amt\": 2"}}), ""},
-        {"Amt A 16", geändert({{"\"amt\": 9", "\"amt\": 16"}}), ""},
-        {"Amt A 17", geändert({{"\"amt\": 9", "\"amt\": 17"}}),
-         "Erfahrungsstufe, Amt: Das Amt A 17 gibt es nicht"},
-        {"Amt als Text", geändert({{"\"amt\": 9", "\"amt\": \"A 9\""}}),
-         "Erfahrungsstufe, Amt muss eine ganze Zahl sein."},
-        {"unbekannte Art", geändert({{"ohne_bezuege", "urlaub"}}),
+        {mit("\"amt\": 9", "\"amt\": 2"), ""},
+        {mit("\"amt\": 9", "\"amt\": 16"), ""},
+        {mit("\"amt\": 9", "\"amt\": 17"), "Erfahrungsstufe, Amt: Das Amt A 17 gibt es nicht"},
+        {mit("\"amt\": 9", "\"amt\": \"A 9\""), "Erfahrungsstufe, Amt muss eine ganze Zahl sein."},
+        {mit("ohne_bezuege", "urlaub"),
          "Erfahrungsstufe, Zeitraum 1: Die Art „urlaub“ gibt es nicht (hauptberuflich,"},
-        {"31. April", geändert({{"10/04/2018", "31/04/2018"}}),
+        {mit("10/04/2018", "31/04/2018"),
          "Erfahrungsstufe, Zeitraum 1, Beginn: Den 31/04/2018 gibt es nicht."},
-        {"Stufendatum ohne Maske", geändert({{"24/09/2018", "24.09.2018"}}),
+        {mit("24/09/2018", "24.09.2018"),
          "Erfahrungsstufe, Zeitraum 1, Ende „24.09.2018“ hat nicht die Form TT/MM/JJJJ"},
-        {"Stufe: Ernennung 01/01/2041", geändert({{"15/03/2012", "01/01/2041"}}),
-         "Erfahrungsstufe, Ernennung: Das Datum 01/01/2041 ist ungültig."},
-        {"Stufe: Ernennung 31/12/2040", geändert({{"15/03/2012", "31/12/2040"}}), ""},
-        {"halb getippte Ernennung", geändert({{"15/03/2012", "15/03/____"}}), ""},
-        {"anerkannt als Text", geändert({{"\"anerkannt\": false", "\"anerkannt\": \"nein\""}}),
+        {mit("15/03/2012", "01/01/2041"), "Erfahrungsstufe, Ernennung: Das Datum 01/01/2041 ist ungültig."},
+        {mit("15/03/2012", "15/03/____"), ""},
+        {mit("\"anerkannt\": false", "\"anerkannt\": \"nein\""),
          "Erfahrungsstufe, Zeitraum 1, anerkannt muss true oder false sein."},
-        {"Ergebnis fehlt", geändert({{"\"ergebnis\": {\n      \"stufe1", "\"notiz\": {\n      \"stufe1"}}),
+        {mit("\"ergebnis\": {\n      \"stufe1", "\"notiz\": {\n      \"stufe1"),
          "Der Eintrag „erfahrungsstufe.ergebnis“ fehlt."},
-        {"40 Zeiträume", mitAbschnitt(40), ""},
-        {"41 Zeiträume", mitAbschnitt(41),
-         "Erfahrungsstufe: Es sind mehr als 40 Zeiträume; ein Fall hat höchstens 40."},
+        {mitAbschnitt(40), ""},
+        {mitAbschnitt(41), "Erfahrungsstufe: Es sind mehr als 40 Zeiträume; ein Fall hat höchstens 40."},
     };
     for (const auto& zeile : zeilen) {
-        SCOPED_TRACE(zeile.name);
+        SCOPED_TRACE("Zeile " + std::to_string(&zeile - zeilen + 1));
         try {
             falldateiAusText(zeile.text);
             EXPECT_EQ(zeile.meldung, "") << "gelesen";
@@ -319,26 +304,22 @@ TEST(Falldatei, UnzulaessigeWerteMitIhrenNachbarn) {
 
 // The JSON reader: what RFC 8259 allows is read, what it does not is refused with the place.
 TEST(Jsonleser, TexteUndZahlen) {
-    const std::pair<const char*, const char*> texte[] = {
-        {R"("")", ""},
-        {R"("a\"b\\c\/d")", "a\"b\\c/d"},
-        {R"("\b\f\n\r\t")", "\b\f\n\r\t"},
-        {R"("\u00e4\u20AC")", "ä€"},
-        {R"("\ud834\udd1e")", "𝄞"},
-        {"\"Grüße\"", "Grüße"},
-    };
+    const std::pair<const char*, const char*> texte[] = {{R"("")", ""},
+                                                         {R"("a\"b\\c\/d")", "a\"b\\c/d"},
+                                                         {R"("\b\f\n\r\t")", "\b\f\n\r\t"},
+                                                         {R"("\u00e4\u20AC")", "ä€"},
+                                                         {R"("\ud834\udd1e")", "𝄞"},
+                                                         {"\"Grüße\"", "Grüße"}};
     for (const auto& [json, text] : texte) EXPECT_EQ(Jsonleser(json).text(), text) << json;
-    const std::pair<const char*, double> zahlen[] = {
-        {"0", 0},
-        {"-7", -7},
-        {"1.5", 1.5},
-        {"-2e3", -2000},
-        {"1E+2", 100},
-        {"1e400", HUGE_VAL},
-        {"-1e400", -HUGE_VAL},
-        {"1e-400", 0},
-        {"12345678901234567890", 12345678901234567890.0},
-    };
+    const std::pair<const char*, double> zahlen[] = {{"0", 0},
+                                                     {"-7", -7},
+                                                     {"1.5", 1.5},
+                                                     {"-2e3", -2000},
+                                                     {"1E+2", 100},
+                                                     {"1e400", HUGE_VAL},
+                                                     {"-1e400", -HUGE_VAL},
+                                                     {"1e-400", 0},
+                                                     {"12345678901234567890", 12345678901234567890.0}};
     for (const auto& [json, wert] : zahlen) EXPECT_EQ(Jsonleser(json).zahl(), wert) << json;
 }
 

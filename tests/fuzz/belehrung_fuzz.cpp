@@ -1,12 +1,8 @@
-// libFuzzer harness for record 1 of the legal-remedy file: any bytes read as the text the editor shows
-// and the notice prints, and that text written back as a record. The first input byte says whether the
-// rest is a whole file or only the start of a longer one. A broken rule stops the run (__builtin_trap),
-// so the fuzzer reports it as a crash.
+// libFuzzer: record 1 of the legal-remedy file, any bytes read as the text the editor shows and the
+// notice prints, and that text written back as a record. The first input byte says whether the rest is a
+// whole file or only the start of a longer one. A broken rule stops the run (__builtin_trap).
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "Belehrungssatz.h"
 #include "Windows1252.h"

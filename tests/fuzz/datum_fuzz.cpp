@@ -6,8 +6,6 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <string>
-#include <string_view>
 
 #include "Datumsdifferenz.h"
 #include "Kalendermodell.h"

@@ -10,10 +10,16 @@
 #include <sstream>
 
 #include "Fallformat.h"
+#include "Fallregeln.h"
 #include "Fallskript.h"
 #include "Fallwiedergabe.h"
-#include "Regelpruefung.h"
 #include "Windows1252.h"
+
+namespace bda {  // in regelpruefung.cpp
+fallregeln::Verstöße regelnPrüfen(const fallregeln::Aktion* aktion, const Fall& vorher, const Fall& nachher,
+                                  const std::vector<std::string>& meldungen, const std::string& fokus);
+std::string fallunterschied(const Fall& a, const Fall& b);
+}  // namespace bda
 
 using namespace bda;
 using namespace bda::werkzeug;

@@ -1,11 +1,8 @@
-// libFuzzer harness for the code page of the legal-remedy files and the UTF-8 rules beside it. Each
-// input is taken three ways: as Windows-1252 bytes, as a UTF-8 text and, by its first four bytes, as a
-// code point. A broken rule stops the run (__builtin_trap), so the fuzzer reports it as a crash.
+// libFuzzer: the code page of the legal-remedy files and the UTF-8 rules beside it. Each input is taken
+// as Windows-1252 bytes, as a UTF-8 text and, by its first four bytes, as a code point. A broken rule
+// stops the run (__builtin_trap), so the fuzzer reports it as a crash.
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "Windows1252.h"
 #include "Zeichen.h"
@@ -35,8 +32,7 @@ void alsWindows1252(std::string_view bytes) {
 // The bytes as UTF-8: each well-formed character encodes to its own bytes again, and the conversion
 // gives one byte for each character or malformed byte.
 void alsUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    std::size_t zeichen = 0;
+    std::size_t i = 0, zeichen = 0;
     bool wohlgeformt = true;
     while (i < bytes.size()) {
         ++zeichen;
