@@ -26,10 +26,7 @@ deb=$tmp/bda-rechner_${version}_amd64.deb
 [ -f "$deb" ] || { ls "$tmp"; echo "FEHLER: $deb fehlt"; exit 1; }
 
 dpkg-deb -c "$deb" | awk '{ print $6 }' >"$tmp/inhalt"
-for datei in \
-    usr/bin/bda-rechner usr/bin/bda-fall \
-    usr/share/applications/$id.desktop \
-    usr/share/metainfo/$id.metainfo.xml usr/share/mime/packages/$id.xml \
+for datei in usr/bin/bda-rechner usr/bin/bda-fall usr/share/applications/$id.desktop \
     usr/share/man/man1/bda-fall.1.gz usr/share/doc/bda-rechner/changelog.gz; do
     grep -qxF "./$datei" "$tmp/inhalt" || falsch "$datei fehlt im Paket"
 done
