@@ -46,10 +46,7 @@ class Datentraeger {
     void füllen() {
         if (!eingehängt_) return (void)schreibfehler_.emplace(ENOSPC);
         const int datei = ::open((ordner_ + "/füllung").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        const std::string block(4096, 'x');
-        while (::write(datei, block.data(), block.size()) > 0) {
-        }
-        while (::write(datei, block.data(), 1) > 0) {
+        while (::write(datei, "x", 1) > 0) {
         }
         ::close(datei);
     }
