@@ -10,12 +10,8 @@ pdfordner=$(mktemp -d)
 pruefe() {  # script, expected piece of the error message
     ausgabe=$(printf '%b' "$1" | "$tool" --pdf "$pdfordner/fall.pdf" 2>/tmp/bda-fall-stderr.$$)
     status=$?
-    meldung=$(cat /tmp/bda-fall-stderr.$$)
-    if [ "$status" -ne 2 ] || [ -n "$ausgabe" ] || ! printf '%s' "$meldung" | grep -qF -- "$2" ||
-        [ -n "$(ls -A "$pdfordner")" ]; then
-        echo "FAIL: script '$1': status $status, stderr '$meldung', expected '$2', files: $(ls -A "$pdfordner")"
-        fehler=1
-    fi
+    [ "$status" -eq 2 ] && [ -z "$ausgabe$(ls -A "$pdfordner")" ] && grep -qF -- "$2" /tmp/bda-fall-stderr.$$ ||
+        { echo "FAIL: '$1': status $status, stderr '$(cat /tmp/bda-fall-stderr.$$)', expected '$2'"; fehler=1; }
 }
 
 pruefe 'tanzen 3\n' 'Zeile 1: unbekannte Aktion "tanzen"'
