@@ -14,10 +14,6 @@ falsch() {
     echo "FEHLER: $*"
     fehler=1
 }
-for werkzeug in desktop-file-validate appstreamcli update-mime-database timeout; do
-    command -v "$werkzeug" >/dev/null ||
-        { echo "FEHLER: $werkzeug fehlt; scripts/install-deps.sh installiert es"; exit 1; }
-done
 
 if ! DESTDIR=$ziel "$cmake" --install "$build" --prefix /usr >"$tmp/install.log" 2>&1; then
     cat "$tmp/install.log"

@@ -12,10 +12,6 @@ falsch() {
     echo "FEHLER: $*"
     fehler=1
 }
-for werkzeug in dpkg-deb dpkg-shlibdeps lintian; do
-    command -v "$werkzeug" >/dev/null ||
-        { echo "FEHLER: $werkzeug fehlt; scripts/install-deps.sh installiert es"; exit 1; }
-done
 
 if ! "$cpack" -G DEB --config "$build/CPackConfig.cmake" -B "$tmp" >"$tmp/cpack.log" 2>&1; then
     cat "$tmp/cpack.log"
