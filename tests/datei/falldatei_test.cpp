@@ -25,10 +25,6 @@
 
 namespace bda::datei {
 
-#if !defined(BEISPIELDATEI) || !defined(FORMATBESCHREIBUNG)
-#error "BEISPIELDATEI and FORMATBESCHREIBUNG must name tests/datei/beispiel.bda and docs/fallformat.md"
-#endif
-
 namespace {
 
 // A file's bytes as they lie on disk.

@@ -1,8 +1,7 @@
 // libFuzzer: a case script replayed line by line through the driver, the case rules of Fallregeln.h
-// checked after every line. A line the reader refuses leaves the case and the experience step as they
-// were; a "stufe" line leaves the BDA case alone. A script's experience step is saved as a case file at
-// the end, which must read back to the same step and the same text. A broken rule prints the script up
-// to that line and aborts.
+// checked after every line. A refused line changes nothing, a "stufe" line not the BDA case. A script's
+// experience step is saved as a case file at the end, which must read back to the same step and text. A
+// broken rule prints the script up to that line and aborts.
 
 #include <cstdint>
 #include <cstdio>

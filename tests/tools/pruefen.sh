@@ -1,6 +1,6 @@
 #!/bin/sh
-# bda-fall and case files: --speichern writes a script's case, DATEI.bda gives the script's JSON, and
-# --pruefen re-checks folders with equal, differing, broken and unreadable files (lines, summary, status).
+# bda-fall and case files: --speichern, DATEI.bda as its script, and --pruefen on equal, differing, broken
+# and unreadable files (lines, summary, status).
 # Usage: pruefen.sh PATH-TO-bda-fall FOLDER-OF-SCRIPTS
 set -u
 tool=$1
