@@ -1,6 +1,6 @@
 #pragma once
-// Each test process gets user folders of its own: tests that run side by side (ctest -j) share no
-// settings and no legal-remedy file, and the clerk's own files are neither read nor changed.
+// Each test process gets user folders of its own: tests side by side (ctest -j) share no settings and no
+// legal-remedy file, and the clerk's own files are neither read nor changed.
 
 #include <QFile>
 #include <QTemporaryDir>

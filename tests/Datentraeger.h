@@ -1,15 +1,13 @@
 #pragma once
 // A small disk of its own for the tests of saving case files: a tmpfs of 64 KiB mounted on a folder, that
 // can be filled up. Where the system refuses the mount (no right to it), the case-file store's write call
-// fails once the disk is full, as the full disk would, so the same assertions run on every machine;
-// `eingehängt()` tells which of the two a test got.
+// fails once the disk is full, as the full disk would, so the same assertions run on every machine.
 
 #include <fcntl.h>
 #include <sys/mount.h>
 #include <unistd.h>
 
 #include <QFile>
-#include <QString>
 #include <cerrno>
 #include <optional>
 #include <string>
@@ -18,25 +16,20 @@
 
 namespace bda {
 
-// While it lives, every write of a case file fails with `fehler`, as the disk would report it.
+// While it lives, every write of a case file fails with `fehler`, as the disk would report it; with 0 it
+// takes nothing and gives no reason.
 class Schreibfehler {
    public:
     explicit Schreibfehler(int fehler) {
-        eingespeist() = fehler;
+        static int eingespeist;
+        eingespeist = fehler;
         datei::Fallablage::schreibaufruf = [](int, const void*, std::size_t) -> ssize_t {
-            errno = eingespeist();
-            return -1;
+            errno = eingespeist;
+            return errno ? -1 : 0;
         };
     }
     ~Schreibfehler() { datei::Fallablage::schreibaufruf = ::write; }
     Schreibfehler(const Schreibfehler&) = delete;
-    Schreibfehler& operator=(const Schreibfehler&) = delete;
-
-   private:
-    static int& eingespeist() {
-        static int fehler = 0;
-        return fehler;
-    }
 };
 
 class Datentraeger {
@@ -48,22 +41,12 @@ class Datentraeger {
         if (eingehängt_) ::umount2(ordner_.c_str(), MNT_DETACH);
     }
     Datentraeger(const Datentraeger&) = delete;
-    Datentraeger& operator=(const Datentraeger&) = delete;
-
-    bool eingehängt() const { return eingehängt_; }
 
     // Not one more byte fits (ENOSPC).
     void füllen() {
-        if (!eingehängt_) {
-            schreibfehler_.emplace(ENOSPC);
-            return;
-        }
-        const std::string füllung = ordner_ + "/füllung";
-        const int datei = ::open(füllung.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
-        const std::string block(4096, 'x');
-        while (::write(datei, block.data(), block.size()) > 0) {
-        }
-        while (::write(datei, block.data(), 1) > 0) {
+        if (!eingehängt_) return (void)schreibfehler_.emplace(ENOSPC);
+        const int datei = ::open((ordner_ + "/füllung").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
+        while (::write(datei, "x", 1) > 0) {
         }
         ::close(datei);
     }

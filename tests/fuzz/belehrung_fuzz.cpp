@@ -1,14 +1,11 @@
-// libFuzzer harness for record 1 of the legal-remedy file: any bytes read as the text the editor shows
-// and the notice prints, and that text written back as a record. The first input byte says whether the
-// rest is a whole file or only the start of a longer one. A broken rule stops the run (__builtin_trap),
-// so the fuzzer reports it as a crash.
+// libFuzzer: record 1 of the legal-remedy file, any bytes read as the text the editor shows and the
+// notice prints, and that text written back as a record. The first input byte says whether the rest is a
+// whole file or only the start of a longer one.
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
 #include "Belehrungssatz.h"
+#include "Pruefe.h"
 #include "Windows1252.h"
 #include "Zeichen.h"
 
@@ -16,20 +13,13 @@ using namespace bda;
 
 namespace {
 
-void prüfe(bool bedingung) {
-    if (!bedingung) __builtin_trap();
-}
-
 // The text holds no control character, no line end but "$", and no padding blank at its end.
 void istSatztext(const std::string& text) {
     prüfe(istUtf8(text));
     prüfe(text.empty() || text.back() != ' ');
-    std::size_t i = 0;
-    while (i < text.size()) {
-        const auto zeichen = utf8Zeichen(text, i);
-        const char32_t c = zeichen->codepunkt;
+    for (std::size_t i = 0; i < text.size(); i += utf8Zeichen(text, i)->länge) {
+        const char32_t c = utf8Zeichen(text, i)->codepunkt;
         prüfe(c >= 0x20 && (c < 0x7F || c >= 0xA0) && c != 0x2028 && c != 0x2029);
-        i += zeichen->länge;
     }
 }
 

@@ -1,8 +1,8 @@
-// The case rules for the case-script harness in a file of their own, compiled without the fuzzer's
-// coverage: their comparisons would only slow the fuzzer down and lead it to the checks' branches
-// instead of the program's.
+// The case rules of Fallregeln.h for the case-script harness, compiled without the fuzzer's coverage:
+// their comparisons would only slow the fuzzer down and lead it to the checks' branches instead of the
+// program's.
 
-#include "Regelpruefung.h"
+#include "Fallregeln.h"
 
 namespace bda {
 

@@ -1,22 +1,15 @@
-// libFuzzer harness for the code page of the legal-remedy files and the UTF-8 rules beside it. Each
-// input is taken three ways: as Windows-1252 bytes, as a UTF-8 text and, by its first four bytes, as a
-// code point. A broken rule stops the run (__builtin_trap), so the fuzzer reports it as a crash.
+// libFuzzer: the code page of the legal-remedy files and the UTF-8 rules beside it. Each input is taken
+// as Windows-1252 bytes, as a UTF-8 text and, by its first four bytes, as a code point.
 
-#include <cstddef>
 #include <cstdint>
-#include <string>
-#include <string_view>
 
+#include "Pruefe.h"
 #include "Windows1252.h"
 #include "Zeichen.h"
 
 using namespace bda;
 
 namespace {
-
-void prüfe(bool bedingung) {
-    if (!bedingung) __builtin_trap();
-}
 
 // Windows-1252 to UTF-8 and back: every assigned byte returns, an unassigned one as "?".
 void alsWindows1252(std::string_view bytes) {
@@ -35,8 +28,7 @@ void alsWindows1252(std::string_view bytes) {
 // The bytes as UTF-8: each well-formed character encodes to its own bytes again, and the conversion
 // gives one byte for each character or malformed byte.
 void alsUtf8(std::string_view bytes) {
-    std::size_t i = 0;
-    std::size_t zeichen = 0;
+    std::size_t i = 0, zeichen = 0;
     bool wohlgeformt = true;
     while (i < bytes.size()) {
         ++zeichen;

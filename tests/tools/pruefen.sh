@@ -1,8 +1,6 @@
 #!/bin/sh
-# bda-fall and case files: --speichern writes a script's case, DATEI.bda gives the script's JSON, and
-# --pruefen re-checks a folder with equal, differing and broken files (lines, summary, exit status), with
-# and without an experience step. Then what cannot be read: a link that leads to itself, a FIFO; a file
-# name that is no UTF-8; a failed save.
+# bda-fall and case files: --speichern, DATEI.bda as its script, and --pruefen on equal, differing, broken
+# and unreadable files (lines, summary, status).
 # Usage: pruefen.sh PATH-TO-bda-fall FOLDER-OF-SCRIPTS
 set -u
 tool=$1
@@ -31,28 +29,24 @@ printf 'datum 0 15.06.1970\n' >"$ordner/kaputt.txt"
 [ $? -eq 2 ] && [ ! -e "$ordner/x.bda" ] || scheitern "--speichern of a broken script"
 
 pruefe() {  # expected status, expected stdout, expected stderr; the rest: the arguments
-    status=$1 aus=$2 err=$3
+    erwartet="$1
+$2
+$3"
     shift 3
     timeout 60 "$tool" --pruefen "$@" >"$ordner/aus" 2>"$ordner/err"
-    ist=$?
-    [ "$ist" -eq "$status" ] || scheitern "--pruefen $*: status $ist, expected $status"
-    [ "$(cat "$ordner/aus")" = "$aus" ] || scheitern "--pruefen $*: stdout
+    ist="$?
 $(cat "$ordner/aus")
+$(cat "$ordner/err")"
+    [ "$ist" = "$erwartet" ] || scheitern "--pruefen $*: status, stdout and stderr
+$ist
 expected
-$aus"
-    [ "$(cat "$ordner/err")" = "$err" ] || scheitern "--pruefen $*: stderr
-$(cat "$ordner/err")
-expected
-$err"
+$erwartet"
 }
 
 t=$(printf '\t')
 pruefe 0 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
 $ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
 2 Dateien geprüft: 2 gleich, 0 abweichend, 0 nicht lesbar" "" "$ordner"
-
-pruefe 0 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
-1 Datei geprüft: 1 gleich, 0 abweichend, 0 nicht lesbar" "" "$ordner/a.bda"
 
 # The experience step: its case file gives the script's JSON too, and the re-check names the stored
 # and the recomputed start of Stufe 1 beside the BDA; a stored delay the rules do not give differs.
@@ -68,15 +62,10 @@ $ordner/stufe/f.bda${t}__/__/____${t}__/__/____${t}01/06/2011${t}01/06/2011${t}a
 2 Dateien geprüft: 1 gleich, 1 abweichend, 0 nicht lesbar" "" "$ordner/stufe"
 rm -r "$ordner/stufe"
 
-# A stored BDA that the rules no longer give.
+# A stored BDA that the rules no longer give, a file cut short and a file named that is not there: each
+# named, the run goes on; a folder's other files are passed over.
 sed 's|"bda": "01/09/1993"|"bda": "01/01/2000"|' "$ordner/a.bda" >"$ordner/c.bda"
 echo "kein Fall" >"$ordner/notiz.txt"
-pruefe 1 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
-$ordner/c.bda${t}01/01/2000${t}01/09/1993${t}abweichend
-$ordner/unter/b.bda${t}01/06/1992${t}01/06/1992${t}gleich
-3 Dateien geprüft: 2 gleich, 1 abweichend, 0 nicht lesbar" "" "$ordner"
-
-# A file cut short and a file named that is not there: both named, the run goes on.
 head -c 300 "$ordner/a.bda" >"$ordner/d.bda"
 pruefe 2 "$ordner/a.bda${t}01/09/1993${t}01/09/1993${t}gleich
 $ordner/c.bda${t}01/01/2000${t}01/09/1993${t}abweichend
@@ -87,26 +76,22 @@ bda-fall: Die Datei „$ordner/fehlt.bda“ lässt sich nicht öffnen. Es gibt k
     "$ordner/a.bda" "$ordner/c.bda" "$ordner/unter" "$ordner/d.bda" "$ordner/fehlt.bda"
 
 # Nothing stops the walk: an entry that cannot be read is named and counted, the rest is checked. "b"
-# is a link to itself where a folder could be, which root cannot read either.
+# is a link to itself where a folder could be, which root cannot read either; a FIFO is refused at once,
+# not waited on for a writer, named on the command line and in a folder.
 baum="$ordner/baum"
 mkdir -p "$baum/a" "$baum/c"
 cp "$ordner/a.bda" "$baum/a/x.bda"
 cp "$ordner/a.bda" "$baum/c/y.bda"
 ln -s b "$baum/b"
-pruefe 2 "$baum/a/x.bda${t}01/09/1993${t}01/09/1993${t}gleich
-$baum/c/y.bda${t}01/09/1993${t}01/09/1993${t}gleich
-3 Dateien geprüft: 2 gleich, 0 abweichend, 1 nicht lesbar" \
-"bda-fall: „$baum/b“ lässt sich nicht lesen. Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen oder auf das richtige Ziel richten." \
-    "$baum"
-
-# A FIFO is refused at once, not waited on for a writer: named on the command line and in a folder.
 mkfifo "$baum/a/rohr.bda"
 timeout 60 "$tool" "$baum/a/rohr.bda" >/dev/null 2>&1
 [ $? -eq 2 ] || scheitern "bda-fall on a FIFO"
 pruefe 2 "$baum/a/x.bda${t}01/09/1993${t}01/09/1993${t}gleich
-2 Dateien geprüft: 1 gleich, 0 abweichend, 1 nicht lesbar" \
-"bda-fall: „$baum/a/rohr.bda“ ist eine benannte Pipe (FIFO), keine Falldatei. Bitte eine Datei mit der Endung .bda wählen." \
-    "$baum/a"
+$baum/c/y.bda${t}01/09/1993${t}01/09/1993${t}gleich
+4 Dateien geprüft: 2 gleich, 0 abweichend, 2 nicht lesbar" \
+"bda-fall: „$baum/a/rohr.bda“ ist eine benannte Pipe (FIFO), keine Falldatei. Bitte eine Datei mit der Endung .bda wählen.
+bda-fall: „$baum/b“ lässt sich nicht lesen. Der Name ist eine Verknüpfung, die im Kreis führt. Bitte die Verknüpfung löschen oder auf das richtige Ziel richten." \
+    "$baum"
 
 # A file name is bytes: one that is no UTF-8 is written as given.
 name=$(printf 'M\374ller.bda')
@@ -117,12 +102,9 @@ name=$(printf 'M\374ller.bda')
 printf 'name M\374ller\n' | "$tool" --speichern "$ordner/latin1.bda" - 2>/dev/null
 [ $? -eq 2 ] && [ ! -e "$ordner/latin1.bda" ] || scheitern "--speichern of a name that is no UTF-8"
 
-# A save that fails exits with status 2 and the German reason (each way a save fails, the full disk
-# included, is datei_tests').
+# A save that fails exits with status 2 and the German reason.
 "$tool" --speichern "$ordner/fehlt/a.bda" "$faelle/wechsel_des_amts.txt" 2>"$ordner/err"
-ist=$?
-[ $ist -eq 2 ] || scheitern "--speichern into a missing folder: status $ist, expected 2"
-grep -qF "fehlt“ gibt es nicht. Bitte einen vorhandenen Ordner wählen." "$ordner/err" ||
+[ $? -eq 2 ] && grep -qF "fehlt“ gibt es nicht. Bitte einen vorhandenen Ordner wählen." "$ordner/err" ||
     scheitern "--speichern into a missing folder: $(cat "$ordner/err")"
 
 exit $fehler
