@@ -7,6 +7,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -24,9 +25,9 @@ namespace bda::fenster {
 // QString in readable form in the failure messages.
 inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
 
-// Closes every message box that comes up and records its text and title, so tests need no hand on the
-// keyboard. `nurOk` and `ohneSymbol` stay true while every box had an OK button only and no icon. A
-// question (a box with several buttons) is answered with `antwort` and recorded in `fragen` instead.
+// Closes every message box that comes up and records its text, title and width, so tests need no hand on
+// the keyboard. `nurOk` stays true while every box had an OK button only and no icon. A question (a box
+// with several buttons) is answered with `antwort` and recorded in `fragen` instead.
 class Meldungsfaenger {
    public:
     Meldungsfaenger() {
@@ -45,20 +46,22 @@ class Meldungsfaenger {
             texte << box->text();
             titel << box->windowTitle();
             breiten << box->width();
-            nurOk = nurOk && box->buttons().size() == 1 &&
-                    box->standardButton(box->buttons().first()) == QMessageBox::Ok;
-            ohneSymbol = ohneSymbol && box->icon() == QMessageBox::NoIcon;
+            nurOk = nurOk && box->standardButton(box->buttons().first()) == QMessageBox::Ok &&
+                    box->icon() == QMessageBox::NoIcon;
             box->accept();
         });
         uhr_.start();
     }
+    void leeren() {
+        texte.clear();
+        titel.clear();
+        breiten.clear();
+        fragen.clear();
+    }
 
-    QStringList texte;
-    QStringList titel;
+    QStringList texte, titel, fragen;
     QList<int> breiten;  // of each box as shown, pixels
-    QStringList fragen;
     bool nurOk = true;
-    bool ohneSymbol = true;
     // The button a question is answered with; a question without it gets "Nein", else "Abbrechen".
     QMessageBox::StandardButton antwort = QMessageBox::Cancel;
 
@@ -70,8 +73,17 @@ class Fenstertest : public ::testing::Test {
    public:
     Fenstertest() {
         QSettings(QSettings::UserScope, QCoreApplication::applicationName()).clear();
+        neuesFenster();
+    }
+    // A window like the one the clerk starts, replacing the one before.
+    void neuesFenster() {
         fenster = std::make_unique<Hauptform>();
         fenster->show();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
+    }
+    // Back in the window after a message box or a dialog (the offscreen platform activates none).
+    void zurück() {
+        fenster->activateWindow();
         EXPECT_TRUE(QTest::qWaitForWindowActive(fenster.get()));
     }
 
@@ -82,29 +94,39 @@ class Fenstertest : public ::testing::Test {
         return gefunden;
     }
     Datumsfeld* datum(int index) const { return bauteil<Datumsfeld>(QStringLiteral("Datum_%1").arg(index)); }
+    QLineEdit* eingabe(int index) const {
+        return bauteil<QLineEdit>(QStringLiteral("Eingabe_%1").arg(index));
+    }
     QString beschriftung(const QString& name) const { return bauteil<QLabel>(name)->text(); }
 
     static QString fokus() {
         QWidget* widget = QApplication::focusWidget();
         return widget ? widget->objectName() : QStringLiteral("(keiner)");
     }
-    // Types into the control that has the focus.
+    // A key in the control that has the focus; the events it leaves are handled before the test goes on.
+    static void taste(QKeyCombination k) {
+        ASSERT_NE(QApplication::focusWidget(), nullptr);
+        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
+        QCoreApplication::processEvents();
+    }
     static void tippen(const QString& text) {
         ASSERT_NE(QApplication::focusWidget(), nullptr);
         QTest::keyClicks(QApplication::focusWidget(), text);
     }
-    // Enter in the control that has the focus; the events it leaves are handled before the test goes on.
-    static void enter() {
-        ASSERT_NE(QApplication::focusWidget(), nullptr);
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-        QCoreApplication::processEvents();
-    }
+    static void enter() { taste(Qt::Key_Return); }
     // Types each text into the control that has the focus and presses Enter behind it.
     static void eingeben(std::initializer_list<const char*> texte) {
         for (const char* text : texte) {
             tippen(text);
             enter();
         }
+    }
+    // Field `index` emptied with F3 and `text` typed into it, with Enter behind it or not.
+    void feldTippen(int index, const char* text, bool mitEnter = true) {
+        datum(index)->setFocus();
+        QTest::keyClick(datum(index), Qt::Key_F3);
+        tippen(text);
+        if (mitEnter) enter();
     }
     // Types any text, umlauts included: QTest maps only ASCII characters to keys, the rest come as text.
     static void zeichenTippen(const QString& text, QWidget* ziel = QApplication::focusWidget()) {
@@ -127,6 +149,7 @@ class Fenstertest : public ::testing::Test {
     void klicken(const QString& name) {
         QWidget* ziel = bauteil(name);
         QTest::mouseClick(ziel, Qt::LeftButton, {}, QPoint(6, ziel->height() / 2));
+        QCoreApplication::processEvents();
     }
 
     Meldungsfaenger meldungen;

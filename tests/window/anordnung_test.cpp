@@ -1,11 +1,16 @@
-#include <QMenuBar>
+// What the window draws where: the tab order, the places and fonts at any size, nothing overlapping or cut,
+// the size kept, the contrast of every text and what a screen reader hears.
+
+#include <QAccessible>
 #include <QRadioButton>
 #include <QRegularExpression>
 
 #include "Bauplan.h"
 #include "Befehlsknopf.h"
+#include "Farben.h"
 #include "Fenstertest.h"
 #include "Leitertext.h"
+#include "Zugaenglichkeit.h"
 
 namespace bda::fenster {
 
@@ -13,43 +18,39 @@ namespace {
 
 using AnordnungTest = Fenstertest;
 
-// The tab order of the input controls as the window's description lists it.
-const char* const tabfolge[] = {
-    "Datum_0",       "Datum_2",       "Eingangsamt_0", "Eingangsamt_1", "Eingangsamt_2", "Eingangsamt_3",
-    "Eingangsamt_4", "Datum_3",       "Datum_4",       "Eingabe_0",     "Datum_5",       "Datum_6",
-    "Eingabe_1",     "Datum_7",       "Datum_8",       "Eingabe_2",     "Datum_9",       "Datum_10",
-    "Eingabe_3",     "Datum_11",      "Datum_12",      "Datum_13",      "Datum_14",      "Datum_15",
-    "Datum_16",      "Datum_17",      "Datum_18",      "Datum_1",       "Datum_24",      "Bescheid",
-    "Berechnung",    "Grundgehälter", "Übertrag",      "Hilfe",         "Schließen",     "RB_Text",
-    "Eingabe_7",     "Eingabe_6",     "Eingabe_5",     "Eingabe_4",
-};
-
 TEST_F(AnordnungTest, TabGehtDurchAlleEingabenInDerListe) {
+    EXPECT_TRUE(datum(19)->isHidden());
+    const char* const tabfolge[] = {
+        "Datum_0",       "Datum_2",       "Eingangsamt_0", "Eingangsamt_1", "Eingangsamt_2", "Eingangsamt_3",
+        "Eingangsamt_4", "Datum_3",       "Datum_4",       "Eingabe_0",     "Datum_5",       "Datum_6",
+        "Eingabe_1",     "Datum_7",       "Datum_8",       "Eingabe_2",     "Datum_9",       "Datum_10",
+        "Eingabe_3",     "Datum_11",      "Datum_12",      "Datum_13",      "Datum_14",      "Datum_15",
+        "Datum_16",      "Datum_17",      "Datum_18",      "Datum_1",       "Datum_24",      "Bescheid",
+        "Berechnung",    "Grundgehälter", "Übertrag",      "Hilfe",         "Schließen",     "RB_Text",
+        "Eingabe_7",     "Eingabe_6",     "Eingabe_5",     "Eingabe_4",
+    };
     for (const char* name : tabfolge) {
         ASSERT_EQ(fokus(), QString::fromUtf8(name));
-        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        taste(Qt::Key_Tab);
     }
 }
 
-struct Lagezeile {
-    const char* name;
-    Rechteck lage;     // twips, relative to the container
-    int schriftpixel;  // at design size; 0 for controls without text
-};
-
-// Rectangles in twips (multiples of 15, so every pixel is whole) from the window's layout.
-const Lagezeile lagen[] = {
-    {"Datum_0", {3210, 660, 1560, 300}, 11},   {"Eingangsamt_3", {5310, 1410, 3105, 270}, 11},
-    {"Schließen", {9195, 0, 1830, 555}, 11},   {"SSFrame2", {45, 5130, 10965, 2835}, 0},
-    {"Tag1_1", {8610, 825, 525, 255}, 13},     {"Label4", {3120, 2040, 5460, 255}, 13},
-    {"BDADatum", {3150, 8310, 1950, 375}, 15},
-};
-
-// Design size 11040 x 8700 twips = 736 x 580 pixels below the menu bar; at twice the size places and
-// fonts double, and the menu bar keeps its height.
+// Design size 11040 x 8700 twips = 736 x 580 pixels below the menu bar, the size of the first start; at
+// twice the size places and fonts double, and the menu bar keeps its height. Rectangles in twips.
 TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
+    const struct {
+        const char* name;
+        Rechteck lage;
+        int schriftpixel;  // at design size; 0 for controls without text
+    } lagen[] = {
+        {"Datum_0", {3210, 660, 1560, 300}, 11},   {"Eingangsamt_3", {5310, 1410, 3105, 270}, 11},
+        {"Schließen", {9195, 0, 1830, 555}, 11},   {"SSFrame2", {45, 5130, 10965, 2835}, 0},
+        {"Tag1_1", {8610, 825, 525, 255}, 13},     {"Label4", {3120, 2040, 5460, 255}, 13},
+        {"BDADatum", {3150, 8310, 1950, 375}, 15},
+    };
     const int menühöhe = fenster->menüleiste()->height();
     ASSERT_GT(menühöhe, 10);
+    EXPECT_EQ(fenster->size(), QSize(736, 580 + menühöhe));
     for (int faktor : {1, 2, 1}) {
         SCOPED_TRACE(faktor);
         fenster->resize(736 * faktor, 580 * faktor + menühöhe);
@@ -61,7 +62,6 @@ TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
         for (const auto& z : lagen) {
             SCOPED_TRACE(z.name);
             const QWidget* teil = bauteil(QString::fromUtf8(z.name));
-            ASSERT_NE(teil, nullptr);
             EXPECT_EQ(teil->geometry(),
                       QRect(px(z.lage.links), px(z.lage.oben), px(z.lage.breite), px(z.lage.höhe)));
             if (z.schriftpixel) {
@@ -69,46 +69,37 @@ TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
             }
         }
     }
+    // The size the clerk leaves is the next start's.
+    fenster->resize(900, 700);
+    klicken("Schließen");
+    EXPECT_FALSE(fenster->isVisible());
+    EXPECT_EQ(Hauptform().size(), QSize(900, 700));
 }
-
-}  // namespace
-
-namespace {
 
 // What a visible control covers in its container: the painted words of a plain label (split at runs of
 // three or more blanks, so a gap in a caption stays free), the whole rectangle of anything else.
-struct Belegung {
-    QString name;
-    QRect fläche;
-};
-
-QList<Belegung> belegungen(const QWidget* behälter) {
-    QList<Belegung> liste;
+QList<std::pair<QString, QRect>> belegungen(const QWidget* behälter) {
+    QList<std::pair<QString, QRect>> liste;
     for (QWidget* teil : behälter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!teil->isVisible()) continue;
-        if (auto* linie = qobject_cast<QFrame*>(teil);
-            linie && (linie->frameShape() == QFrame::HLine || linie->frameShape() == QFrame::VLine)) {
-            continue;
-        }
+        auto* linie = qobject_cast<QFrame*>(teil);
         auto* label = dynamic_cast<Leitertext*>(teil);
-        if (!label) {
+        if (!teil->isVisible() ||
+            (linie && (linie->frameShape() == QFrame::HLine || linie->frameShape() == QFrame::VLine)) ||
+            (label && label->text().isEmpty())) {  // a coloured band behind a heading
+            continue;
+        }
+        if (!label || label->frameWidth() > 0 || label->autoFillBackground() || label->wordWrap()) {
             liste.push_back({teil->objectName(), teil->geometry()});
             continue;
         }
-        if (label->text().isEmpty()) continue;  // a coloured band behind a heading
-        if (label->frameWidth() > 0 || label->autoFillBackground() || label->wordWrap()) {
-            liste.push_back({teil->objectName(), teil->geometry()});
-            continue;
-        }
-        const QString text = label->gezeigterText();
         const QFontMetrics maß(label->font());
         const QRect fläche = label->textfläche();
         const int oben = fläche.top() + (fläche.height() - maß.height()) / 2;
         static const QRegularExpression wörter(QStringLiteral("\\S+( {1,2}\\S+)*"));
-        for (auto treffer = wörter.globalMatch(text); treffer.hasNext();) {
+        for (auto treffer = wörter.globalMatch(label->gezeigterText()); treffer.hasNext();) {
             const auto wort = treffer.next();
-            const int links = label->textanfang(static_cast<int>(wort.capturedStart()));
-            const QRect tinte(links, oben, maß.horizontalAdvance(wort.captured()), maß.height());
+            const QRect tinte(label->textanfang(static_cast<int>(wort.capturedStart())), oben,
+                              maß.horizontalAdvance(wort.captured()), maß.height());
             liste.push_back({teil->objectName() + ": " + wort.captured(), tinte.translated(label->pos())});
         }
     }
@@ -118,107 +109,77 @@ QList<Belegung> belegungen(const QWidget* behälter) {
 // Why a caption does not fit its control; empty when it fits.
 QString passtNicht(QWidget* teil) {
     if (!teil->isVisible()) return {};
+    const auto zuBreit = [](int breite, int platz) {
+        return breite > platz ? QStringLiteral("%1 wide in %2").arg(breite).arg(platz) : QString();
+    };
     if (auto* label = dynamic_cast<Leitertext*>(teil)) {
         const QFontMetrics maß(label->font());
         const QRect fläche = label->textfläche();
         if (label->wordWrap()) {
             const int höhe = maß.boundingRect(fläche, Qt::TextWordWrap, label->text()).height();
-            return höhe > fläche.height()
-                       ? QStringLiteral("%1 lines high in %2").arg(höhe).arg(fläche.height())
-                       : QString();
+            return höhe > fläche.height() ? QStringLiteral("%1 high in %2").arg(höhe).arg(fläche.height())
+                                          : QString();
         }
-        const int breite = maß.horizontalAdvance(label->gezeigterText());
-        if (breite > fläche.width()) return QStringLiteral("%1 wide in %2").arg(breite).arg(fläche.width());
-        if (maß.height() > fläche.height() + 2) {
+        if (maß.height() > fläche.height() + 2)
             return QStringLiteral("%1 high in %2").arg(maß.height()).arg(fläche.height());
-        }
-        return {};
+        return zuBreit(maß.horizontalAdvance(label->gezeigterText()), fläche.width());
     }
     if (auto* knopf = dynamic_cast<Befehlsknopf*>(teil)) {
         // The picture fills the left three fifths of the height; the caption is centred in the button.
         const QString text = QString(knopf->text()).remove(QLatin1Char('&'));
-        const QString wort = text.trimmed();
         const QFontMetrics maß(knopf->font());
-        const int links = (knopf->width() - maß.horizontalAdvance(text)) / 2 + maß.horizontalAdvance(text) -
-                          maß.horizontalAdvance(wort);
-        const int bildEnde = knopf->bildfläche().right() + 1;
-        if (links < bildEnde)
-            return QStringLiteral("caption at %1 under the picture up to %2").arg(links).arg(bildEnde);
-        if (links + maß.horizontalAdvance(wort) > knopf->width() - 2)
-            return QStringLiteral("caption past the edge");
-        return {};
+        const int wort = maß.horizontalAdvance(text.trimmed());
+        const int links =
+            (knopf->width() - maß.horizontalAdvance(text)) / 2 + maß.horizontalAdvance(text) - wort;
+        if (links <= knopf->bildfläche().right())
+            return QStringLiteral("caption at %1 under the picture").arg(links);
+        return zuBreit(links + wort, knopf->width() - 2);
     }
-    if (auto* option = qobject_cast<QRadioButton*>(teil)) {
-        return option->sizeHint().width() > option->width()
-                   ? QStringLiteral("%1 wide in %2").arg(option->sizeHint().width()).arg(option->width())
-                   : QString();
-    }
+    if (auto* option = qobject_cast<QRadioButton*>(teil))
+        return zuBreit(option->sizeHint().width(), option->width());
     if (auto* feld = qobject_cast<Datumsfeld*>(teil)) {
-        const QFontMetrics maß(feld->font());
-        const QMargins rand = feld->textMargins();
-        const int platz = feld->width() - rand.left() - rand.right() - 8;
-        const int breite = maß.horizontalAdvance(QStringLiteral("00/00/0000"));
-        return breite > platz ? QStringLiteral("%1 wide in %2").arg(breite).arg(platz) : QString();
+        return zuBreit(QFontMetrics(feld->font()).horizontalAdvance(QStringLiteral("00/00/0000")),
+                       feld->width() - feld->textMargins().left() - feld->textMargins().right() - 8);
     }
     return {};
 }
 
-class MassstabTest : public Fenstertest {
-   protected:
-    // Every frame of the window: the window itself, the period frames and the small value boxes.
-    QList<QWidget*> behälter() const {
-        QList<QWidget*> liste{fenster.get()};
-        for (auto* rahmen : fenster->findChildren<QFrame*>()) {
-            if (rahmen->objectName().startsWith("SSFrame") || rahmen->objectName().startsWith("Picture")) {
-                liste << rahmen;
-            }
-        }
-        return liste;
-    }
-
-    void prüfen(QSize größe) {
+// A case with both frames and a BDA, so every caption and value is shown; below the minimum size too, and
+// wider than high and higher than wide, where the fonts follow the smaller factor.
+TEST_F(AnordnungTest, KeineUeberlappungUndJedeBeschriftungPasstInJederGroesse) {
+    eingeben({"15061970", "15062008"});
+    ASSERT_TRUE(bauteil("SSFrame2")->isVisible());
+    fenster->setMinimumSize(0, 0);
+    for (const QSize größe :
+         {QSize(552, 435), QSize(736, 580), QSize(1472, 1160), QSize(1400, 600), QSize(760, 1100)}) {
+        SCOPED_TRACE(größe.width());
         fenster->resize(größe);
         QCoreApplication::processEvents();
         ASSERT_EQ(fenster->size(), größe);
-        for (QWidget* rahmen : behälter()) {
-            SCOPED_TRACE(rahmen->objectName().toStdString());
-            const QList<Belegung> teile = belegungen(rahmen);
+        QList<QWidget*> behälter{fenster.get()};
+        for (auto* rahmen : fenster->findChildren<QFrame*>()) {
+            if (rahmen->objectName().startsWith("SSFrame") || rahmen->objectName().startsWith("Picture"))
+                behälter << rahmen;
+        }
+        for (QWidget* rahmen : behälter) {
+            const auto teile = belegungen(rahmen);
             for (qsizetype a = 0; a < teile.size(); ++a) {
                 for (qsizetype b = a + 1; b < teile.size(); ++b) {
-                    EXPECT_FALSE(teile[a].fläche.intersects(teile[b].fläche))
-                        << teile[a].name.toStdString() << " overlaps " << teile[b].name.toStdString();
+                    EXPECT_FALSE(teile[a].second.intersects(teile[b].second))
+                        << teile[a].first.toStdString() << " overlaps " << teile[b].first.toStdString();
                 }
             }
         }
         for (QWidget* teil : fenster->findChildren<QWidget*>()) {
-            const QString grund = passtNicht(teil);
-            EXPECT_TRUE(grund.isEmpty()) << teil->objectName().toStdString() << ": " << grund.toStdString();
+            EXPECT_EQ(passtNicht(teil), QString()) << teil->objectName().toStdString();
         }
-    }
-};
-
-// A case with both frames and a BDA, so every caption and value is shown.
-TEST_F(MassstabTest, KeineUeberlappungUndJedeBeschriftungPasstInVierGroessen) {
-    eingeben({"15061970", "15062008"});
-    ASSERT_TRUE(bauteil("SSFrame2")->isVisible());
-    // Below the minimum size too: the layout must hold at any scale, the minimum only keeps it readable.
-    fenster->setMinimumSize(0, 0);
-    for (double faktor : {0.75, 1.0, 1.5, 2.0}) {
-        SCOPED_TRACE(faktor);
-        prüfen(QSize(qRound(736 * faktor), qRound(580 * faktor)));
-    }
-    // Wider than high and higher than wide: the fonts follow the smaller factor.
-    for (const QSize größe : {QSize(1500, 1140), QSize(1400, 600), QSize(760, 1100)}) {
-        SCOPED_TRACE(größe.width());
-        prüfen(größe);
     }
 }
 
 // 8 pt are 10.67 pixels at 96 dpi; fonts take whole pixels, so the smallest design font of 8.25 pt
 // (11 pixels) must keep its 11 pixels: the window stops at its design size and the menu bar.
-TEST_F(MassstabTest, KleinsteGroesseHaeltJedeSchriftBeiAchtPunkt) {
+TEST_F(AnordnungTest, KleinsteGroesseHaeltJedeSchriftBeiAchtPunkt) {
     const QSize kleinste(736, 580 + fenster->menüleiste()->sizeHint().height());
-    EXPECT_EQ(fenster->minimumSize(), kleinste);
     fenster->resize(300, 200);
     QCoreApplication::processEvents();
     EXPECT_EQ(fenster->size(), kleinste);
@@ -227,6 +188,77 @@ TEST_F(MassstabTest, KleinsteGroesseHaeltJedeSchriftBeiAchtPunkt) {
             qobject_cast<QLineEdit*>(teil)) {
             EXPECT_GE(teil->font().pixelSize() * 72.0 / 96.0, 8.0) << teil->objectName().toStdString();
         }
+    }
+}
+
+// Every control a screen reader stops at has a name of its own and a description.
+void sammeln(QAccessibleInterface* knoten, QStringList& namen) {
+    for (int i = 0; i < knoten->childCount(); ++i) {
+        QAccessibleInterface* kind = knoten->child(i);
+        if (!kind || kind->state().invisible) continue;
+        if (kind->state().focusable) {
+            const QString name = kind->text(QAccessible::Name);
+            EXPECT_FALSE(name.isEmpty() || kind->text(QAccessible::Description).isEmpty())
+                << name.toStdString();
+            EXPECT_FALSE(namen.contains(name)) << "twice: " << name.toStdString();
+            namen << name;
+        }
+        sammeln(kind, namen);
+    }
+}
+
+TEST_F(AnordnungTest, JedesBedienelementHatNamenUndBeschreibung) {
+    QStringList namen;
+    sammeln(QAccessible::queryAccessibleInterface(fenster.get()), namen);
+    // 25 date fields less the hidden result, 8 descriptions, 5 options, 7 buttons.
+    EXPECT_EQ(namen.size(), 24 + 8 + 5 + 7);
+}
+
+// A screen reader hears the result each time it changes, and nothing else.
+TEST_F(AnordnungTest, ErgebnisWirdBeiJederAenderungAngesagt) {
+    QStringList ergebnisse;
+    ansagenBeobachten([&](QWidget* teil, const QString& wert) {
+        ergebnisse << (teil == bauteil("BDADatum") ? wert : "anderes: " + wert);
+    });
+    eingeben({"15061975", "15062007"});
+    datum(2)->setFocus();
+    enter();  // changes nothing, so nothing is said
+    ansagenBeobachten({});
+    // Regular BDA 01/06/1996, then a quarter of one year later: 01/09/1996.
+    EXPECT_EQ(ergebnisse, (QStringList{"01/06/1996.", "01/09/1996."}));
+}
+
+TEST(Kontrast, BekannteWerte) {
+    const struct {
+        QColor vorn, hinten;
+        double ratio;
+    } zeilen[] = {
+        {Qt::black, Qt::white, 21.0},
+        {QColor(100, 100, 100), QColor(100, 100, 100), 1.0},
+        {QColor(0x76, 0x76, 0x76), Qt::white, 4.54},  // just above 4.5
+        {QColor(255, 0, 0), Qt::white, 4.0},
+    };
+    for (const auto& zeile : zeilen) EXPECT_NEAR(kontrast(zeile.vorn, zeile.hinten), zeile.ratio, 0.01);
+}
+
+// Every label and button against the colour it is painted on: its own when it fills its background, else
+// its container's; the warning red on every background a value label has.
+TEST_F(AnordnungTest, KontrastDerTexteMindestensVierEinhalb) {
+    eingeben({"15061970", "15062008"});
+    int geprüft = 0;
+    for (QWidget* teil : fenster->findChildren<QWidget*>()) {
+        if (!teil->isVisible() || !(qobject_cast<QLabel*>(teil) || qobject_cast<QAbstractButton*>(teil)))
+            continue;
+        const QWidget* grund = teil;
+        while (grund && !grund->autoFillBackground()) grund = grund->parentWidget();
+        const QColor hinten = grund ? grund->palette().color(grund->backgroundRole()) : QColor(Qt::white);
+        EXPECT_GE(kontrast(teil->palette().color(teil->foregroundRole()), hinten), 4.5)
+            << teil->objectName().toStdString();
+        ++geprüft;
+    }
+    EXPECT_GT(geprüft, 100);
+    for (const QColor& hinten : {Farben::weiß, Farben::hellgrün, Farben::hellgelb, Farben::gelb}) {
+        EXPECT_GE(kontrast(Farben::warnrot, hinten), 4.5) << hinten.name().toStdString();
     }
 }
 

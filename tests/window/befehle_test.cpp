@@ -1,0 +1,284 @@
+// The commands of the window: the grade options and the help topic they choose, the letters and shortcuts
+// and the help that lists them, the print commands' refusal, the legal-remedy editor over the window and
+// the list of steps.
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QTableWidget>
+#include <QTextDocument>
+
+#include "Belehrungsdatei.h"
+#include "Datumsdifferenz.h"
+#include "Fenstertest.h"
+#include "Hilfefenster.h"
+#include "Rechtsmitteleditor.h"
+#include "Stufendialog.h"
+
+namespace bda::fenster {
+
+using druck::Belehrungsdatei;
+
+namespace {
+
+// The user's legal-remedy file lies in the test data folder and is removed before each test.
+class BefehleTest : public Fenstertest {
+   public:
+    BefehleTest() {
+        QDir().rmdir(datei());
+        QFile::remove(datei());
+    }
+    static QString datei() { return Belehrungsdatei::benutzerdateiname(); }
+    QPlainTextEdit* editor() const { return bauteil<QPlainTextEdit>("Rechtsmittel"); }
+};
+
+// Each option chooses the help topic, shown by the button and by F1. Judges and prosecutors are not ready
+// yet: a message, and the case stays with professors.
+TEST_F(BefehleTest, OptionenWaehlenDasHilfethema) {
+    for (const auto& [option, thema] : {std::pair{1, 3}, {2, 3}, {0, 3}, {3, 6}}) {
+        klicken(QStringLiteral("Eingangsamt_%1").arg(option));
+        klicken("Hilfe");
+        ASSERT_NE(fenster->hilfefenster(), nullptr);
+        EXPECT_EQ(fenster->hilfefenster()->thema(), thema) << option;
+    }
+    fenster->hilfefenster()->close();
+    klicken("Eingangsamt_4");
+    EXPECT_EQ(meldungen.texte, QStringList{"in Vorbereitung"});
+    EXPECT_EQ(meldungen.titel, QStringList{"BDA-Rechner"});
+    EXPECT_EQ(fenster->fall().amtswahl, 3);
+    EXPECT_TRUE(bauteil<QRadioButton>("Eingangsamt_3")->isChecked());
+    EXPECT_FALSE(bauteil<QRadioButton>("Eingangsamt_4")->isChecked());
+    zurück();
+    QTest::keyClick(datum(0), Qt::Key_F1);
+    EXPECT_TRUE(fenster->hilfefenster()->isVisible());
+    EXPECT_EQ(fenster->hilfefenster()->thema(), 6);
+}
+
+// Qt presses the first control with a letter only, so a letter used twice would leave the other out of
+// reach: every button, label with a buddy and menu has a letter of its own.
+TEST_F(BefehleTest, JederBefehlHatEinenEigenenBuchstaben) {
+    QStringList texte;
+    for (auto* knopf : fenster->findChildren<QAbstractButton*>()) texte << knopf->text();
+    for (auto* label : fenster->findChildren<QLabel*>()) {
+        if (label->textFormat() != Qt::PlainText && label->buddy()) texte << label->text();
+    }
+    for (const QAction* menü : fenster->menüleiste()->actions()) texte << menü->text();
+    QStringList vergeben;
+    for (const QString& text : texte) {
+        const QString taste = QKeySequence::mnemonic(text).toString();
+        if (taste.isEmpty()) continue;
+        EXPECT_FALSE(vergeben.contains(taste)) << taste.toStdString() << ": " << text.toStdString();
+        vergeben << taste;
+    }
+    EXPECT_EQ(vergeben.size(), 7 + 2) << "seven buttons, the menus Fall and Hilfe";
+}
+
+// Alt+L presses Hilfe, in the help F1 shows the contents and Esc closes it; "Über" says the version; Ctrl+Q
+// quits.
+TEST_F(BefehleTest, HilfeUeberUndBeendenMitTasten) {
+    QTest::keyClick(datum(0), Qt::Key_L, Qt::AltModifier);
+    // A button pressed by its letter shows itself pressed for a moment before it acts.
+    ASSERT_TRUE(QTest::qWaitFor([this] { return fenster->hilfefenster() != nullptr; }));
+    Hilfefenster* hilfe = fenster->hilfefenster();
+    EXPECT_EQ(hilfe->source(), Hilfefenster::adresse(3));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hilfe));
+    QTest::keyClick(hilfe, Qt::Key_F1);
+    EXPECT_EQ(hilfe->source(), Hilfefenster::inhaltsadresse());
+    QTest::keyClick(hilfe, Qt::Key_Escape);
+    EXPECT_FALSE(hilfe->isVisible());
+
+    fenster->menüleiste()->actions().last()->menu()->actions().last()->trigger();
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(meldungen.texte[0].startsWith("BDA-Rechner 1.0\n")) << meldungen.texte[0].toStdString();
+    EXPECT_EQ(meldungen.titel, QStringList{"Über BDA-Rechner"});
+    zurück();
+    taste(Qt::CTRL | Qt::Key_Q);
+    EXPECT_FALSE(fenster->isVisible());
+}
+
+QString hilfeseite(const QString& name) {
+    QFile datei(":/hilfe/" + name);
+    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
+}
+
+// Every "Alt+…" and "Strg+…" of the contents page names a command with that key, and every command button,
+// menu and menu entry with a key is listed (captions without "&", blanks and a closing " …").
+TEST_F(BefehleTest, TastenDerInhaltsseiteSindDieDesFensters) {
+    const auto name = [](QString text) {
+        return text.remove('&').remove(QRegularExpression(" …$")).trimmed();
+    };
+    QStringList imProgramm;
+    for (const char* knopf :
+         {"Bescheid", "Berechnung", "Grundgehälter", "Übertrag", "RB_Text", "Hilfe", "Schließen"}) {
+        const QString text = bauteil<QAbstractButton>(QString::fromUtf8(knopf))->text();
+        imProgramm << QKeySequence::mnemonic(text).toString() + ' ' + name(text);
+    }
+    for (const QAction* menü : fenster->menüleiste()->actions()) {
+        imProgramm << QKeySequence::mnemonic(menü->text()).toString() + " Menü " + name(menü->text());
+        for (const QAction* eintrag : menü->menu()->actions()) {
+            if (eintrag->shortcut().toString().startsWith("Ctrl"))
+                imProgramm << eintrag->shortcut().toString() + ' ' + name(eintrag->text());
+        }
+    }
+    QString text;
+    const QRegularExpression punkte("<li>((?:Befehlsknöpfe|Menüs).*?)</li>",
+                                    QRegularExpression::DotMatchesEverythingOption);
+    for (auto treffer = punkte.globalMatch(hilfeseite("inhalt.html")); treffer.hasNext();) {
+        QTextDocument dokument;
+        dokument.setHtml(treffer.next().captured(1));
+        text += dokument.toPlainText().simplified() + ' ';
+    }
+    QStringList inDerHilfe;
+    for (auto treffer = QRegularExpression(R"((Alt|Strg)\+(\S+) ([^,.]+))").globalMatch(text);
+         treffer.hasNext();) {
+        const auto t = treffer.next();
+        inDerHilfe << QString(t.captured(1) + '+' + t.captured(2))
+                              .replace("Strg", "Ctrl")
+                              .replace("Umschalt", "Shift") +
+                          ' ' + t.captured(3).trimmed();
+    }
+    imProgramm.sort();
+    inDerHilfe.sort();
+    EXPECT_EQ(inDerHilfe.join(" | "), imProgramm.join(" | "));
+}
+
+// Each row of the help's examples table (begin, end, days, months, years) is what the program counts.
+TEST(Hilfe, BeispieleDerDreißigTageRechnungStimmen) {
+    const QString html = hilfeseite("thema3.html");
+    const QRegularExpression zeile(
+        R"(<tr><td>(\d\d)\.(\d\d)\.(\d{4})</td><td>(\d\d)\.(\d\d)\.(\d{4})</td><td>(\d+)</td><td>(\d+)</td><td>(\d+)</td>)");
+    int zeilen = 0;
+    for (auto treffer = zeile.globalMatch(html); treffer.hasNext(); ++zeilen) {
+        const auto t = treffer.next();
+        const auto tag = [&](int i) {
+            return (t.captured(i) + '/' + t.captured(i + 1) + '/' + t.captured(i + 2)).toStdString();
+        };
+        EXPECT_EQ(datumsdifferenz(tag(1), tag(4)),
+                  (Zeitspanne{t.captured(7).toInt(), t.captured(8).toInt(), t.captured(9).toInt()}))
+            << tag(1) << " .. " << tag(4);
+    }
+    EXPECT_EQ(zeilen, html.count("<tr><td>")) << "every example row is read";
+    EXPECT_GE(zeilen, 2);
+}
+
+// Without a result every print command refuses, closes the editor and sends the focus to the missing date;
+// the box is wide enough for its whole title in a bold title font a quarter larger, with an icon and the
+// title bar's buttons (at least 150 pixels) beside it.
+TEST_F(BefehleTest, OhneErgebnisWirdNichtsGedruckt) {
+    QFont titelschrift = QApplication::font();
+    titelschrift.setBold(true);
+    titelschrift.setPointSizeF(titelschrift.pointSizeF() * 1.25);
+    for (const char* befehl : {"Bescheid", "Berechnung", "Grundgehälter"}) {
+        SCOPED_TRACE(befehl);
+        meldungen.leeren();
+        klicken("RB_Text");
+        ASSERT_TRUE(editor()->isVisible());
+        datum(2)->setFocus();
+        klicken(QString::fromUtf8(befehl));
+        EXPECT_EQ(meldungen.texte, QStringList{"Bitte vorher Daten eingeben"});
+        EXPECT_EQ(meldungen.titel, QStringList{"Dateneingabe fehlt"});
+        EXPECT_GE(meldungen.breiten.value(0),
+                  QFontMetrics(titelschrift).horizontalAdvance("Dateneingabe fehlt") + 150);
+        EXPECT_FALSE(editor()->isVisible());
+        EXPECT_EQ(fokus(), "Datum_0");
+        EXPECT_EQ(fenster->stufendialog(), nullptr);
+        zurück();
+    }
+    EXPECT_TRUE(meldungen.nurOk);
+}
+
+// RB_Text opens the editor on the design area under the buttons, following the window, on the shipped
+// text, writing nothing; RB_Text again closes it. Enter saves, Esc and the help button discard.
+TEST_F(BefehleTest, RBTextEditorUeberDemFenster) {
+    klicken("RB_Text");
+    ASSERT_TRUE(editor()->isVisible());
+    const int knopfhöhe = bauteil("Schließen")->height();
+    const QWidget* entwurf = fenster->entwurf();
+    EXPECT_EQ(editor()->parentWidget(), entwurf);
+    EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, entwurf->width(), entwurf->height() - knopfhöhe));
+    EXPECT_EQ(editor()->toPlainText().toStdString(), druck::mitgelieferteBelehrung());
+    EXPECT_FALSE(QFile::exists(datei()));
+    EXPECT_EQ(fokus(), "Rechtsmittel");
+    fenster->resize(fenster->size() * 3 / 2);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(editor()->geometry().width(), fenster->width());
+    klicken("RB_Text");
+    EXPECT_FALSE(editor()->isVisible());
+
+    const QString gespeichert = "Gegen diesen Bescheid ist der Widerspruch statthaft.";
+    klicken("RB_Text");
+    editor()->selectAll();
+    tippen(gespeichert);
+    enter();
+    EXPECT_FALSE(editor()->isVisible());
+    ASSERT_EQ(QFile(datei()).size(), 1000);
+    klicken("RB_Text");
+    tippen(" Esc");
+    taste(Qt::Key_Escape);
+    EXPECT_FALSE(editor()->isVisible());
+    klicken("RB_Text");
+    EXPECT_EQ(editor()->toPlainText(), gespeichert);
+    tippen(" Hilfe");
+    klicken("Hilfe");
+    EXPECT_FALSE(editor()->isVisible());
+    EXPECT_EQ(fenster->rechtsmittel()->datei().lesen().satz.text, gespeichert.toStdString());
+    EXPECT_TRUE(meldungen.texte.isEmpty());
+}
+
+// A notice whose legal remedy cannot be read is not printed; the message names the path.
+TEST_F(BefehleTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
+    eingeben({"15061970", "15062008"});
+    ASSERT_TRUE(QDir().mkpath(datei()));
+    klicken("Bescheid");
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(
+        meldungen.texte[0].contains("„" + datei() + "“ ist keine gewöhnliche Datei, sondern ein Ordner."));
+    EXPECT_TRUE(QDir().rmdir(datei()));
+}
+
+// The steps of Besoldungsordnung A from the BDA 01/12/1993: step 7 (row 6) reached on the day of the
+// appointment, marked and chosen; Esc closes. The grades of the C scale get a message instead.
+TEST_F(BefehleTest, StufenlisteMitDerStufeAmTagDerErnennung) {
+    eingeben({"15061970", "15062008"});
+    klicken("Grundgehälter");
+    Stufendialog* dialog = fenster->stufendialog();
+    ASSERT_TRUE(dialog && dialog->isVisible());
+    const QTableWidget* liste = dialog->liste();
+    ASSERT_EQ(liste->rowCount(), 12);
+    EXPECT_EQ(liste->currentRow(), 6);
+    for (int zeile : {0, 6, 11}) {
+        EXPECT_EQ(liste->item(zeile, 3)->text(), zeile == 6 ? "erreicht am Tag der Ernennung" : "");
+        EXPECT_EQ(liste->item(zeile, 1)->font().bold(), zeile == 6) << zeile;
+    }
+    EXPECT_EQ(liste->item(6, 1)->text(), "01/12/2007");
+    QTest::keyClick(dialog->liste(), Qt::Key_Escape);
+    EXPECT_FALSE(dialog->isVisible());
+
+    for (const auto& [option, regel] :
+         {std::pair{1, "Eingangsamt A 13 oder A 14"}, {2, "C 1 oder C 2"}, {3, "Professor C 3 und C 4"}}) {
+        SCOPED_TRACE(option);
+        meldungen.leeren();
+        klicken(QStringLiteral("Eingangsamt_%1").arg(option));
+        klicken("Grundgehälter");
+        EXPECT_EQ(dialog->isVisible(), option == 1);
+        if (option == 1) {
+            EXPECT_TRUE(dialog->findChild<QLabel*>("Stufenregel")->text().endsWith(regel));
+            dialog->reject();
+        } else {
+            ASSERT_EQ(meldungen.texte.size(), 1);
+            EXPECT_TRUE(meldungen.texte[0].contains(
+                QStringLiteral("Für das Eingangsamt „%1“ kennt das Programm die Stufenfolge nicht")
+                    .arg(regel)))
+                << meldungen.texte[0].toStdString();
+            zurück();
+        }
+    }
+}
+
+}  // namespace
+
+}  // namespace bda::fenster

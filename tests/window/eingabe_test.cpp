@@ -1,0 +1,278 @@
+// Typing a case: the date field's mask, keys and calendar, the descriptions' limit, and where Enter leads
+// in the window; what is refused at Enter and what is asked before a case is emptied.
+
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableView>
+
+#include "Farben.h"
+#include "Fenstertest.h"
+#include "Kalender.h"
+
+namespace bda::fenster {
+
+namespace {
+
+const QString leer = QStringLiteral("__/__/____");
+
+// A field shown on its own with `text`, its calendar open when asked.
+struct Feld {
+    explicit Feld(const char* text, bool kalender = true) {
+        feld.show();
+        feld.datumstextSetzen(text);
+        if (kalender) feld.kalenderZeigen();
+    }
+    Datumsfeld feld;
+};
+
+void taste(Qt::Key k, Qt::KeyboardModifiers mit = Qt::NoModifier) {
+    QTest::keyClick(QApplication::focusWidget(), k, mit);
+}
+
+TEST(Datumsfeld, MaskeZiffernUndFunktionstasten) {
+    Datumsfeld feld;
+    EXPECT_EQ(feld.displayText(), leer);
+    QTest::keyClicks(&feld, "1506");
+    EXPECT_EQ(feld.displayText(), "15/06/____");
+    QTest::keyClicks(&feld, "1970");
+    EXPECT_EQ(feld.wert(), QDate(1970, 6, 15));
+    QTest::keyClick(&feld, Qt::Key_F2);
+    EXPECT_EQ(feld.wert(), QDate::currentDate());
+    QTest::keyClick(&feld, Qt::Key_F3);
+    EXPECT_EQ(feld.displayText(), leer);
+    // A read-only field takes no key that changes it and opens no calendar.
+    feld.datumstextSetzen("01/01/2001");
+    feld.setReadOnly(true);
+    for (Qt::Key k : {Qt::Key_F2, Qt::Key_F3, Qt::Key_F4, Qt::Key_Delete, Qt::Key_Backspace, Qt::Key_5}) {
+        QTest::keyClick(&feld, k);
+        EXPECT_EQ(feld.displayText(), "01/01/2001") << k;
+    }
+    EXPECT_EQ(feld.kalender(), nullptr);
+}
+
+// F4 opens the calendar in German, Monday first, the weekend readable; Enter takes the day as if typed
+// and confirmed: the window's driver gets the Enter.
+TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
+    Feld f("15/12/2026", false);
+    QSignalSpy enter(&f.feld, &Datumsfeld::enterGedrueckt);
+    QTest::keyClick(&f.feld, Qt::Key_F4);
+    Kalender* kalender = f.feld.kalender();
+    ASSERT_TRUE(kalender && kalender->isVisible());
+    EXPECT_EQ(kalender->titel(), "Dezember 2026");
+    EXPECT_EQ(kalender->wochentage().join(','), "Mo,Di,Mi,Do,Fr,Sa,So");
+    for (Qt::DayOfWeek tag : {Qt::Saturday, Qt::Sunday}) {
+        EXPECT_GE(kontrast(kalender->weekdayTextFormat(tag).foreground().color(), Qt::white), 4.5) << tag;
+    }
+    taste(Qt::Key_Right);
+    taste(Qt::Key_Return);
+    EXPECT_FALSE(kalender->isVisible());
+    EXPECT_EQ(f.feld.displayText(), "16/12/2026");
+    EXPECT_EQ(enter.size(), 1);
+}
+
+// Where the 1st stands in the grid (row 0 holds the weekday captions) and the day before it: a month that
+// begins on a Monday shows the whole week before it in the first row.
+TEST(Datumsfeld, KalenderwocheBeginntAmMontag) {
+    const struct {
+        QDate monat;
+        int zeile, spalte;
+        const char* vortag;
+    } monate[] = {
+        {QDate(2026, 12, 1), 1, 1, "30"},  // a Tuesday
+        {QDate(2026, 3, 1), 1, 6, "28"},   // a Sunday
+        {QDate(2026, 6, 1), 2, 0, "31"},   // a Monday
+    };
+    for (const auto& m : monate) {
+        SCOPED_TRACE(m.monat.toString().toStdString());
+        Kalender kalender(nullptr, QDate(1930, 1, 1), QDate(2040, 12, 31));
+        kalender.setSelectedDate(m.monat);
+        kalender.setCurrentPage(m.monat.year(), m.monat.month());
+        QAbstractItemModel* raster = kalender.findChild<QTableView*>("qt_calendar_calendarview")->model();
+        EXPECT_EQ(raster->index(m.zeile, m.spalte).data().toString(), "1");
+        const QModelIndex davor =
+            m.spalte > 0 ? raster->index(m.zeile, m.spalte - 1) : raster->index(m.zeile - 1, 6);
+        EXPECT_EQ(davor.data().toString(), m.vortag);
+    }
+}
+
+// From 15/06/1990 a month or a year either way; twenty years back take twenty keys, not 240; Escape leaves
+// the field as it was.
+TEST(Datumsfeld, BildtastenBlaetternMonateUndMitStrgJahre) {
+    const struct {
+        Qt::Key taste;
+        Qt::KeyboardModifiers mit;
+        QDate danach;
+    } blättern[] = {
+        {Qt::Key_PageUp, Qt::NoModifier, QDate(1990, 5, 15)},
+        {Qt::Key_PageDown, Qt::NoModifier, QDate(1990, 7, 15)},
+        {Qt::Key_PageUp, Qt::ControlModifier, QDate(1989, 6, 15)},
+        {Qt::Key_PageDown, Qt::ControlModifier, QDate(1991, 6, 15)},
+    };
+    for (const auto& zeile : blättern) {
+        SCOPED_TRACE(zeile.danach.toString().toStdString());
+        Feld f("15/06/1990");
+        taste(zeile.taste, zeile.mit);
+        Kalender* kalender = f.feld.kalender();
+        EXPECT_EQ(kalender->selectedDate(), zeile.danach);
+        EXPECT_EQ(QDate(kalender->yearShown(), kalender->monthShown(), 15), zeile.danach);
+        for (int i = 0; i < 20; ++i) taste(Qt::Key_PageUp, Qt::ControlModifier);
+        EXPECT_EQ(kalender->selectedDate(), zeile.danach.addYears(-20));
+        taste(Qt::Key_Escape);
+        EXPECT_FALSE(kalender->isVisible());
+        EXPECT_EQ(f.feld.displayText(), "15/06/1990");
+    }
+}
+
+// Ctrl+J and the year typed: the page shows it, the day is picked by the next Enter.
+TEST(Datumsfeld, JahrImDrehfeldEingeben) {
+    Feld f("15/06/2020");
+    taste(Qt::Key_J, Qt::ControlModifier);
+    ASSERT_TRUE(f.feld.kalender()->findChild<QSpinBox*>("qt_calendar_yearedit")->hasFocus());
+    QTest::keyClicks(QApplication::focusWidget(), "1985");
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f.feld.kalender()->yearShown(), 1985);
+    EXPECT_TRUE(f.feld.kalender()->isVisible());
+    taste(Qt::Key_Return);
+    EXPECT_EQ(f.feld.displayText(), "15/06/1985");
+}
+
+using EingabeTest = Fenstertest;
+
+// Both sides of the last date a field accepts, and a day that does not exist: refused at Enter with a
+// message, the field emptied and keeping the focus.
+TEST_F(EingabeTest, UngueltigesDatumWirdBeiEnterAbgewiesen) {
+    const char* const grenzen[][2] = {
+        {"31022001", "Den 31/02/2001 gibt es nicht."},
+        {"31122040", ""},
+        {"01012041", "Das Datum 01/01/2041 ist ungültig. Zulässig sind Daten vom 01/01/1930 bis 31/12/2040."},
+    };
+    for (const auto& [getippt, meldung] : grenzen) {
+        SCOPED_TRACE(getippt);
+        meldungen.leeren();
+        feldTippen(0, getippt);
+        EXPECT_EQ(meldungen.texte, *meldung ? QStringList{QString::fromUtf8(meldung)} : QStringList());
+        EXPECT_EQ(datum(0)->displayText(), *meldung ? leer : QStringLiteral("31/12/2040"));
+        EXPECT_EQ(fokus(), *meldung ? "Datum_0" : "Datum_2");
+    }
+    EXPECT_TRUE(meldungen.nurOk);
+}
+
+// The day the calendar of an empty field opens on. Born 15/06/1970, appointed 15/06/2008 (A 1 to A 12):
+// the quarter-rule span starts on the 31st birthday, the half-rule span on the 35th.
+TEST_F(EingabeTest, LeeresFeldOeffnetAmPassendenTag) {
+    const QDate heute = QDate::currentDate();
+    EXPECT_EQ(datum(0)->kalenderanfang(), heute.addYears(-40));
+    EXPECT_EQ(datum(2)->kalenderanfang(), heute);
+    EXPECT_EQ(datum(3)->kalenderanfang(), heute) << "a period without a span";
+    eingeben({"15061970", "15062008"});
+    EXPECT_EQ(datum(3)->kalenderanfang(), QDate(2001, 6, 15));
+    EXPECT_EQ(datum(11)->kalenderanfang(), QDate(2005, 6, 15));
+    EXPECT_EQ(datum(2)->kalenderanfang(), QDate(2008, 6, 15)) << "a filled field opens on its date";
+    EXPECT_EQ(datum(1)->kalenderanfang(), QDate(1991, 6, 1));
+}
+
+// Picking the birth date in the calendar does what typing it and pressing Enter does.
+TEST_F(EingabeTest, EnterImKalenderWieGetipptUndEnter) {
+    QTest::keyClick(datum(0), Qt::Key_F4);
+    Kalender* kalender = datum(0)->kalender();
+    ASSERT_TRUE(kalender && kalender->isVisible());
+    kalender->setSelectedDate(QDate(1975, 6, 15));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+    EXPECT_FALSE(kalender->isVisible());
+    EXPECT_EQ(datum(0)->displayText(), "15/06/1975");
+    EXPECT_EQ(datum(1)->displayText(), "01/06/1996");
+    EXPECT_EQ(fokus(), "Datum_2");
+}
+
+// The span fields take the focus on a click but no change.
+TEST_F(EingabeTest, SpannenfeldBehaeltDenFokusUndBleibtUnveraendert) {
+    eingeben({"15061970", "15062008"});
+    for (int feld = 20; feld <= 23; ++feld) {
+        const QString vorher = datum(feld)->displayText();
+        klicken(QStringLiteral("Datum_%1").arg(feld));
+        for (Qt::Key k : {Qt::Key_F3, Qt::Key_F2, Qt::Key_0, Qt::Key_1}) QTest::keyClick(datum(feld), k);
+        EXPECT_EQ(datum(feld)->displayText(), vorher);
+        EXPECT_EQ(fokus(), QStringLiteral("Datum_%1").arg(feld));
+    }
+    EXPECT_TRUE(meldungen.texte.isEmpty());
+}
+
+// At most 60 characters, typed or pasted; the counter shows what is left, blanks at the ends not counted.
+// Enter in Eingabe_i goes on to Datum_(2i + 5), also when full; the last box keeps the focus.
+TEST_F(EingabeTest, BeschreibungHoechstensSechzigZeichenUndEnterWeiter) {
+    const auto zähler = [this](int i) { return beschriftung(QStringLiteral("Zähler_%1").arg(i)); };
+    EXPECT_EQ(zähler(0), "60");
+    eingabe(0)->setFocus();
+    tippen(QString(59, 'x'));
+    EXPECT_EQ(zähler(0), "1");
+    tippen("yz");
+    EXPECT_EQ(eingabe(0)->text(), QString(59, 'x') + "y");
+    EXPECT_EQ(zähler(0), "0");
+    EXPECT_EQ(fenster->fall().eingabe[0], eingabe(0)->text().toStdString());
+    eingabe(1)->setFocus();
+    tippen("  Elternzeit  ");
+    EXPECT_EQ(zähler(1), "50");
+    eingabe(2)->setFocus();
+    tippen(QString(50, 'a'));
+    QGuiApplication::clipboard()->setText(QString(30, 'b'));
+    taste(Qt::CTRL | Qt::Key_V);
+    EXPECT_EQ(eingabe(2)->text(), QString(50, 'a') + QString(10, 'b'));
+    EXPECT_EQ(zähler(2), "0");
+    for (int i = 0; i < 8; ++i) {
+        eingabe(i)->setFocus();
+        enter();
+        EXPECT_EQ(fokus(), i < 7 ? QStringLiteral("Datum_%1").arg(2 * i + 5) : QStringLiteral("Eingabe_7"));
+    }
+}
+
+// A case typed with keys and Enter alone, the focus going on from field to field. A period before its span
+// is refused and emptied; a grade option leads to the half-rule span; an incomplete birthday empties the
+// case and its result once the unsaved case is given up.
+TEST_F(EingabeTest, GanzerFallMitEnterAllein) {
+    const auto schritt = [](const char* getippt, const char* fokusDanach) {
+        eingeben({getippt});
+        EXPECT_EQ(fokus(), fokusDanach) << getippt;
+    };
+    schritt("15061970", "Datum_2");
+    schritt("15062008", "Datum_3");
+    EXPECT_TRUE(bauteil("SSFrame1")->isVisible());
+    schritt("01012000", "Datum_3");
+    EXPECT_EQ(meldungen.texte.size(), 1);
+    EXPECT_EQ(datum(3)->displayText(), leer);
+    schritt("01012002", "Datum_4");
+    schritt("31122002", "Eingabe_0");
+    EXPECT_EQ(beschriftung("BDADatum"), "01/09/1993.");
+    EXPECT_EQ(datum(19)->displayText(), "01/09/1993");
+    klicken("Eingangsamt_1");
+    EXPECT_FALSE(bauteil("SSFrame1")->isVisible());
+    EXPECT_EQ(fokus(), "Datum_11");
+
+    meldungen.leeren();
+    meldungen.antwort = QMessageBox::Discard;
+    feldTippen(0, "1506");
+    EXPECT_EQ(fokus(), "Datum_0");
+    EXPECT_EQ(datum(2)->displayText(), leer);
+    EXPECT_EQ(datum(19)->displayText(), leer);
+    EXPECT_EQ(beschriftung("BDADatum"), "");
+    EXPECT_TRUE(meldungen.texte.isEmpty());
+    EXPECT_EQ(meldungen.fragen, QStringList{"Änderungen speichern?"});
+}
+
+// A period that a moved appointment leaves outside its span is named in a message and stays on screen,
+// counting 0 (its colour: the monkey test).
+TEST_F(EingabeTest, ZeitraumAusserhalbDerSpanneBleibtStehen) {
+    eingeben({"15061970", "15062008"});
+    feldTippen(11, "20092006");
+    eingeben({"30092006"});
+    EXPECT_EQ(beschriftung("Tag2_1"), "11");
+    feldTippen(2, "15062006");
+    ASSERT_EQ(meldungen.texte.size(), 1);
+    EXPECT_TRUE(meldungen.texte[0].contains("20/09/2006 bis 30/09/2006")) << meldungen.texte[0].toStdString();
+    EXPECT_EQ(beschriftung("Tag2_1"), "0");
+    EXPECT_EQ(datum(11)->displayText(), "20/09/2006");
+}
+
+}  // namespace
+
+}  // namespace bda::fenster
