@@ -14,6 +14,7 @@
 #include <QSettings>
 #include <QTest>
 #include <QTimer>
+#include <functional>
 #include <initializer_list>
 #include <memory>
 
@@ -144,6 +145,25 @@ class Fenstertest : public ::testing::Test {
     void beispielfallTippen() {
         eingeben({"15061970", "15062008", "01012002", "31122002"});
         ASSERT_EQ(beschriftung(QStringLiteral("BDADatum")), QStringLiteral("01/09/1993."));
+    }
+    // Presses `k` in the main window and runs `schritte` in the modal window it opens, closed by Esc after
+    // (an open cell first). A question that comes first is left to the message catcher.
+    void imDialog(QKeyCombination k, const std::function<void(QWidget*)>& schritte) {
+        zurück();
+        bool gesehen = false;
+        std::function<void()> suchen = [&] {
+            QWidget* dialog = QApplication::activeModalWidget();
+            if (qobject_cast<QMessageBox*>(dialog)) return QTimer::singleShot(10, suchen);
+            if (!(gesehen = dialog != nullptr)) return;
+            // The modal window counts as active at once; keys reach it once it really is.
+            EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
+            schritte(dialog);
+            for (int i = 0; i < 3 && dialog->isVisible(); ++i) taste(Qt::Key_Escape);
+        };
+        QTimer::singleShot(0, suchen);
+        taste(k);
+        EXPECT_TRUE(gesehen) << "no dialog opened";
+        zurück();
     }
     // A mouse click near the left edge: on the circle of an option, at the start of a field.
     void klicken(const QString& name) {

@@ -1,6 +1,5 @@
-// The commands of the window: the grade options and the help topic they choose, the letters and shortcuts
-// and the help that lists them, the print commands' refusal, the legal-remedy editor over the window and
-// the list of steps.
+// The commands of the window: the grade options and the help topic they choose, the letters and shortcuts,
+// the print commands' refusal, the legal-remedy editor over the window and the list of steps.
 
 #include <QAction>
 #include <QDir>
@@ -8,12 +7,9 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QTableWidget>
-#include <QTextDocument>
 
 #include "Belehrungsdatei.h"
-#include "Datumsdifferenz.h"
 #include "Fenstertest.h"
 #include "Hilfefenster.h"
 #include "Rechtsmitteleditor.h"
@@ -98,71 +94,6 @@ TEST_F(BefehleTest, HilfeUeberUndBeendenMitTasten) {
     zurück();
     taste(Qt::CTRL | Qt::Key_Q);
     EXPECT_FALSE(fenster->isVisible());
-}
-
-QString hilfeseite(const QString& name) {
-    QFile datei(":/hilfe/" + name);
-    return datei.open(QIODevice::ReadOnly) ? QString::fromUtf8(datei.readAll()) : QString();
-}
-
-// Every "Alt+…" and "Strg+…" of the contents page names a command with that key, and every command button,
-// menu and menu entry with a key is listed (captions without "&", blanks and a closing " …").
-TEST_F(BefehleTest, TastenDerInhaltsseiteSindDieDesFensters) {
-    const auto name = [](QString text) {
-        return text.remove('&').remove(QRegularExpression(" …$")).trimmed();
-    };
-    QStringList imProgramm;
-    for (const char* knopf :
-         {"Bescheid", "Berechnung", "Grundgehälter", "Übertrag", "RB_Text", "Hilfe", "Schließen"}) {
-        const QString text = bauteil<QAbstractButton>(QString::fromUtf8(knopf))->text();
-        imProgramm << QKeySequence::mnemonic(text).toString() + ' ' + name(text);
-    }
-    for (const QAction* menü : fenster->menüleiste()->actions()) {
-        imProgramm << QKeySequence::mnemonic(menü->text()).toString() + " Menü " + name(menü->text());
-        for (const QAction* eintrag : menü->menu()->actions()) {
-            if (eintrag->shortcut().toString().startsWith("Ctrl"))
-                imProgramm << eintrag->shortcut().toString() + ' ' + name(eintrag->text());
-        }
-    }
-    QString text;
-    const QRegularExpression punkte("<li>((?:Befehlsknöpfe|Menüs).*?)</li>",
-                                    QRegularExpression::DotMatchesEverythingOption);
-    for (auto treffer = punkte.globalMatch(hilfeseite("inhalt.html")); treffer.hasNext();) {
-        QTextDocument dokument;
-        dokument.setHtml(treffer.next().captured(1));
-        text += dokument.toPlainText().simplified() + ' ';
-    }
-    QStringList inDerHilfe;
-    for (auto treffer = QRegularExpression(R"((Alt|Strg)\+(\S+) ([^,.]+))").globalMatch(text);
-         treffer.hasNext();) {
-        const auto t = treffer.next();
-        inDerHilfe << QString(t.captured(1) + '+' + t.captured(2))
-                              .replace("Strg", "Ctrl")
-                              .replace("Umschalt", "Shift") +
-                          ' ' + t.captured(3).trimmed();
-    }
-    imProgramm.sort();
-    inDerHilfe.sort();
-    EXPECT_EQ(inDerHilfe.join(" | "), imProgramm.join(" | "));
-}
-
-// Each row of the help's examples table (begin, end, days, months, years) is what the program counts.
-TEST(Hilfe, BeispieleDerDreißigTageRechnungStimmen) {
-    const QString html = hilfeseite("thema3.html");
-    const QRegularExpression zeile(
-        R"(<tr><td>(\d\d)\.(\d\d)\.(\d{4})</td><td>(\d\d)\.(\d\d)\.(\d{4})</td><td>(\d+)</td><td>(\d+)</td><td>(\d+)</td>)");
-    int zeilen = 0;
-    for (auto treffer = zeile.globalMatch(html); treffer.hasNext(); ++zeilen) {
-        const auto t = treffer.next();
-        const auto tag = [&](int i) {
-            return (t.captured(i) + '/' + t.captured(i + 1) + '/' + t.captured(i + 2)).toStdString();
-        };
-        EXPECT_EQ(datumsdifferenz(tag(1), tag(4)),
-                  (Zeitspanne{t.captured(7).toInt(), t.captured(8).toInt(), t.captured(9).toInt()}))
-            << tag(1) << " .. " << tag(4);
-    }
-    EXPECT_EQ(zeilen, html.count("<tr><td>")) << "every example row is read";
-    EXPECT_GE(zeilen, 2);
 }
 
 // Without a result every print command refuses, closes the editor and sends the focus to the missing date;

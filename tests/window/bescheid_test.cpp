@@ -14,7 +14,6 @@
 
 #include "Belehrungsdatei.h"
 #include "Fenstertest.h"
-#include "Rechtsmitteleditor.h"
 
 namespace bda::fenster {
 
@@ -35,24 +34,6 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
     // The user has no legal-remedy text of his own: the notice prints the shipped one.
     BescheidTest() { QFile::remove(druck::Belehrungsdatei::benutzerdateiname()); }
 
-    // Presses the shortcut in the main window and runs `schritte` in the modal window it opens, closed by
-    // Esc after. A question that comes first is left to the message catcher.
-    void imDialog(QKeyCombination k, const std::function<void(QWidget*)>& schritte) {
-        zurück();
-        bool gesehen = false;
-        std::function<void()> suchen = [&] {
-            QWidget* dialog = QApplication::activeModalWidget();
-            if (qobject_cast<QMessageBox*>(dialog)) return QTimer::singleShot(10, suchen);
-            if (!(gesehen = dialog != nullptr)) return;
-            // The modal window counts as active at once; keys reach it once it really is.
-            EXPECT_TRUE(QTest::qWaitFor([dialog] { return QApplication::activeWindow() == dialog; }));
-            schritte(dialog);
-            if (dialog->isVisible()) QTest::keyClick(dialog, Qt::Key_Escape);
-        };
-        QTimer::singleShot(0, suchen);
-        QTest::keyClick(QApplication::focusWidget(), k.key(), k.keyboardModifiers());
-        EXPECT_TRUE(gesehen) << "no dialog opened";
-    }
     static QString feld(QWidget* dialog, const char* name) {
         return dialog->findChild<QLineEdit*>(QString::fromUtf8(name))->text();
     }
@@ -85,16 +66,6 @@ class BescheidTest : public Einstellungsordner, public Fenstertest {
         QCoreApplication::processEvents();
         return vorschlag;
     }
-    // The lines of the PDF as pdftotext lays them out, trimmed.
-    static QStringList pdfzeilen(const QString& datei) {
-        QProcess prozess;
-        prozess.start("pdftotext", {"-layout", datei, "-"});
-        prozess.waitForFinished();
-        QStringList zeilen = QString::fromUtf8(prozess.readAllStandardOutput()).split('\n');
-        for (QString& zeile : zeilen) zeile = zeile.trimmed();
-        return zeilen;
-    }
-
     QTemporaryDir ablage;
 };
 
@@ -233,7 +204,10 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     EXPECT_EQ(QFileInfo(vorschlag).path(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
     EXPECT_TRUE(meldungen.texte.isEmpty()) << meldungen.texte.join(" | ").toStdString();
-    const QString text = pdfzeilen(ablage.filePath("bescheid.pdf")).join('\n');
+    QProcess pdftotext;
+    pdftotext.start("pdftotext", {"-layout", ablage.filePath("bescheid.pdf"), "-"});
+    pdftotext.waitForFinished();
+    const QString text = QString::fromUtf8(pdftotext.readAllStandardOutput());
     for (const char* gesucht :
          {"15.06.2024", "Geschäftszeichen: P 12 - 345/2024", "Erika Mustermann", "01/09/1993"}) {
         EXPECT_TRUE(text.contains(QString::fromUtf8(gesucht))) << gesucht;
@@ -290,39 +264,6 @@ TEST_F(BescheidTest, UnvollstaendigeBehoerdeWirdErfragt) {
         }
         EXPECT_EQ(QFile::exists(datei), f.antwort == QMessageBox::Yes);
     }
-}
-
-// The clerk's text saved by an earlier version with the letterhead lines of its day is offered the
-// placeholder before the next notice; after "Ja" every notice names the letterhead as it then reads.
-TEST_F(BescheidTest, DieBelehrungNenntDenBriefkopfDesDrucks) {
-    beispielfallTippen();
-    bescheiddatenTippen();
-    QString fehler;
-    ASSERT_TRUE(fenster->rechtsmittel()->datei().schreiben(
-        "Gegen diesen Bescheid ist der Widerspruch bei der Behörde zu erheben, die diesen Bescheid erlassen "
-        "hat:$Landesamt für Besoldung$Referat 9$Die Frist gilt auch dann als gewahrt.",
-        fehler));
-    meldungen.antwort = QMessageBox::Yes;
-    const auto behördenzeilen = [this](const char* name) {
-        alsPdf(ablage.filePath(name));
-        const QStringList zeilen = pdfzeilen(ablage.filePath(name));
-        const auto stelle = std::find_if(zeilen.begin(), zeilen.end(),
-                                         [](const QString& z) { return z.endsWith("erlassen hat:"); });
-        return stelle == zeilen.end() ? QStringList() : zeilen.mid(stelle - zeilen.begin() + 1, 4);
-    };
-    EXPECT_EQ(behördenzeilen("vorher.pdf"),
-              (QStringList{"Landesamt für Besoldung", "Referat 12", "Musterstraße 12", "80333 München"}));
-    ASSERT_EQ(meldungen.fragen.size(), 1);
-    EXPECT_TRUE(meldungen.fragen[0].contains("„Landesamt für Besoldung“\n„Referat 9“"));
-    imDialog(Qt::CTRL | Qt::Key_D, [](QWidget*) {
-        taste(Qt::ALT | Qt::Key_2);
-        taste(Qt::CTRL | Qt::Key_A);
-        zeichenTippen("Referat 21");
-        enter();
-    });
-    EXPECT_EQ(behördenzeilen("nachher.pdf"),
-              (QStringList{"Landesamt für Besoldung", "Referat 21", "Musterstraße 12", "80333 München"}));
-    EXPECT_EQ(meldungen.fragen.size(), 1) << "the text is offered once";
 }
 
 }  // namespace
