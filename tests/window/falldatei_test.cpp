@@ -171,20 +171,6 @@ TEST_F(FalldateiTest, AenderungenSpeichernAufAllenWegenMitAllenAntworten) {
     }
 }
 
-// A period end typed without Enter counts at once, and a new birth date taken back with "Abbrechen"
-// leaves the case counting what it shows.
-TEST_F(FalldateiTest, AbgebrochenerGeburtstagZaehltWasDasteht) {
-    fallTippen(pfad("fall.bda"));
-    feldTippen(4, "31122003", false);
-    ASSERT_EQ(fenster->fall().rahmen1[1], (Zeitspanne{0, 0, 2}));
-    meldungen.antwort = QMessageBox::Cancel;
-    feldTippen(0, "16061970");
-    EXPECT_EQ(meldungen.fragen, QStringList{"Änderungen speichern?"});
-    EXPECT_EQ(datum(0)->displayText(), "15/06/1970");
-    EXPECT_EQ(fenster->fall().rahmen1[1], (Zeitspanne{0, 0, 2}));
-    EXPECT_EQ(beschriftung("Jahr1_1"), "2");
-}
-
 // Nothing is asked while the case is as saved, opened or started, nor for a case of a birth date alone.
 // The title names the file and shows "*" while the case differs from it; typing the change back removes
 // the "*" again.
@@ -222,32 +208,6 @@ TEST_F(FalldateiTest, AbweichendesErgebnisWirdGemeldet) {
     EXPECT_TRUE(meldungen.texte[0].contains("\n\nBDA: gespeichert 01/03/1993, neu 01/09/1993\n\n"))
         << meldungen.texte[0].toStdString();
     EXPECT_TRUE(fenster->isWindowModified());
-}
-
-// The last eight files, newest first; an entry opens its file, one that is gone is taken off.
-TEST_F(FalldateiTest, ZuletztGeoeffnet) {
-    fallTippen();
-    for (int i = 1; i <= 9; ++i) befehle().speichernUnter(pfad(QStringLiteral("f%1.bda").arg(i)));
-    QMenu* menü = befehle().zuletztMenü();
-    const auto einträge = [menü] {
-        Q_EMIT menü->aboutToShow();
-        QStringList texte;
-        for (QAction* aktion : menü->actions()) texte << aktion->text();
-        return texte;
-    };
-    EXPECT_EQ(einträge(), (QStringList{"&1 f9.bda", "&2 f8.bda", "&3 f7.bda", "&4 f6.bda", "&5 f5.bda",
-                                       "&6 f4.bda", "&7 f3.bda", "&8 f2.bda"}));
-    befehle().neuAktion()->trigger();
-    menü->actions().at(3)->trigger();
-    EXPECT_EQ(befehle().datei(), pfad("f6.bda"));
-    EXPECT_EQ(beschriftung("BDADatum"), "01/09/1993.");
-    QFile::remove(pfad("f9.bda"));
-    einträge();
-    meldungen.leeren();
-    menü->actions().at(1)->trigger();
-    EXPECT_EQ(meldungen.texte.size(), 1);
-    EXPECT_EQ(einträge().size(), 7);
-    EXPECT_EQ(menü->actions().at(0)->text(), "&1 f6.bda");
 }
 
 // Übertrag: BDA, birth date and appointment on the clipboard and as a case file in the hand-over folder; a
