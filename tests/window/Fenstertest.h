@@ -23,10 +23,7 @@
 
 namespace bda::fenster {
 
-// QString in readable form in the failure messages.
-inline void PrintTo(const QString& text, std::ostream* aus) { *aus << '"' << text.toStdString() << '"'; }
-
-// Closes every message box that comes up and records its text, title and width, so tests need no hand on
+// Closes every message box that comes up and records its text and title, so tests need no hand on
 // the keyboard. `nurOk` stays true while every box had an OK button only and no icon. A question (a box
 // with several buttons) is answered with `antwort` and recorded in `fragen` instead.
 class Meldungsfaenger {
@@ -46,7 +43,6 @@ class Meldungsfaenger {
             }
             texte << box->text();
             titel << box->windowTitle();
-            breiten << box->width();
             nurOk = nurOk && box->standardButton(box->buttons().first()) == QMessageBox::Ok &&
                     box->icon() == QMessageBox::NoIcon;
             box->accept();
@@ -56,12 +52,10 @@ class Meldungsfaenger {
     void leeren() {
         texte.clear();
         titel.clear();
-        breiten.clear();
         fragen.clear();
     }
 
     QStringList texte, titel, fragen;
-    QList<int> breiten;  // of each box as shown, pixels
     bool nurOk = true;
     // The button a question is answered with; a question without it gets "Nein", else "Abbrechen".
     QMessageBox::StandardButton antwort = QMessageBox::Cancel;
