@@ -55,6 +55,12 @@ class Meldungsfaenger {
         fragen.clear();
     }
 
+    // The one message shown since `leeren`, when it contains `teil`.
+    ::testing::AssertionResult einzig(const QString& teil) const {
+        if (texte.size() == 1 && texte[0].contains(teil)) return ::testing::AssertionSuccess();
+        return ::testing::AssertionFailure() << texte.join(" | ").toStdString();
+    }
+
     QStringList texte, titel, fragen;
     bool nurOk = true;
     // The button a question is answered with; a question without it gets "Nein", else "Abbrechen".

@@ -3,7 +3,6 @@
 
 #include <QAccessible>
 #include <QRadioButton>
-#include <QRegularExpression>
 
 #include "Befehlsknopf.h"
 #include "Fenstertest.h"
@@ -65,36 +64,6 @@ TEST_F(AnordnungTest, LageUndSchriftFolgenDerFenstergroesse) {
     EXPECT_EQ(Hauptform().size(), QSize(1472, 1160 + menühöhe));
 }
 
-// What a visible control covers in its container: the painted words of a plain label (split at runs of
-// three or more blanks, so a gap in a caption stays free), the whole rectangle of anything else.
-QList<std::pair<QString, QRect>> belegungen(const QWidget* behälter) {
-    QList<std::pair<QString, QRect>> liste;
-    for (QWidget* teil : behälter->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        auto* linie = qobject_cast<QFrame*>(teil);
-        auto* label = dynamic_cast<Leitertext*>(teil);
-        if (!teil->isVisible() ||
-            (linie && (linie->frameShape() == QFrame::HLine || linie->frameShape() == QFrame::VLine)) ||
-            (label && label->text().isEmpty())) {  // a coloured band behind a heading
-            continue;
-        }
-        if (!label || label->frameWidth() > 0 || label->autoFillBackground() || label->wordWrap()) {
-            liste.push_back({teil->objectName(), teil->geometry()});
-            continue;
-        }
-        const QFontMetrics maß(label->font());
-        const QRect fläche = label->textfläche();
-        const int oben = fläche.top() + (fläche.height() - maß.height()) / 2;
-        static const QRegularExpression wörter(QStringLiteral("\\S+( {1,2}\\S+)*"));
-        for (auto treffer = wörter.globalMatch(label->gezeigterText()); treffer.hasNext();) {
-            const auto wort = treffer.next();
-            const QRect tinte(label->textanfang(static_cast<int>(wort.capturedStart())), oben,
-                              maß.horizontalAdvance(wort.captured()), maß.height());
-            liste.push_back({teil->objectName() + ": " + wort.captured(), tinte.translated(label->pos())});
-        }
-    }
-    return liste;
-}
-
 // Why a caption does not fit its control; empty when it fits.
 QString passtNicht(QWidget* teil) {
     if (!teil->isVisible()) return {};
@@ -135,7 +104,7 @@ QString passtNicht(QWidget* teil) {
 
 // A case with both frames and a BDA, so every caption and value is shown; below the minimum size too, and
 // wider than high and higher than wide, where the fonts follow the smaller factor.
-TEST_F(AnordnungTest, KeineUeberlappungUndJedeBeschriftungPasstInJederGroesse) {
+TEST_F(AnordnungTest, JedeBeschriftungPasstInJederGroesse) {
     eingeben({"15061970", "15062008"});
     ASSERT_TRUE(bauteil("SSFrame2")->isVisible());
     fenster->setMinimumSize(0, 0);
@@ -145,20 +114,6 @@ TEST_F(AnordnungTest, KeineUeberlappungUndJedeBeschriftungPasstInJederGroesse) {
         fenster->resize(größe);
         QCoreApplication::processEvents();
         ASSERT_EQ(fenster->size(), größe);
-        QList<QWidget*> behälter{fenster.get()};
-        for (auto* rahmen : fenster->findChildren<QFrame*>()) {
-            if (rahmen->objectName().startsWith("SSFrame") || rahmen->objectName().startsWith("Picture"))
-                behälter << rahmen;
-        }
-        for (QWidget* rahmen : behälter) {
-            const auto teile = belegungen(rahmen);
-            for (qsizetype a = 0; a < teile.size(); ++a) {
-                for (qsizetype b = a + 1; b < teile.size(); ++b) {
-                    EXPECT_FALSE(teile[a].second.intersects(teile[b].second))
-                        << teile[a].first.toStdString() << " overlaps " << teile[b].first.toStdString();
-                }
-            }
-        }
         for (QWidget* teil : fenster->findChildren<QWidget*>()) {
             EXPECT_EQ(passtNicht(teil), QString()) << teil->objectName().toStdString();
         }

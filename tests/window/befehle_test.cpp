@@ -132,9 +132,7 @@ TEST_F(BefehleTest, BescheidOhneLesbareBelehrungWirdNichtGedruckt) {
     eingeben({"15061970", "15062008"});
     ASSERT_TRUE(QDir().mkpath(datei()));
     klicken("Bescheid");
-    ASSERT_EQ(meldungen.texte.size(), 1);
-    EXPECT_TRUE(
-        meldungen.texte[0].contains("„" + datei() + "“ ist keine gewöhnliche Datei, sondern ein Ordner."));
+    EXPECT_TRUE(meldungen.einzig("„" + datei() + "“ ist keine gewöhnliche Datei, sondern ein Ordner."));
     EXPECT_TRUE(QDir().rmdir(datei()));
 }
 

@@ -61,31 +61,6 @@ TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
     EXPECT_EQ(enter.size(), 1);
 }
 
-// From 15/06/1990 a month or a year either way; Escape leaves the field as it was.
-TEST(Datumsfeld, BildtastenBlaetternMonateUndMitStrgJahre) {
-    const struct {
-        Qt::Key taste;
-        Qt::KeyboardModifiers mit;
-        QDate danach;
-    } blättern[] = {
-        {Qt::Key_PageUp, Qt::NoModifier, QDate(1990, 5, 15)},
-        {Qt::Key_PageDown, Qt::NoModifier, QDate(1990, 7, 15)},
-        {Qt::Key_PageUp, Qt::ControlModifier, QDate(1989, 6, 15)},
-        {Qt::Key_PageDown, Qt::ControlModifier, QDate(1991, 6, 15)},
-    };
-    for (const auto& zeile : blättern) {
-        SCOPED_TRACE(zeile.danach.toString().toStdString());
-        Feld f("15/06/1990");
-        taste(zeile.taste, zeile.mit);
-        Kalender* kalender = f.feld.kalender();
-        EXPECT_EQ(kalender->selectedDate(), zeile.danach);
-        EXPECT_EQ(QDate(kalender->yearShown(), kalender->monthShown(), 15), zeile.danach);
-        taste(Qt::Key_Escape);
-        EXPECT_FALSE(kalender->isVisible());
-        EXPECT_EQ(f.feld.displayText(), "15/06/1990");
-    }
-}
-
 using EingabeTest = Fenstertest;
 
 // Both sides of the last date a field accepts, and a day that does not exist: refused at Enter with a
@@ -105,20 +80,6 @@ TEST_F(EingabeTest, UngueltigesDatumWirdBeiEnterAbgewiesen) {
         EXPECT_EQ(fokus(), *meldung ? "Datum_0" : "Datum_2");
     }
     EXPECT_TRUE(meldungen.nurOk);
-}
-
-// The day the calendar of an empty field opens on. Born 15/06/1970, appointed 15/06/2008 (A 1 to A 12):
-// the quarter-rule span starts on the 31st birthday, the half-rule span on the 35th.
-TEST_F(EingabeTest, LeeresFeldOeffnetAmPassendenTag) {
-    const QDate heute = QDate::currentDate();
-    EXPECT_EQ(datum(0)->kalenderanfang(), heute.addYears(-40));
-    EXPECT_EQ(datum(2)->kalenderanfang(), heute);
-    EXPECT_EQ(datum(3)->kalenderanfang(), heute) << "a period without a span";
-    eingeben({"15061970", "15062008"});
-    EXPECT_EQ(datum(3)->kalenderanfang(), QDate(2001, 6, 15));
-    EXPECT_EQ(datum(11)->kalenderanfang(), QDate(2005, 6, 15));
-    EXPECT_EQ(datum(2)->kalenderanfang(), QDate(2008, 6, 15)) << "a filled field opens on its date";
-    EXPECT_EQ(datum(1)->kalenderanfang(), QDate(1991, 6, 1));
 }
 
 // Picking the birth date in the calendar does what typing it and pressing Enter does.
