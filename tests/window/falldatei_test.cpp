@@ -191,19 +191,6 @@ TEST_F(FalldateiTest, TitelMitSternUndOhneAenderungenKeineFrage) {
     EXPECT_TRUE(meldungen.fragen.isEmpty());
 }
 
-// A file whose stored BDA the recomputation changes: the recomputed case is shown, the message names the
-// difference, and the case counts as changed.
-TEST_F(FalldateiTest, AbweichendesErgebnisWirdGemeldet) {
-    fallTippen(pfad("fall.bda"));
-    const QString text = QString::fromStdString(inhalt(pfad("fall.bda")));
-    schreiben(pfad("alt.bda"),
-              QString(text).replace("\"bda\": \"01/09/1993\"", "\"bda\": \"01/03/1993\"").toStdString());
-    ASSERT_TRUE(befehle().öffnen(pfad("alt.bda")));
-    EXPECT_EQ(beschriftung("BDADatum"), "01/09/1993.");
-    EXPECT_TRUE(meldungen.einzig("\n\nBDA: gespeichert 01/03/1993, neu 01/09/1993\n\n"));
-    EXPECT_TRUE(fenster->isWindowModified());
-}
-
 // Übertrag: BDA, birth date and appointment on the clipboard and as a case file in the hand-over folder; a
 // message says what went where. Without a result nothing; with no folder set, the clipboard alone.
 TEST_F(FalldateiTest, Uebertrag) {
