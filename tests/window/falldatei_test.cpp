@@ -156,7 +156,6 @@ TEST_F(FalldateiTest, AenderungenSpeichernAufAllenWegenMitAllenAntworten) {
             if (antwort == QMessageBox::Cancel) {
                 EXPECT_TRUE(fenster->isVisible());
                 EXPECT_EQ(zustand(), geändert);
-                EXPECT_EQ(datum(2)->displayText(), "15/06/2008");
                 EXPECT_TRUE(fenster->isWindowModified());
             } else {
                 EXPECT_EQ(fenster->isVisible(), weg.geburt != nullptr);
@@ -175,7 +174,6 @@ TEST_F(FalldateiTest, TitelMitSternUndOhneAenderungenKeineFrage) {
     feldTippen(0, "16061970");
     fallTippen();
     EXPECT_TRUE(fenster->isWindowModified());
-    EXPECT_TRUE(fenster->windowTitle().startsWith("Unbenannt[*] – Berechnung"));
     befehle().speichernUnter(pfad("Müller [*].bda"));
     EXPECT_EQ(fenster->windowTitle(),
               "Müller [*][*].bda[*] – Berechnung des Besoldungsdienstalters nach § 28 BBesG für ");
@@ -211,16 +209,12 @@ TEST_F(FalldateiTest, Uebertrag) {
     ASSERT_EQ(dateien.size(), 1);
     const QString datei = QDir(übergabe).filePath(dateien[0]);
     EXPECT_EQ(datei::Fallablage::öffnen(datei).ergebnis.bda, "01/09/1993");
-    EXPECT_EQ(
-        meldungen.texte,
-        QStringList{"Übertragen wurden\n\n" + daten + "\nin die Zwischenablage und in die Datei „" + datei +
-                    "“. Bitte im Gehaltsberechnungsprogramm einfügen oder die Datei dort einlesen."});
+    EXPECT_TRUE(meldungen.einzig(daten + "\nin die Zwischenablage und in die Datei „" + datei + "“."));
 
     einstellungen.setValue("Uebertrag/Ordner", QString());
     meldungen.leeren();
     klicken("Übertrag");
-    EXPECT_TRUE(meldungen.texte.value(0).contains("\nin die Zwischenablage. Bitte"))
-        << meldungen.texte.value(0).toStdString();
+    EXPECT_TRUE(meldungen.einzig("\nin die Zwischenablage. Bitte"));
     EXPECT_EQ(QDir(übergabe).entryList({"*.bda"}, QDir::Files).size(), 1);
 }
 
