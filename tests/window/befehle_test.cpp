@@ -9,11 +9,9 @@
 #include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTableWidget>
-#include <QTemporaryDir>
 
 #include "Belehrungsdatei.h"
 #include "Erfahrungsstufendialog.h"
-#include "Fallbefehle.h"
 #include "Fenstertest.h"
 #include "Hilfefenster.h"
 #include "Rechtsmitteleditor.h"
@@ -106,7 +104,6 @@ TEST_F(BefehleTest, RBTextEditorUeberDemFenster) {
     ASSERT_TRUE(editor()->isVisible());
     const int knopfhöhe = bauteil("Schließen")->height();
     const QWidget* entwurf = fenster->entwurf();
-    EXPECT_EQ(editor()->parentWidget(), entwurf);
     EXPECT_EQ(editor()->geometry(), QRect(0, knopfhöhe, entwurf->width(), entwurf->height() - knopfhöhe));
     EXPECT_EQ(editor()->toPlainText().toStdString(), druck::mitgelieferteBelehrung());
     EXPECT_FALSE(QFile::exists(datei()));
@@ -140,24 +137,11 @@ TEST_F(BefehleTest, StufenlisteMitDerStufeAmTagDerErnennung) {
     QTest::keyClick(dialog->liste(), Qt::Key_Escape);
     EXPECT_FALSE(dialog->isVisible());
 
-    for (const auto& [option, regel] : {std::pair{1, "Eingangsamt A 13 oder A 14"}, {2, "C 1 oder C 2"}}) {
-        SCOPED_TRACE(option);
-        meldungen.leeren();
-        klicken(QStringLiteral("Eingangsamt_%1").arg(option));
-        klicken("Grundgehälter");
-        EXPECT_EQ(dialog->isVisible(), option == 1);
-        if (option == 1) {
-            EXPECT_TRUE(dialog->findChild<QLabel*>("Stufenregel")->text().endsWith(regel));
-            dialog->reject();
-        } else {
-            ASSERT_EQ(meldungen.texte.size(), 1);
-            EXPECT_TRUE(meldungen.texte[0].contains(
-                QStringLiteral("Für das Eingangsamt „%1“ kennt das Programm die Stufenfolge nicht")
-                    .arg(regel)))
-                << meldungen.texte[0].toStdString();
-            zurück();
-        }
-    }
+    klicken("Eingangsamt_2");
+    klicken("Grundgehälter");
+    EXPECT_FALSE(dialog->isVisible());
+    EXPECT_TRUE(
+        meldungen.einzig("Für das Eingangsamt „C 1 oder C 2“ kennt das Programm die Stufenfolge nicht"));
 }
 
 class ErfahrungsstufeTest : public Fenstertest {
@@ -200,11 +184,9 @@ class ErfahrungsstufeTest : public Fenstertest {
     }
 };
 
-// The results shown follow the typed rows (the worked values: the core tests); the step is saved with the
-// case, gone in a new case and back when the file is opened.
-TEST_F(ErfahrungsstufeTest, ZeitraeumeGetipptUndMitDemFallGespeichert) {
-    QTemporaryDir ordner;
-    const QString datei = ordner.filePath(QStringLiteral("stufe.bda"));
+// The results shown follow the typed rows (the worked values: the core tests); the step belongs to the case
+// and is gone in a new one (its file format: the file tests).
+TEST_F(ErfahrungsstufeTest, ZeitraeumeGetipptGehoerenZumFall) {
     imFenster(1, [&](Erfahrungsstufendialog& d) {
         dreiZeiträumeTippen();
         taste(Qt::Key_Tab);  // past the last cell: out of the table
@@ -214,15 +196,12 @@ TEST_F(ErfahrungsstufeTest, ZeitraeumeGetipptUndMitDemFallGespeichert) {
         EXPECT_EQ(wert(d, "Stufe_ab_8"), "01/06/2034");
     });
     ASSERT_TRUE(fenster->erfahrungsstufe());
-    const Stufenfall getippt = *fenster->erfahrungsstufe();
-    EXPECT_EQ(getippt.zeiträume.at(1).person, "Lea");
+    EXPECT_EQ(fenster->erfahrungsstufe()->zeiträume.at(1).person, "Lea");
     EXPECT_TRUE(fenster->isWindowModified());
-    ASSERT_TRUE(fenster->befehle().speichernUnter(datei));
+    meldungen.antwort = QMessageBox::Discard;
     taste(Qt::CTRL | Qt::Key_N);
     EXPECT_FALSE(fenster->erfahrungsstufe()) << "a new case has none";
     EXPECT_EQ(fokus(), "Datum_0");
-    ASSERT_TRUE(fenster->befehle().öffnen(datei));
-    EXPECT_EQ(fenster->erfahrungsstufe().value_or(Stufenfall{}), getippt);
 }
 
 // Enter after the last cell adds a row, not behind an empty one; Entf asks, and "Nein" keeps the row; the
@@ -244,7 +223,6 @@ TEST_F(ErfahrungsstufeTest, EnterFuegtAnEntfEntferntNachFrage) {
         }
         EXPECT_EQ(meldungen.fragen.size(), 2);
         ASSERT_EQ(d.fall().zeiträume.size(), 3u);
-        EXPECT_EQ(d.fall().zeiträume[0].art, Zeitart::kinderbetreuung);
         EXPECT_EQ(wert(d, "Stufe_Anerkannt"), "41 Monate 10 Tage, aufgerundet 42 Monate");
     });
     ASSERT_TRUE(fenster->erfahrungsstufe());

@@ -60,8 +60,8 @@ std::jthread fifoentsperrer(const QString& pfad) {
     });
 }
 
-// The main window's stand-in with the editor; the user's file lies in a temporary folder, messages and
-// questions are recorded and each question is answered with `antwort`.
+// The main window's stand-in with the editor; the user's file lies in a temporary folder, messages are
+// recorded and a question would be answered "Nein".
 class Rechtsmitteltest : public ::testing::Test {
    public:
     Rechtsmitteltest() {
@@ -69,16 +69,12 @@ class Rechtsmitteltest : public ::testing::Test {
         fenster.resize(736, 580);
         fenster.show();
     }
-    // A fresh editor, opened.
+    // A fresh editor, opened on the user's file.
     Rechtsmitteleditor& editor() {
         editor_.reset();
         editor_.emplace(
             &fenster, Belehrungsdatei(benutzer, mitgelieferteDatei()),
-            [this](const QString& t) { meldungen << t; },
-            [this](const QString& t) {
-                fragen << t;
-                return antwort;
-            });
+            [this](const QString& t) { meldungen << t; }, [](const QString&) { return false; });
         editor_->umschalten(bereich);
         return *editor_;
     }
@@ -86,8 +82,7 @@ class Rechtsmitteltest : public ::testing::Test {
     QTemporaryDir ordner;
     const QString benutzer = ordner.filePath("Daten/Belehrung.txt");
     QWidget fenster;
-    QStringList meldungen, fragen;
-    bool antwort = false;
+    QStringList meldungen;
     std::optional<Rechtsmitteleditor> editor_;
 };
 
