@@ -129,15 +129,11 @@ class Fenstertest : public ::testing::Test {
         tippen(text);
         if (mitEnter) enter();
     }
-    // Types any text, umlauts included: QTest maps only ASCII characters to keys, the rest come as text.
+    // Types any text, umlauts included, as key events that carry it.
     static void zeichenTippen(const QString& text, QWidget* ziel = QApplication::focusWidget()) {
-        ASSERT_NE(ziel, nullptr);
-        for (const QChar zeichen : text) {
-            if (zeichen.unicode() < 0x80) {
-                QTest::keyClicks(ziel, QString(zeichen));
-            } else {
-                QTest::sendKeyEvent(QTest::Click, ziel, Qt::Key_unknown, QString(zeichen), Qt::NoModifier);
-            }
+        for (const QChar z : text) {
+            const auto taste = z.unicode() < 0x80 ? Qt::Key(z.toUpper().unicode()) : Qt::Key_unknown;
+            QTest::sendKeyEvent(QTest::Click, ziel, taste, QString(z), Qt::NoModifier);
         }
     }
     // Born 15/06/1970, appointed 15/06/2008 as A 1 to A 12, 2002 credited in the quarter-rule span: a

@@ -4,7 +4,6 @@
 #include <QAccessible>
 #include <QRadioButton>
 
-#include "Befehlsknopf.h"
 #include "Fenstertest.h"
 #include "Leitertext.h"
 
@@ -80,17 +79,6 @@ QString passtNicht(QWidget* teil) {
         if (maß.height() > fläche.height() + 2)
             return QStringLiteral("%1 high in %2").arg(maß.height()).arg(fläche.height());
         return zuBreit(maß.horizontalAdvance(label->gezeigterText()), fläche.width());
-    }
-    if (auto* knopf = dynamic_cast<Befehlsknopf*>(teil)) {
-        // The picture fills the left three fifths of the height; the caption is centred in the button.
-        const QString text = QString(knopf->text()).remove(QLatin1Char('&'));
-        const QFontMetrics maß(knopf->font());
-        const int wort = maß.horizontalAdvance(text.trimmed());
-        const int links =
-            (knopf->width() - maß.horizontalAdvance(text)) / 2 + maß.horizontalAdvance(text) - wort;
-        if (links <= knopf->bildfläche().right())
-            return QStringLiteral("caption at %1 under the picture").arg(links);
-        return zuBreit(links + wort, knopf->width() - 2);
     }
     if (auto* option = qobject_cast<QRadioButton*>(teil))
         return zuBreit(option->sizeHint().width(), option->width());

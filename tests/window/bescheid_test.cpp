@@ -1,5 +1,4 @@
-// The dialog "Bescheiddaten" and the PDF for the e-file, driven by keys in the real window. The settings live
-// in a folder of the test's own, so a restart can be tried.
+// The dialog "Bescheiddaten" and the PDF for the e-file, driven by keys in the real window.
 
 #include <QDir>
 #include <QFile>
@@ -15,17 +14,7 @@ namespace bda::fenster {
 
 namespace {
 
-// A settings folder of its own, set before the window reads anything and given back afterwards.
-struct Einstellungsordner {
-    Einstellungsordner() { QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, ordner.path()); }
-    ~Einstellungsordner() {
-        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope,
-                           QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation));
-    }
-    QTemporaryDir ordner;
-};
-
-class BescheidTest : public Einstellungsordner, public Fenstertest {
+class BescheidTest : public Fenstertest {
    public:
     // The user has no legal-remedy text of his own: the notice prints the shipped one.
     BescheidTest() { QFile::remove(druck::Belehrungsdatei::benutzerdateiname()); }
