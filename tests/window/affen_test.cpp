@@ -9,6 +9,7 @@
 #include <QToolButton>
 #include <algorithm>
 #include <random>
+#include <ranges>
 
 #include "Fallregeln.h"
 #include "Fenstertest.h"
@@ -186,13 +187,10 @@ TEST_F(Affentest, ZufaelligeTastenUndKlicksHaltenDieRegeln) {
         fallregeln::felderPrüfen(fall, verstöße);
         fallregeln::auswertungPrüfen(fall, verstöße);
         fallregeln::eingabenPrüfen(fall, verstöße);
-        for (int k = 1; k <= 8; ++k) {
-            const fallregeln::Zeitraumzeile z(k);
-            if (z.rahmenSichtbar(fall) && z.zählt(fall)) {
-                ++mitAngerechnetenZeiten;
-                break;
-            }
-        }
+        mitAngerechnetenZeiten += std::ranges::any_of(std::views::iota(1, 9), [&](int k) {
+            return fallregeln::Zeitraumzeile(k).rahmenSichtbar(fall) &&
+                   fallregeln::Zeitraumzeile(k).zählt(fall);
+        });
         ASSERT_TRUE(verstöße.empty()) << "Regel \"" << verstöße.front().regel << "\" gebrochen nach Ereignis "
                                       << n << ": " << verstöße.front().was;
     }

@@ -1,4 +1,4 @@
-// The commands of the window: the grade options, the letters and shortcuts, the print commands' refusal,
+// The commands of the window: the letters and shortcuts, the print commands' refusal,
 // the legal-remedy editor over the window, the list of steps and the window of the experience step, driven
 // by keys: periods typed row by row, rows added by Enter and removed by Entf, a wrong end refused.
 
@@ -34,19 +34,6 @@ class BefehleTest : public Fenstertest {
     static QString datei() { return Belehrungsdatei::benutzerdateiname(); }
     QPlainTextEdit* editor() const { return bauteil<QPlainTextEdit>("Rechtsmittel"); }
 };
-
-// Judges and prosecutors are not ready yet: a message, and the case stays with professors, whose help topic
-// F1 shows.
-TEST_F(BefehleTest, RichterUndStaatsanwaelteNochNicht) {
-    klicken("Eingangsamt_3");
-    klicken("Eingangsamt_4");
-    EXPECT_EQ(meldungen.texte, QStringList{"in Vorbereitung"});
-    EXPECT_EQ(fenster->fall().amtswahl, 3);
-    EXPECT_FALSE(bauteil<QRadioButton>("Eingangsamt_4")->isChecked());
-    zurück();
-    taste(Qt::Key_F1);
-    EXPECT_EQ(fenster->hilfefenster()->thema(), 6);
-}
 
 // Qt presses the first control with a letter only, so a letter used twice would leave the other out of
 // reach: every button, label with a buddy and menu has a letter of its own.
@@ -116,7 +103,6 @@ TEST_F(BefehleTest, RBTextEditorUeberDemFenster) {
     klicken("Hilfe");
     EXPECT_FALSE(editor()->isVisible());
     EXPECT_FALSE(QFile::exists(datei()));
-    EXPECT_TRUE(meldungen.texte.isEmpty());
 }
 
 // The steps of Besoldungsordnung A from the BDA 01/12/1993: step 7 (row 6) reached on the day of the

@@ -78,19 +78,6 @@ TEST_F(EingabeTest, UngueltigesDatumWirdBeiEnterAbgewiesen) {
     EXPECT_TRUE(meldungen.nurOk);
 }
 
-// Picking the birth date in the calendar does what typing it and pressing Enter does.
-TEST_F(EingabeTest, EnterImKalenderWieGetipptUndEnter) {
-    QTest::keyClick(datum(0), Qt::Key_F4);
-    Kalender* kalender = datum(0)->kalender();
-    ASSERT_TRUE(kalender && kalender->isVisible());
-    kalender->setSelectedDate(QDate(1975, 6, 15));
-    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
-    EXPECT_FALSE(kalender->isVisible());
-    EXPECT_EQ(datum(0)->displayText(), "15/06/1975");
-    EXPECT_EQ(datum(1)->displayText(), "01/06/1996");
-    EXPECT_EQ(fokus(), "Datum_2");
-}
-
 // At most 60 characters, typed or pasted; the counter shows what is left.
 // Enter in Eingabe_i goes on to Datum_(2i + 5), also when full; the last box keeps the focus.
 TEST_F(EingabeTest, BeschreibungHoechstensSechzigZeichenUndEnterWeiter) {
