@@ -5,9 +5,7 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
-#include <QMenu>
 #include <QPlainTextEdit>
-#include <QRadioButton>
 #include <QTableWidget>
 
 #include "Belehrungsdatei.h"

@@ -13,16 +13,6 @@ namespace {
 
 const QString leer = QStringLiteral("__/__/____");
 
-// A field shown on its own with `text`, its calendar open when asked.
-struct Feld {
-    explicit Feld(const char* text, bool kalender = true) {
-        feld.show();
-        feld.datumstextSetzen(text);
-        if (kalender) feld.kalenderZeigen();
-    }
-    Datumsfeld feld;
-};
-
 void taste(Qt::Key k, Qt::KeyboardModifiers mit = Qt::NoModifier) {
     QTest::keyClick(QApplication::focusWidget(), k, mit);
 }
@@ -43,17 +33,19 @@ TEST(Datumsfeld, MaskeZiffernUndFunktionstasten) {
 // F4 opens the calendar in German, Monday first; Enter takes the day as if typed
 // and confirmed: the window's driver gets the Enter.
 TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
-    Feld f("15/12/2026", false);
-    QSignalSpy enter(&f.feld, &Datumsfeld::enterGedrueckt);
-    QTest::keyClick(&f.feld, Qt::Key_F4);
-    Kalender* kalender = f.feld.kalender();
+    Datumsfeld feld;
+    feld.show();
+    feld.datumstextSetzen("15/12/2026");
+    QSignalSpy enter(&feld, &Datumsfeld::enterGedrueckt);
+    QTest::keyClick(&feld, Qt::Key_F4);
+    Kalender* kalender = feld.kalender();
     ASSERT_TRUE(kalender && kalender->isVisible());
     EXPECT_EQ(kalender->titel(), "Dezember 2026");
     EXPECT_EQ(kalender->wochentage().join(','), "Mo,Di,Mi,Do,Fr,Sa,So");
     taste(Qt::Key_Right);
     taste(Qt::Key_Return);
     EXPECT_FALSE(kalender->isVisible());
-    EXPECT_EQ(f.feld.displayText(), "16/12/2026");
+    EXPECT_EQ(feld.displayText(), "16/12/2026");
     EXPECT_EQ(enter.size(), 1);
 }
 
