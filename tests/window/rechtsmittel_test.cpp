@@ -17,6 +17,7 @@
 #include "Belehrungsdatei.h"
 #include "Fenstertest.h"
 #include "Rechtsmitteleditor.h"
+#include "Windows1252.h"
 
 namespace bda::fenster {
 
@@ -42,6 +43,11 @@ std::string zustand(const QString& pfad) {
     if (S_ISFIFO(info.st_mode)) return "<fifo>";
     QFile datei(pfad);
     return datei.open(QIODevice::ReadOnly) ? datei.readAll().toStdString() : "<unreadable>";
+}
+
+// A record as the file holds it: the text in Windows-1252, padded with blanks to 1000 bytes.
+std::string satz(const std::string& utf8) {
+    return nachWindows1252(utf8) + std::string(1000 - nachWindows1252(utf8).size(), ' ');
 }
 
 const QRect bereich(0, 37, 736, 543);
@@ -130,6 +136,8 @@ TEST_F(Rechtsmitteltest, DateifehlerBlockierenNichtUndAendernDieDateiNicht) {
         {"fehlender Buchstabe hinter dem Schnitt", bytes("Gegen " + std::string(994, 'x') + "\xC5\x82"), lang,
          QString::fromStdString("Gegen " + std::string(994, 'x') + "ł"), enter, "",
          "Gegen " + std::string(994, 'x'), langGedruckt},
+        {"UTF-8 und CR LF, gespeichert", bytes("Gegen f\xC3\xBCr\r\nB\r\n"), "", "Gegen für$B", Qt::Key_Enter,
+         "", satz("Gegen für$B"), ""},
         {"leere Datei des Benutzers", bytes(std::string(1000, ' ')), "",
          QString::fromStdString(mitgelieferteBelehrung()), esc, "", std::nullopt, ""},
     };
