@@ -366,6 +366,14 @@ TEST(Pdfdatei, FehlschlagNenntDateiUndGrundUndHinterlässtNichts) {
     }
 }
 
+// A device that cannot be written fails the job with a reason; the document never reports success.
+TEST(Druckauftrag, UnbeschreibbaresGerätScheitertMitGrund) {
+    QPdfWriter pdf(QStringLiteral("/nonexistent-folder/t.pdf"));
+    Druckauftrag auftrag(eingerichtet(pdf));
+    EXPECT_FALSE(bescheidDrucken(beispielfall(), belehrung, heute, auftrag));
+    EXPECT_FALSE(auftrag.fehler().isEmpty());
+}
+
 }  // namespace
 
 }  // namespace bda::druck
