@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -264,6 +265,15 @@ TEST(Belehrungsdatei, MitgelieferterSatzPasstZeilenweiseInDieBreiteDesBescheids)
         EXPECT_LE(a.auftrag.x(), (210.0 - 2 * 5) / 25.4 * 1440);
         anfang = ende + 1;
     }
+}
+
+// The clerk's own text: in the data folder when no folder is given, else in the folder given, there in the
+// Kennung's folder when there is one; backslashes and blanks at a name's end do not reach the path.
+TEST(Belehrungsdatei, DateinameDesBenutzers) {
+    const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(Belehrungsdatei::benutzerdateiname("", FesterText<7>()), daten + "/Belehrung.txt");
+    EXPECT_EQ(Belehrungsdatei::benutzerdateiname("  \\srv\\bda\\  ", FesterText<7>("AB12")),
+              "/srv/bda/AB12/Belehrung.txt");
 }
 
 // The user's text whenever it is not blank, as it stands; control characters refuse the notice. The
