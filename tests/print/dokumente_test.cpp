@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 
@@ -17,6 +18,7 @@
 #include "Druckfreigabe.h"
 #include "Druckhilfe.h"
 #include "Druckmappe.h"
+#include "Stufenliste.h"
 
 namespace bda::druck {
 
@@ -25,7 +27,7 @@ namespace {
 using namespace std::chrono;
 
 const double h6 = arialZeilenhöhe(6), h8 = arialZeilenhöhe(8), h10 = arialZeilenhöhe(10),
-             h12 = arialZeilenhöhe(12);
+             h12 = arialZeilenhöhe(12), h14 = arialZeilenhöhe(14);
 const std::string linie = std::string(99, '_');
 constexpr year_month_day heute{year{2004}, February, day{3}};
 
@@ -103,6 +105,22 @@ TEST(Berechnung, DrucktDieBlöckeDerSichtbarenRahmen) {
         vergleiche(z, 0, soll);
         EXPECT_EQ(a.pdf.pageLayout().orientation(), QPageLayout::Landscape);
     }
+}
+
+// The steps from the BDA 01/09/1993 after 2, 4, 6, 8, 11, 14, 17 years (the old § 27 Abs. 2): step 7
+// from 01/09/2007 is the one reached on the day of appointment, 15/06/2008, and the only one in bold.
+TEST(Stufenliste, BriefkopfRegelUndErreichteStufeFett) {
+    Aufzeichnung a;
+    ASSERT_TRUE(stufenlisteDrucken(beispielfall(), stufenplan(year{1993} / 9 / 1), 7, a.auftrag));
+    const auto z = zeilen(a.auftrag.protokoll());
+    vergleiche(z, 0, {{h12, "12B 1500 Landesamt für Besoldung"}, {h12, "12B 1500 und Versorgung"}});
+    vergleiche(z, 3, {{h14, "10 1500 nach § 27 Abs. 2 BBesG a.F., Besoldungsordnung A"}});
+    vergleiche(z, 15,
+               {{h10, "10 1500 6 | 10 3000 01/09/2004 | 10 4800 nach 11 Jahren"},
+                {h10,
+                 "10B 1500 7 | 10B 3000 01/09/2007 | 10B 4800 nach 14 Jahren | 10B 7200 erreicht am Tag der "
+                 "Ernennung"},
+                {h10, "10 1500 8 | 10 3000 01/09/2010 | 10 4800 nach 17 Jahren"}});
 }
 
 const std::string belehrung =
@@ -249,6 +267,15 @@ TEST(Belehrungsdatei, MitgelieferterSatzPasstZeilenweiseInDieBreiteDesBescheids)
     }
 }
 
+// The clerk's own text: in the data folder when no folder is given, else in the folder given, there in the
+// Kennung's folder when there is one; backslashes and blanks at a name's end do not reach the path.
+TEST(Belehrungsdatei, DateinameDesBenutzers) {
+    const QString daten = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    EXPECT_EQ(Belehrungsdatei::benutzerdateiname("", FesterText<7>()), daten + "/Belehrung.txt");
+    EXPECT_EQ(Belehrungsdatei::benutzerdateiname("  \\srv\\bda\\  ", FesterText<7>("AB12")),
+              "/srv/bda/AB12/Belehrung.txt");
+}
+
 // The user's text whenever it is not blank, as it stands; control characters refuse the notice. The
 // notice only reads the file.
 TEST(Belehrungsdatei, BescheidDrucktDenTextDesBenutzersWennErNichtLeerIst) {
@@ -364,6 +391,14 @@ TEST(Pdfdatei, FehlschlagNenntDateiUndGrundUndHinterlässtNichts) {
             << fehler.toStdString();
         EXPECT_EQ(inhalt(), vorher);
     }
+}
+
+// A device that cannot be written fails the job with a reason; the document never reports success.
+TEST(Druckauftrag, UnbeschreibbaresGerätScheitertMitGrund) {
+    QPdfWriter pdf(QStringLiteral("/nonexistent-folder/t.pdf"));
+    Druckauftrag auftrag(eingerichtet(pdf));
+    EXPECT_FALSE(bescheidDrucken(beispielfall(), belehrung, heute, auftrag));
+    EXPECT_FALSE(auftrag.fehler().isEmpty());
 }
 
 }  // namespace

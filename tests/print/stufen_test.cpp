@@ -15,6 +15,7 @@
 #include "Druckhilfe.h"
 #include "Stufenbescheid.h"
 #include "Stufenmappe.h"
+#include "Stufentexte.h"
 
 namespace bda::druck {
 
@@ -35,12 +36,13 @@ Stufenfall beispiel2() {
     return f;
 }
 
-// Worked examples 2 and 3: the notice's salutation and its explanation of the credited and the delaying
-// time; the sheet's sum of the credited times and its step dates.
+// Worked examples 1 to 3 and 20 days without pay: the notice's salutation and its explanation of the
+// credited and the delaying time; the sheet's sum of the credited times and its step dates.
 TEST(Stufenbescheid, AnredeUndBegründung) {
-    Stufenfall beispiel3;
-    beispiel3.ernennung = "15/03/2012";
+    Stufenfall beispiel1, beispiel3, zwanzigTage;
+    beispiel1.ernennung = beispiel3.ernennung = zwanzigTage.ernennung = "15/03/2012";
     beispiel3.zeiträume = {Stufenzeitraum{"10/04/2018", "24/09/2018", Zeitart::ohneBezüge, "", false, ""}};
+    zwanzigTage.zeiträume = {Stufenzeitraum{"01/04/2018", "20/04/2018", Zeitart::ohneBezüge, "", false, ""}};
     const struct {
         Stufenfall fall;
         const char* beamter;
@@ -53,6 +55,11 @@ TEST(Stufenbescheid, AnredeUndBegründung) {
          "aufgerundet (§ 28 Abs. 4 Satz 2 BBesG) 4 Jahre und 3 Monate. Die Stufe 1 beginnt daher"},
         {beispiel3, "Dr. Erika von Mustermann", {"Sehr geehrte Frau Dr. von Mustermann,"},
          "15 Tage, auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) 5 Monate; um sie"},
+        {beispiel1, "Max Mustermann", {},
+         "mit Wirkung vom 01.03.2012; Erfahrungszeiten nach § 28 BBesG sind nicht anzuerkennen."},
+        {zwanzigTage, "Eva Mustermann",
+         {"Aufstieg in die Stufe | 2 am 01.03.2014 | 3 am 01.03.2017 | 4 am 01.03.2020"},
+         "betragen 20 Tage; auf volle Monate abgerundet (§ 27 Abs. 3 Satz 4 BBesG) bleibt kein Monat"},
         // clang-format on
     };
     for (const auto& f : fälle) {
@@ -74,6 +81,16 @@ TEST(Stufenbescheid, AnredeUndBegründung) {
         EXPECT_NE(fließtext.find(f.satz), std::string::npos) << fließtext;
         EXPECT_EQ(a.auftrag.protokoll().back().seite, 2) << "the notice on one page, the sheet on the next";
     }
+}
+
+// Lengths in words: the singular for one, "0 Tage" for nothing, 13 months as a year and a month.
+TEST(Stufentexte, DauerInWorten) {
+    const std::pair<std::string, const char*> fälle[] = {{dauertext({1, 0, 0}), "1 Tag"},
+                                                         {dauertext({0, 1, 0}), "1 Monat"},
+                                                         {monatstext(12), "1 Jahr"},
+                                                         {dauertext({0, 0, 0}), "0 Tage"},
+                                                         {monatstext(13), "1 Jahr und 1 Monat"}};
+    for (const auto& [ist, soll] : fälle) EXPECT_EQ(ist, soll);
 }
 
 // 40 periods of every kind with long descriptions: the rows go on over further pages, each with the
