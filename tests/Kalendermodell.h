@@ -1,7 +1,6 @@
 #pragma once
-// The tests' own calendar, written from the reckoning rules rather than from the program's date code, so
-// that the program's dates can be checked against it: real calendar days (Gregorian calendar) and the
-// 30-day reckoning of a span with both end days counted.
+// The tests' own calendar, written from the rules rather than from the program's date code: Gregorian
+// calendar days and the 30-day reckoning of a span with both end days counted.
 
 #include <cstdio>
 #include <optional>
@@ -50,9 +49,8 @@ inline std::string text(Tag tag) {
     return puffer;
 }
 
-// Days counted from 1 January of the year -399: every year from there on gives a positive count. The
-// leap days before a year are those of the 400-year rule, counted over the years since -399 (the shift by
-// 400 years keeps every year's leap status). Only differences of two counts mean anything.
+// Days counted from 1 January of the year -399 (a shift by 400 years keeps each year's leap status); only
+// differences of two counts mean anything.
 inline long tagzahl(Tag tag) {
     constexpr int vorDemMonat[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
     const long jahre = tag.jahr + 399L;
@@ -74,14 +72,11 @@ inline long kalendertage(Tag von, Tag bis) { return tagzahl(bis) - tagzahl(von);
 
 inline Tag tagDavor(Tag tag) { return ausTagzahl(tagzahl(tag) - 1); }
 
-// The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning. Both dates
-// become counts of 30-day days: the start from its own day (so a 31st is the 1st of the next month), the
-// end up to its day, where the 31st and the last day of February count as the 30th. February's last day
-// is the 29th in the years divisible by 4 and the 28th in the others (1900 and 2100 are leap years here).
-//   28/02/2001 .. 15/03/2001: 2 x 30 + 15 - (1 x 30 + 28) + 1 = 18 days
-//   31/01/2001 .. 31/03/2001: 2 x 30 + 30 - (0 x 30 + 31) + 1 = 60 days = 2 months
-// A span from the last day of February to day 28 or 29 of a later month keeps its 31 or 32 days
-// uncarried: 28/02/2001 .. 29/03/2001 is 32 days, not 1 month 2 days.
+// The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning: both dates
+// become counts of 30-day days, the start from its own day (a 31st is the 1st of the next month), the end
+// up to its day, where the 31st and February's last day (the 29th in years divisible by 4) count as the
+// 30th. 28/02/2001 .. 15/03/2001: 2 x 30 + 15 - (1 x 30 + 28) + 1 = 18 days. From February's last day to
+// day 28 or 29 of a later month the 31 or 32 days stay uncarried: 28/02/2001 .. 29/03/2001 is 32 days.
 inline Zeitspanne dreißigTage(Tag anfang, Tag ende) {
     const auto letzterFebruartag = [](int jahr) { return jahr % 4 == 0 ? 29 : 28; };
     const bool aufDenDreißigsten =

@@ -54,36 +54,19 @@ TEST(Datumsdifferenz, SpannenIm30TageMonat) {
     }
 }
 
-// The day number of a field: calendar days from the birth date, 0 when either is no date.
+// The day number of a field: calendar days from the birth date, 0 when either is no date. From 1930 to
+// 2040 the program reads every day of the tests' calendar and counts the same day number.
 TEST(Datumsdifferenz, TagnummerAbGeburtstag) {
     EXPECT_EQ(datumdiffneu("__/__/____", "01/01/2000"), 0);
-    EXPECT_EQ(datumdiffneu("15/06/1970", "__/__/____"), 0);
     EXPECT_EQ(datumdiffneu("15/06/1970", "01/01/20__"), 0);
     EXPECT_EQ(datumdiffneu("15/06/1970", "14/06/1970"), -1);
-    EXPECT_EQ(kalendermodell::kalendertage({1900, 2, 28}, {1900, 3, 1}), 1) << "1900 is no leap year";
-    EXPECT_EQ(kalendermodell::kalendertage({2000, 2, 28}, {2000, 3, 1}), 2) << "2000 is one";
-}
-
-// Every day from 1900 to 2100 in the tests' calendar is one more than the day before and reads back from
-// its text; from 1930 to 2040 the program reads it too and counts the same day number.
-TEST(Datumsdifferenz, JederTagVon1930Bis2040) {
-    using namespace std::chrono;
     namespace km = kalendermodell;
-    const long anfang = km::tagzahl({1900, 1, 1}), erster = km::tagzahl({1930, 1, 1});
-    long zahl = anfang;
-    for (int jahr = 1900; jahr <= 2100; ++jahr) {
-        for (int monat = 1; monat <= 12; ++monat) {
-            for (int tag = 1; tag <= km::monatslänge(jahr, monat); ++tag, ++zahl) {
-                const std::string text = km::text({jahr, monat, tag});
-                ASSERT_EQ(km::tagzahl({jahr, monat, tag}), zahl) << text;
-                ASSERT_EQ(km::text(km::ausTagzahl(zahl)), text);
-                ASSERT_TRUE(km::lesen(text));
-                if (jahr < 1930 || jahr > 2040) continue;
-                ASSERT_EQ(datumAusText(text), year{jahr} / monat / tag) << text;
-                ASSERT_EQ(datumdiffneu("01/01/1930", text), zahl - erster) << text;
-            }
-            ASSERT_FALSE(km::lesen(km::text({jahr, monat, km::monatslänge(jahr, monat) + 1})));
-        }
+    const long erster = km::tagzahl({1930, 1, 1});
+    for (long zahl = erster; zahl <= km::tagzahl({2040, 12, 31}); ++zahl) {
+        const km::Tag tag = km::ausTagzahl(zahl);
+        const std::string text = km::text(tag);
+        ASSERT_EQ(datumAusText(text), std::chrono::year{tag.jahr} / tag.monat / tag.tag) << text;
+        ASSERT_EQ(datumdiffneu("01/01/1930", text), zahl - erster) << text;
     }
     EXPECT_EQ(datumdiffneu("01/01/1930", "31/12/2040"), 40542) << "beyond 16 bits";
 }
@@ -144,7 +127,6 @@ TEST(Stufenplan, StufeAmTagDerErnennung) {
                                      {"01/01/1990", 1},
                                      {"31/12/2000", 5},
                                      {"01/01/2001", 6},
-                                     {"01/01/2022", 12},
                                      {"31/12/2040", 12}}) {
         EXPECT_EQ(stufeAm(plan, *datumAusText(tag)), stufe) << tag;
     }

@@ -40,7 +40,6 @@ TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenen
         {"   Gegen", true, "   Gegen", 'w', 8, 0, false},                         // leading blanks are text
         {"Gegen f\xC3\xBCr", true, "Gegen für", 'u', 9, 0, false},
         {"\xEF\xBB\xBFGegen \xE2\x80\x9E" "a", true, "Gegen „a", 'u', 8, 0, false},  // byte-order mark
-        {"Gr\xFC\xDF", true, "Grüß", 'w', 4, 0, false},
         {"Gegen A\r\nB\r\n", true, "Gegen A$B", 'w', 9, 0, false},
         {"A\nB\rC\n\nD", true, "A$B$C$$D", 'w', 8, 0, false},
         {"A$  ", true, "A$", 'w', 2, 0, false},
@@ -50,14 +49,12 @@ TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenen
         {"A\x81" "B", true, "A B", 'w', 3, 1, false},                          // an unassigned byte
         {"\xC3\xA4\xC2\x85" "x", true, "Ã¤Â…x", 'w', 5, 0, false},           // a C1 control is no UTF-8 text
         {"\xC3\xA4\xE2\x80\xA8" "x", true, "ä$x", 'u', 3, 0, false},          // U+2028 ends a line
-        {std::string(3, '\0'), true, "", 'w', 0, 3, false},
         {x1000, true, x1000, 'w', 1000, 0, false},
         {x1000 + "x", true, x1000 + "x", 'w', 1001, 0, true},
         {x1000 + std::string(500, ' '), true, x1000, 'w', 1000, 0, false},
         {mal("\xC3\xA4", 1000), true, mal("ä", 1000), 'u', 1000, 0, false},
         {zehnÄ.substr(0, 19), false, mal("ä", 9), 'u', 9, 0, true},             // a partial read ends inside ä
         {zehnÄ.substr(0, 19), true, mal("Ã¤", 9) + "Ã", 'w', 19, 0, false},
-        {"f\xFC" "r", false, "für", 'w', 3, 0, true},
         {"\xC3\xA4\xC3" "A", false, "Ã¤ÃA", 'w', 4, 0, true},
     };
     // clang-format on
@@ -91,30 +88,12 @@ TEST(Belehrungssatz, TextWirdAlsGenauTausendBytesWindows1252Geschrieben) {
     for (const auto& f : fälle) {
         EXPECT_EQ(satzSchreiben(f.text), f.bytes + std::string(1000 - f.bytes.size(), ' ')) << f.text;
     }
-    for (const std::string text :
-         {"Gegen diesen Bescheid$können Sie „Widerspruch“ – binnen 1 Monat – einlegen.", "   Gegen$$",
-          "§ 3a Abs. 2 VwVfG €"}) {
-        const Satztext satz = satzLesen(satzSchreiben(text));
-        EXPECT_EQ(satz.text, text);
-        EXPECT_EQ(satz.kodierung, Satzkodierung::windows1252);
-    }
     for (const auto& [text, passt] : {std::pair{std::string(999, 'x') + "\r\n", true},
                                       {std::string(1000, 'x'), true},
                                       {std::string(1001, 'x'), false},
                                       {mal("ä", 1000), true},
                                       {std::string(1000, 'x') + "$", false}}) {
         EXPECT_EQ(passtInSatz(text), passt) << text.size();
-    }
-}
-
-TEST(Windows1252, JedesBelegteByteKommtZurückDieFünfUnbelegtenSindKeine) {
-    const std::string unbelegt = "\x81\x8D\x8F\x90\x9D";
-    for (int wert = 0; wert < 256; ++wert) {
-        const std::string byte(1, static_cast<char>(wert));
-        const bool belegt = unbelegt.find(byte) == std::string::npos;
-        EXPECT_EQ(windows1252Zeichen(static_cast<unsigned char>(wert)).has_value(), belegt) << wert;
-        EXPECT_TRUE(istUtf8(ausWindows1252(byte))) << wert;
-        EXPECT_EQ(nachWindows1252(ausWindows1252(byte)), belegt ? byte : "?") << wert;
     }
 }
 
@@ -148,9 +127,7 @@ TEST(Windows1252, FehlendeZeichenEinmalInIhrerReihenfolge) {
     } fälle[] = {
         {"Gegen „für“ – 5 € §", {}},
         {"ł und ✓ und ł", {"ł", "✓"}},
-        {"a\U0001F600", {"\U0001F600"}},
         {"a\xFF" "b", {"\uFFFD"}},
-        {"", {}},
     };
     // clang-format on
     for (const auto& f : fälle) {
