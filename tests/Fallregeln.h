@@ -8,7 +8,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -29,8 +28,8 @@ inline long umgebungszahl(const char* name, long vorgabe) {
     return wert && *wert ? std::strtol(wert, nullptr, 10) : vorgabe;
 }
 
-// A broken rule: `regel` names it (the same name for the same rule, so that shrinking a failing case can
-// keep to it) and `was` tells what the case holds instead.
+// A broken rule: `regel` names it (the same for the same rule, so that a failing case can be shrunk to
+// it) and `was` tells what the case holds instead.
 struct Verstoß {
     std::string regel;
     std::string was;
@@ -67,17 +66,12 @@ inline std::optional<Tag> feldtag(std::string_view text) {
 
 // A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
 struct Zeitraumzeile {
-    int beginn, ende, spanneBeginn, spanneEnde;
-    bool ersterRahmen;
-    int rahmenzeile;  // 1..4 in its frame
-
-    explicit Zeitraumzeile(int k)
-        : beginn(2 * k + 1),
-          ende(2 * k + 2),
-          spanneBeginn(k <= 4 ? 20 : 22),
-          spanneEnde(k <= 4 ? 21 : 23),
-          ersterRahmen(k <= 4),
-          rahmenzeile(k <= 4 ? k : k - 4) {}
+    explicit Zeitraumzeile(int k) : k(k) {}
+    int k;
+    bool ersterRahmen = k <= 4;
+    int beginn = 2 * k + 1, ende = 2 * k + 2, spanneBeginn = ersterRahmen ? 20 : 22,
+        spanneEnde = spanneBeginn + 1;
+    int rahmenzeile = ersterRahmen ? k : k - 4;  // 1..4 in its frame
 
     const Zeitspanne& länge(const Fall& f) const {
         return (ersterRahmen ? f.rahmen1 : f.rahmen2)[rahmenzeile];
@@ -100,15 +94,20 @@ struct Zeitraumzeile {
         return kalendermodell::dreißigTage(*a, *e);
     }
     std::string name(const Fall& f) const {
-        return "Zeile " + std::to_string(ersterRahmen ? rahmenzeile : rahmenzeile + 4) + " " +
-               f.datum[beginn] + " bis " + f.datum[ende] + " in " + f.datum[spanneBeginn] + " bis " +
-               f.datum[spanneEnde];
+        return "Zeile " + std::to_string(k) + " " + f.datum[beginn] + " bis " + f.datum[ende] + " in " +
+               f.datum[spanneBeginn] + " bis " + f.datum[spanneEnde];
     }
 };
 
 inline Zeitspanne summe(const Zeitspanne& a, const Zeitspanne& b) {
     const int tage = a.tage + b.tage, monate = a.monate + b.monate + tage / 30;
     return {tage % 30, monate % 12, a.jahre + b.jahre + monate / 12};
+}
+
+// Adds the broken rule `regel` when `ist` differs from `soll`.
+inline void vergleichen(Verstöße& verstöße, const char* regel, const std::string& was, const std::string& ist,
+                        const std::string& soll) {
+    if (ist != soll) verstöße.push_back({regel, was + " = " + ist + ", soll " + soll});
 }
 
 // Characters of a description as the counter counts them: code points, without blanks at either end.
@@ -134,119 +133,98 @@ inline std::vector<std::string> außerhalbMeldungen(const Fall& fall) {
 }
 
 inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
-    const auto melden = [&](const char* regel, std::string was) {
-        verstöße.push_back({regel, std::move(was)});
-    };
     for (int i = 0; i < Feld::anzahl; ++i) {
         const std::string& d = fall.datum[i];
         bool maske = d.size() == 10 && d[2] == '/' && d[5] == '/';
         for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9})
             maske = maske && (d[stelle] == '_' || (d[stelle] >= '0' && d[stelle] <= '9'));
-        if (!maske) melden("Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = \"" + d + "\"");
+        if (!maske)
+            verstöße.push_back({"Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = " + d});
     }
     const std::string& bda = fall.datum[Feld::bda];
-    if (bda != leeresDatum && !(bda.starts_with("01/") && kalendermodell::lesen(bda))) {
-        melden("Feld 19 leer oder 01/mm/jjjj", bda);
-    }
+    if (bda != leeresDatum && !(bda.starts_with("01/") && kalendermodell::lesen(bda)))
+        verstöße.push_back({"Feld 19 leer oder 01/mm/jjjj", bda});
 
+    // No number is negative, each sum is that of its rows, and a hidden frame shows and counts nothing.
     const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
-    for (const auto& [wo, s] :
-         {std::pair{"Überschreitung", &fall.überschritten}, {"Gesamtverschiebung", &fall.gesamt}}) {
-        if (negativ(*s)) melden("keine negative Zahl", wo + (" = " + alsText(*s)));
+    if (negativ(fall.überschritten) || negativ(fall.gesamt)) {
+        verstöße.push_back({"keine negative Zahl", "Überschreitung " + alsText(fall.überschritten) +
+                                                       ", Gesamtverschiebung " + alsText(fall.gesamt)});
     }
-    const Zeitspanne zeilen7 = summe(fall.rahmen1[7], fall.rahmen2[7]);
-    if (zeilen7 != fall.gesamt) {
-        melden("Summen",
-               "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " + alsText(zeilen7));
-    }
+    vergleichen(verstöße, "Summen", "Gesamtverschiebung", alsText(fall.gesamt),
+                alsText(summe(fall.rahmen1[7], fall.rahmen2[7])));
     for (int r = 1; r <= 2; ++r) {
         const Rahmenzeilen& rahmen = r == 1 ? fall.rahmen1 : fall.rahmen2;
         const bool sichtbar = r == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
-        const auto zeile = [&](int z) {
-            return "SSFrame" + std::to_string(r) + " Zeile " + std::to_string(z);
-        };
+        const std::string name = "SSFrame" + std::to_string(r) + " Zeile ";
         Zeitspanne zeilen1bis4;
         for (int z = 0; z < anzahlZeitraumzeilen; ++z) {
-            if (negativ(rahmen[z])) melden("keine negative Zahl", zeile(z) + " = " + alsText(rahmen[z]));
+            if (negativ(rahmen[z]))
+                verstöße.push_back(
+                    {"keine negative Zahl", name + std::to_string(z) + " = " + alsText(rahmen[z])});
+            if (!sichtbar)
+                vergleichen(verstöße, "verborgener Rahmen zählt nichts", name + std::to_string(z),
+                            alsText(rahmen[z]), alsText({}));
             if (z >= 1 && z <= 4) zeilen1bis4 = summe(zeilen1bis4, rahmen[z]);
-            // A hidden frame shows and counts nothing: every row is 0.
-            if (!sichtbar && rahmen[z] != Zeitspanne{})
-                melden("verborgener Rahmen zählt nichts", zeile(z) + " = " + alsText(rahmen[z]));
         }
-        if (zeilen1bis4 != rahmen[5])
-            melden("Summen", zeile(5) + " = " + alsText(rahmen[5]) + ", Zeilen 1 bis 4 ergeben " +
-                                 alsText(zeilen1bis4));
+        vergleichen(verstöße, "Summen", name + "5", alsText(rahmen[5]), alsText(zeilen1bis4));
     }
     for (int i = 0; i < anzahlEingaben; ++i) {
         const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);
-        if (frei < 0 || frei > 60) {
-            melden("Zähler 0 bis 60", "Zähler(" + std::to_string(i) + ") = " + std::to_string(frei));
-        }
+        if (frei < 0 || frei > 60)
+            verstöße.push_back(
+                {"Zähler 0 bis 60", "Zähler(" + std::to_string(i) + ") = " + std::to_string(frei)});
     }
 }
 
 inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
     for (int k = 1; k <= 8; ++k) {
         const Zeitraumzeile z(k);
-        const Zeitspanne soll = z.zählt(fall).value_or(Zeitspanne{});
-        if (z.rahmenSichtbar(fall) && z.länge(fall) != soll) {
-            verstöße.push_back(
-                {"Zeile folgt ihren Feldern",
-                 z.name(fall) + ": zeigt " + alsText(z.länge(fall)) + ", soll " + alsText(soll)});
+        if (z.rahmenSichtbar(fall)) {
+            vergleichen(verstöße, "Zeile folgt ihren Feldern", z.name(fall), alsText(z.länge(fall)),
+                        alsText(z.zählt(fall).value_or(Zeitspanne{})));
         }
     }
     // The BDA is the regular BDA moved by the total's months and years; no BDA without a regular one.
     const auto regelBDA = kalendermodell::lesen(fall.datum[Feld::regelBDA]);
-    std::string soll(leeresDatum);
-    if (regelBDA) {
-        const int monate = regelBDA->monat - 1 + fall.gesamt.monate;
-        soll = kalendermodell::text({regelBDA->jahr + fall.gesamt.jahre + monate / 12, monate % 12 + 1, 1});
-    }
-    if (fall.datum[Feld::bda] != soll) {
-        verstöße.push_back({"BDA aus Regel-BDA und Verschiebung",
-                            "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " +
-                                alsText(fall.gesamt) + ": Feld 19 = " + fall.datum[Feld::bda] + ", soll " +
-                                soll});
-    }
+    const int monate = regelBDA ? regelBDA->monat - 1 + fall.gesamt.monate : 0;
+    const std::string soll =
+        regelBDA
+            ? kalendermodell::text({regelBDA->jahr + fall.gesamt.jahre + monate / 12, monate % 12 + 1, 1})
+            : std::string(leeresDatum);
+    vergleichen(
+        verstöße, "BDA aus Regel-BDA und Verschiebung",
+        "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " + alsText(fall.gesamt) + ": Feld 19",
+        fall.datum[Feld::bda], soll);
     const auto bda = kalendermodell::lesen(fall.datum[Feld::bda]);
     if (regelBDA && bda && bda->jahr * 12 + bda->monat < regelBDA->jahr * 12 + regelBDA->monat) {
         verstöße.push_back(
             {"BDA nicht vor dem Regel-BDA", fall.datum[Feld::bda] + " vor " + fall.datum[Feld::regelBDA]});
     }
-    if (fall.bdaDatum != (bda ? fall.datum[Feld::bda] + "." : "")) {
-        verstöße.push_back(
-            {"BDADatum zeigt Feld 19", "\"" + fall.bdaDatum + "\", Feld 19 = " + fall.datum[Feld::bda]});
-    }
+    vergleichen(verstöße, "BDADatum zeigt Feld 19", "BDADatum", fall.bdaDatum,
+                bda ? fall.datum[Feld::bda] + "." : "");
 }
 
 inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     using namespace kalendermodell;
-    const auto melden = [&](const char* regel, std::string was) {
-        verstöße.push_back({regel, "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
-                                       ", Eingangsamt " + std::to_string(fall.amtswahl) + ": " +
-                                       std::move(was)});
-    };
+    const std::string fallname = "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
+                                 ", Eingangsamt " + std::to_string(fall.amtswahl) + ": ";
     const auto spanne = [&](int feld, std::string_view soll) {
-        if (fall.datum[feld] != soll) {
-            melden("Zeitspannen", "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " +
-                                      std::string(soll));
-        }
+        vergleichen(verstöße, "Zeitspannen", fallname + "Datum(" + std::to_string(feld) + ")",
+                    fall.datum[feld], std::string(soll));
     };
+    const auto gezeigt = [](bool ja) { return std::string(ja ? "gezeigt" : "verborgen"); };
     const auto sichtbar = [&](int rahmen, bool soll) {
-        if ((rahmen == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar) != soll)
-            melden("Rahmen", "SSFrame" + std::to_string(rahmen) + (soll ? " verborgen" : " gezeigt"));
+        vergleichen(verstöße, "Rahmen", fallname + "SSFrame" + std::to_string(rahmen),
+                    gezeigt(rahmen == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar), gezeigt(soll));
     };
     const auto anteil = [&](int rahmen, const Zeitspanne& soll) {
-        const Zeitspanne& ist = (rahmen == 1 ? fall.rahmen1 : fall.rahmen2)[0];
-        if (ist != soll) {
-            melden("Anteile", "SSFrame" + std::to_string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " +
-                                  alsText(soll));
-        }
+        vergleichen(verstöße, "Anteile", fallname + "SSFrame" + std::to_string(rahmen) + " Zeile 0",
+                    alsText((rahmen == 1 ? fall.rahmen1 : fall.rahmen2)[0]), alsText(soll));
     };
     const auto überschreitung = [&](const Zeitspanne& soll, const std::string& wie) {
-        if (fall.überschritten != soll)
-            melden("Überschreitung",
-                   "zeigt " + alsText(fall.überschritten) + ", soll " + alsText(soll) + wie);
+        vergleichen(verstöße, "Überschreitung", fallname + "Überschreitung" + wie,
+                    alsText(fall.überschritten), alsText(soll));
     };
 
     const auto geburt = feldtag(fall.datum[Feld::geburtstag]);
@@ -340,12 +318,12 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         verstöße.push_back({regel, std::move(was)});
     };
     const auto meldungenSind = [&](const char* regel, const std::vector<std::string>& soll) {
-        if (meldungen == soll) return;
-        std::string was = "Meldungen:";
-        for (const auto& m : meldungen) was += " \"" + m + "\"";
-        was += "; soll:";
-        for (const auto& m : soll) was += " \"" + m + "\"";
-        melden(regel, was);
+        const auto liste = [](const std::vector<std::string>& texte) {
+            std::string liste;
+            for (const auto& t : texte) liste += " \"" + t + "\"";
+            return liste;
+        };
+        vergleichen(verstöße, regel, "Meldungen", liste(meldungen), liste(soll));
     };
     const auto feldtext = [&](int i) { return "Datum(" + std::to_string(i) + ") = " + nachher.datum[i]; };
 
@@ -399,8 +377,7 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
             if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
                 melden(regel, feldtext(feld) + ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
             }
-            const std::string fokusSoll = ohneGeburtstag ? "Datum(0)" : "Datum(2)";
-            if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
+            vergleichen(verstöße, regel, "Fokus", fokus, ohneGeburtstag ? "Datum(0)" : "Datum(2)");
             sonstUnverändert(regel);
         } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
             meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));

@@ -27,37 +27,6 @@ using fallregeln::Aktion;
 using kalendermodell::Tag;
 namespace km = kalendermodell;
 
-// A case started as the program starts, played action by action with the rules checked after each.
-class Lauf {
-   public:
-    Lauf() { steuerung_.laden(); }
-
-    std::optional<fallregeln::Verstoß> ausführen(const Aktion& aktion) {
-        const Fall vorher = fall_;
-        protokoll_.meldungen.clear();
-        protokoll_.letzterFokus.reset();
-        if (aktion.art == Aktion::Art::amt) {
-            steuerung_.eingangsamtGeklickt(aktion.index);
-        } else if (aktion.art == Aktion::Art::datum) {
-            fall_.datum[aktion.index] = aktion.text;
-            steuerung_.datumEnter(aktion.index);
-        } else {
-            fall_.eingabe[aktion.index] = aktion.text;
-        }
-        std::string fokus;
-        if (const auto& ziel = protokoll_.letzterFokus) {
-            fokus = (ziel->art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") +
-                    std::to_string(ziel->index) + ")";
-        }
-        const auto verstöße = fallregeln::aktionPrüfen(&aktion, vorher, fall_, protokoll_.meldungen, fokus);
-        return verstöße.empty() ? std::nullopt : std::optional(verstöße.front());
-    }
-
-    Fall fall_;
-    Protokoll protokoll_;
-    Fallsteuerung steuerung_{fall_, protokoll_};
-};
-
 // How often the cases reached what the rules are about, so that a generator that stops reaching it
 // fails instead of passing on nothing.
 struct Abdeckung {
@@ -91,19 +60,36 @@ class Fallgenerator {
    public:
     explicit Fallgenerator(std::uint64_t saat) : zufall_(saat) {}
 
-    // A case played while it is made, up to its first broken rule: the generator looks at the case to
-    // choose fitting dates.
+    // A case started as the program starts and played while it is made, up to its first broken rule:
+    // the generator looks at the case to choose fitting dates.
     std::pair<std::vector<Aktion>, std::optional<fallregeln::Verstoß>> folge(Abdeckung& abdeckung) {
         std::vector<Aktion> aktionen;
-        Lauf lauf;
+        Fall fall;
+        Protokoll protokoll;
+        Fallsteuerung steuerung{fall, protokoll};
+        steuerung.laden();
         for (int i = 0, länge = zahl(1, 40); i < länge; ++i) {
-            const Fall& fall = lauf.fall_;
-            aktionen.push_back(i == 0 && chance(85)   ? geburtstag(97)
-                               : i == 1 && chance(80) ? ernennung(fall, 97)
-                                                      : irgendeine(fall));
-            const auto verstoß = lauf.ausführen(aktionen.back());
-            abdeckung.zählen(fall, lauf.protokoll_.meldungen);
-            if (verstoß) return {aktionen, verstoß};
+            const Aktion& aktion = aktionen.emplace_back(i == 0 && chance(85)   ? geburtstag(97)
+                                                         : i == 1 && chance(80) ? ernennung(fall, 97)
+                                                                                : irgendeine(fall));
+            const Fall vorher = fall;
+            protokoll = {};
+            if (aktion.art == Aktion::Art::amt) {
+                steuerung.eingangsamtGeklickt(aktion.index);
+            } else if (aktion.art == Aktion::Art::datum) {
+                fall.datum[aktion.index] = aktion.text;
+                steuerung.datumEnter(aktion.index);
+            } else {
+                fall.eingabe[aktion.index] = aktion.text;
+            }
+            const auto& ziel = protokoll.letzterFokus;
+            const std::string fokus = !ziel
+                                          ? ""
+                                          : (ziel->art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") +
+                                                std::to_string(ziel->index) + ")";
+            const auto verstöße = fallregeln::aktionPrüfen(&aktion, vorher, fall, protokoll.meldungen, fokus);
+            abdeckung.zählen(fall, protokoll.meldungen);
+            if (!verstöße.empty()) return {aktionen, verstöße.front()};
         }
         return {aktionen, std::nullopt};
     }

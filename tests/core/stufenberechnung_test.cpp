@@ -170,36 +170,33 @@ TEST(Stufenberechnung, TagesstandZähltWieDieDatumsdifferenz) {
 TEST(Stufenberechnung, ZufallsfälleHaltenDieRegeln) {
     using namespace std::chrono;
     std::mt19937 zufall(2009);
-    auto tag = [&](int nummer) {
-        return textAusDatum(year_month_day{sys_days{1990y / January / 1} + days{nummer}});
+    const auto zahl = [&](int von, int bis) { return std::uniform_int_distribution(von, bis)(zufall); };
+    const auto tag = [](int nummer) {
+        return textAusDatum(year_month_day{sys_days{1990y / 1 / 1} + days{nummer}});
     };
-    auto zahl = [&](int von, int bis) { return std::uniform_int_distribution(von, bis)(zufall); };
     // A period starting before `spätestens`; a recognised one also ends before it.
-    auto neuerZeitraum = [&](int spätestens, bool anerkannt) {
-        Stufenzeitraum z;
+    const auto zeitraum = [&](int spätestens, bool anerkannt) {
         const int beginn = zahl(0, spätestens - 1);
-        z.beginn = tag(beginn);
-        z.ende = tag(anerkannt ? zahl(beginn, spätestens - 1) : zahl(beginn, beginn + 2000));
-        z.art = zeitarten[zahl(0, anerkannt ? 6 : 8)].art;
-        z.person = std::string(1, static_cast<char>('A' + zufall() % 3));
-        z.anerkannt = anerkannt || zufall() % 2 == 0;
-        return z;
+        return Stufenzeitraum{tag(beginn),
+                              tag(anerkannt ? zahl(beginn, spätestens - 1) : zahl(beginn, beginn + 2000)),
+                              zeitarten[zahl(0, anerkannt ? 6 : 8)].art,
+                              std::string(1, static_cast<char>('A' + zufall() % 3)),
+                              anerkannt || zufall() % 2 == 0,
+                              ""};
     };
     for (int n = 0; n < 20000; ++n) {
         const int ernennungstag = zahl(6000, 9000);
         Stufenfall f{9, zufall() % 4 == 0, tag(ernennungstag), {}};
-        const int anzahl = static_cast<int>(zufall() % 8);
-        for (int i = 0; i < anzahl; ++i) f.zeiträume.push_back(neuerZeitraum(9000, false));
+        for (int i = 0, anzahl = static_cast<int>(zufall() % 8); i < anzahl; ++i)
+            f.zeiträume.push_back(zeitraum(9000, false));
         const auto e = stufenberechnen(f);
         const auto ernennung = *datumAusText(f.ernennung);
-        ASSERT_LE(e.stufe1, (year_month_day{ernennung.year(), ernennung.month(), day{1}}));
+        ASSERT_LE(e.stufe1, ernennung.year() / ernennung.month() / 1);
         for (std::size_t s = 1; s < e.stufen.size(); ++s) ASSERT_LT(e.stufen[s - 1], e.stufen[s]);
-
-        auto mehr = f;
-        mehr.zeiträume.push_back(neuerZeitraum(ernennungstag, true));
-        const auto danach = stufenberechnen(mehr);
+        f.zeiträume.push_back(zeitraum(ernennungstag, true));
+        const auto danach = stufenberechnen(f);
         for (std::size_t s = 0; s < e.stufen.size(); ++s)
-            ASSERT_LE(danach.stufen[s], e.stufen[s]) << "Stufe " << s + 1 << ", Fall " << n;
+            ASSERT_LE(danach.stufen[s], e.stufen[s]) << s << " " << n;
     }
 }
 
