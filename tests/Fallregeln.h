@@ -141,10 +141,6 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
         if (!maske)
             verstöße.push_back({"Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = " + d});
     }
-    const std::string& bda = fall.datum[Feld::bda];
-    if (bda != leeresDatum && !(bda.starts_with("01/") && kalendermodell::lesen(bda)))
-        verstöße.push_back({"Feld 19 leer oder 01/mm/jjjj", bda});
-
     // No number is negative, each sum is that of its rows, and a hidden frame shows and counts nothing.
     const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
     if (negativ(fall.überschritten) || negativ(fall.gesamt)) {
@@ -185,7 +181,8 @@ inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
                         alsText(z.zählt(fall).value_or(Zeitspanne{})));
         }
     }
-    // The BDA is the regular BDA moved by the total's months and years; no BDA without a regular one.
+    // The BDA (a first of a month, never before the regular BDA) is the regular BDA moved by the total's
+    // months and years; no BDA without a regular one.
     const auto regelBDA = kalendermodell::lesen(fall.datum[Feld::regelBDA]);
     const int monate = regelBDA ? regelBDA->monat - 1 + fall.gesamt.monate : 0;
     const std::string soll =
@@ -196,13 +193,8 @@ inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
         verstöße, "BDA aus Regel-BDA und Verschiebung",
         "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " + alsText(fall.gesamt) + ": Feld 19",
         fall.datum[Feld::bda], soll);
-    const auto bda = kalendermodell::lesen(fall.datum[Feld::bda]);
-    if (regelBDA && bda && bda->jahr * 12 + bda->monat < regelBDA->jahr * 12 + regelBDA->monat) {
-        verstöße.push_back(
-            {"BDA nicht vor dem Regel-BDA", fall.datum[Feld::bda] + " vor " + fall.datum[Feld::regelBDA]});
-    }
     vergleichen(verstöße, "BDADatum zeigt Feld 19", "BDADatum", fall.bdaDatum,
-                bda ? fall.datum[Feld::bda] + "." : "");
+                regelBDA ? fall.datum[Feld::bda] + "." : "");
 }
 
 inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
@@ -326,6 +318,13 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         vergleichen(verstöße, regel, "Meldungen", liste(meldungen), liste(soll));
     };
     const auto feldtext = [&](int i) { return "Datum(" + std::to_string(i) + ") = " + nachher.datum[i]; };
+    const auto felderGleich = [&](const char* regel, auto welche) {
+        for (int i = 0; i < Feld::anzahl; ++i) {
+            if (welche(i) && vorher.datum[i] != nachher.datum[i])
+                melden(regel,
+                       "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
+        }
+    };
 
     zustandPrüfen(nachher, verstöße);
     felderPrüfen(nachher, verstöße);
@@ -349,15 +348,8 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
 
     // What was typed stays; the fields the program fills follow it.
     const auto sonstUnverändert = [&](const char* regel) {
-        for (int i = 0; i < Feld::anzahl; ++i) {
-            if (i != feld && datei::istEingabefeld(i) && vorher.datum[i] != nachher.datum[i])
-                melden(regel,
-                       "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
-        }
-        for (int i = 0; i < anzahlEingaben; ++i) {
-            if (vorher.eingabe[i] != nachher.eingabe[i])
-                melden(regel, "Eingabe(" + std::to_string(i) + ") geändert");
-        }
+        felderGleich(regel, [&](int i) { return i != feld && datei::istEingabefeld(i); });
+        if (vorher.eingabe != nachher.eingabe) melden(regel, "Eingabe geändert");
     };
 
     const bool zulässig = feldtag(text).has_value();
@@ -381,12 +373,7 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
             sonstUnverändert(regel);
         } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
             meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
-            for (int i = 3; i <= 18; ++i) {
-                if (vorher.datum[i] != nachher.datum[i]) {
-                    melden("Auswertung entfernt nichts",
-                           "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
-                }
-            }
+            felderGleich("Auswertung entfernt nichts", [](int i) { return i >= 3 && i <= 18; });
         }
     }
     return verstöße;

@@ -102,9 +102,7 @@ TEST(Windows1252, ZeichenUndIhreBytes) {
     const struct {
         std::string utf8, bytes;
     } fälle[] = {
-        {"Gegen $", "Gegen $"},
-        {"äöüÄÖÜß", "\xE4\xF6\xFC\xC4\xD6\xDC\xDF"},
-        {"§ 3a", "\xA7 3a"},
+        {"Gegen $ § äöüÄÖÜß", "Gegen $ \xA7 \xE4\xF6\xFC\xC4\xD6\xDC\xDF"},
         {"€", "\x80"},                       // the first from 0x80
         {"„a“ ‚b‘", "\x84" "a\x93 \x82" "b\x91"},
         {"– —", "\x96 \x97"},
@@ -119,25 +117,7 @@ TEST(Windows1252, ZeichenUndIhreBytes) {
     }
 }
 
-TEST(Windows1252, FehlendeZeichenEinmalInIhrerReihenfolge) {
-    // clang-format off
-    const struct {
-        std::string utf8;
-        std::vector<std::string> fehlend;
-    } fälle[] = {
-        {"Gegen „für“ – 5 € §", {}},
-        {"ł und ✓ und ł", {"ł", "✓"}},
-        {"a\xFF" "b", {"\uFFFD"}},
-    };
-    // clang-format on
-    for (const auto& f : fälle) {
-        EXPECT_EQ(fehlendeZeichen(f.utf8), f.fehlend) << f.utf8;
-        EXPECT_EQ(ausWindows1252(nachWindows1252(f.utf8)) == f.utf8, f.fehlend.empty()) << f.utf8;
-    }
-}
-
-// Each limit of a UTF-8 sequence, both sides; a well-formed one encodes to its own bytes again, a code
-// point UTF-8 cannot hold becomes U+FFFD.
+// Each limit of a UTF-8 sequence, both sides; a well-formed one encodes to its own bytes again.
 TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
     // clang-format off
     const struct {
@@ -167,11 +147,6 @@ TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
     }
     // A sequence cut off by the end of the text is read no further, even where the bytes behind it fit.
     EXPECT_FALSE(utf8Zeichen(std::string_view("\xE2\x82\xAC", 2), 0));
-    for (const char32_t wert : {char32_t{0xD800}, char32_t{0xDFFF}, char32_t{0x110000}}) {
-        std::string text;
-        utf8Anhängen(text, wert);
-        EXPECT_EQ(text, "\xEF\xBF\xBD") << static_cast<unsigned>(wert);
-    }
 }
 
 // A JSON string: quotes and backslashes escaped, control characters up to 0x1F as \u00XX, the rest as is.
