@@ -1,7 +1,8 @@
 #pragma once
-// The tests' own calendar, written from the rules rather than from the program's date code: Gregorian
-// calendar days and the 30-day reckoning of a span with both end days counted.
+// The tests' own calendar, written from the rules rather than from the program's date code: calendar days
+// (those of the standard library) and the 30-day reckoning of a span with both end days counted.
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -19,11 +20,8 @@ struct Tag {
     int tag = 0;
 };
 
-inline bool schaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
-
-inline int monatslänge(int jahr, int monat) {
-    constexpr int längen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return monat == 2 && schaltjahr(jahr) ? 29 : längen[monat - 1];
+inline std::chrono::year_month_day alsDatum(Tag tag) {
+    return std::chrono::year{tag.jahr} / std::chrono::month(tag.monat) / std::chrono::day(tag.tag);
 }
 
 // The day a text "dd/mm/yyyy" names (the separators are not read); none when a digit is missing or the
@@ -37,9 +35,7 @@ inline std::optional<Tag> lesen(std::string_view text) {
         teil = teil * 10 + (text[stelle] - '0');
     }
     const Tag tag{zahl[2], zahl[1], zahl[0]};
-    if (tag.monat < 1 || tag.monat > 12 || tag.tag < 1 || tag.tag > monatslänge(tag.jahr, tag.monat)) {
-        return std::nullopt;
-    }
+    if (!alsDatum(tag).ok()) return std::nullopt;
     return tag;
 }
 
@@ -49,22 +45,13 @@ inline std::string text(Tag tag) {
     return puffer;
 }
 
-// Days counted from 1 January of the year -399 (a shift by 400 years keeps each year's leap status); only
-// differences of two counts mean anything.
-inline long tagzahl(Tag tag) {
-    constexpr int vorDemMonat[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const long jahre = tag.jahr + 399L;
-    return 365 * jahre + jahre / 4 - jahre / 100 + jahre / 400 + vorDemMonat[tag.monat - 1] +
-           (tag.monat > 2 && schaltjahr(tag.jahr) ? 1 : 0) + tag.tag;
-}
+// Days since 1 January 1970; only differences of two counts mean anything.
+inline long tagzahl(Tag tag) { return std::chrono::sys_days{alsDatum(tag)}.time_since_epoch().count(); }
 
 inline Tag ausTagzahl(long zahl) {
-    Tag tag{static_cast<int>(zahl / 365.2425) - 400, 1, 1};
-    while (tagzahl({tag.jahr + 1, 1, 1}) <= zahl) ++tag.jahr;
-    while (tagzahl({tag.jahr, 1, 1}) > zahl) --tag.jahr;
-    while (tag.monat < 12 && tagzahl({tag.jahr, tag.monat + 1, 1}) <= zahl) ++tag.monat;
-    tag.tag = static_cast<int>(zahl - tagzahl({tag.jahr, tag.monat, 1})) + 1;
-    return tag;
+    const std::chrono::year_month_day d{std::chrono::sys_days{std::chrono::days{zahl}}};
+    return {static_cast<int>(d.year()), static_cast<int>(unsigned(d.month())),
+            static_cast<int>(unsigned(d.day()))};
 }
 
 // Calendar days from `von` to `bis`, negative when `bis` lies earlier.
