@@ -197,70 +197,52 @@ inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
                 regelBDA ? fall.datum[Feld::bda] + "." : "");
 }
 
+// The exceedance, the frames shown with their shares (row 0) and the span fields are those of birth date,
+// appointment and entry grade.
 inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     using namespace kalendermodell;
+    const auto bild = [](const Zeitspanne& über, bool rahmen1, const Zeitspanne& anteil1, bool rahmen2,
+                         const Zeitspanne& anteil2, const std::string& spannen) {
+        return "Überschreitung " + alsText(über) + ", SSFrame1 " + (rahmen1 ? "gezeigt " : "verborgen ") +
+               alsText(anteil1) + ", SSFrame2 " + (rahmen2 ? "gezeigt " : "verborgen ") + alsText(anteil2) +
+               ", Spannen " + spannen;
+    };
+    std::string spannen;
+    for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld) spannen += fall.datum[feld] + " ";
+    const std::string ist = bild(fall.überschritten, fall.rahmen1Sichtbar, fall.rahmen1[0],
+                                 fall.rahmen2Sichtbar, fall.rahmen2[0], spannen);
     const std::string fallname = "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
-                                 ", Eingangsamt " + std::to_string(fall.amtswahl) + ": ";
-    const auto spanne = [&](int feld, std::string_view soll) {
-        vergleichen(verstöße, "Zeitspannen", fallname + "Datum(" + std::to_string(feld) + ")",
-                    fall.datum[feld], std::string(soll));
-    };
-    const auto gezeigt = [](bool ja) { return std::string(ja ? "gezeigt" : "verborgen"); };
-    const auto sichtbar = [&](int rahmen, bool soll) {
-        vergleichen(verstöße, "Rahmen", fallname + "SSFrame" + std::to_string(rahmen),
-                    gezeigt(rahmen == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar), gezeigt(soll));
-    };
-    const auto anteil = [&](int rahmen, const Zeitspanne& soll) {
-        vergleichen(verstöße, "Anteile", fallname + "SSFrame" + std::to_string(rahmen) + " Zeile 0",
-                    alsText((rahmen == 1 ? fall.rahmen1 : fall.rahmen2)[0]), alsText(soll));
-    };
-    const auto überschreitung = [&](const Zeitspanne& soll, const std::string& wie) {
-        vergleichen(verstöße, "Überschreitung", fallname + "Überschreitung" + wie,
-                    alsText(fall.überschritten), alsText(soll));
-    };
+                                 ", Eingangsamt " + std::to_string(fall.amtswahl);
+    const std::string leer = std::string(leeresDatum) + " ";
 
     const auto geburt = feldtag(fall.datum[Feld::geburtstag]);
     const auto ernennung = feldtag(fall.datum[Feld::ernennung]);
-    if (!geburt || !ernennung) {
-        // Nothing to evaluate: the screen of a new case.
-        überschreitung({}, " ohne Auswertung");
-        sichtbar(1, true);
-        sichtbar(2, true);
-        anteil(1, {});
-        anteil(2, {});
-        for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld) spanne(feld, leeresDatum);
+    if (!geburt || !ernennung) {  // nothing to evaluate: the screen of a new case
+        vergleichen(verstöße, "Auswertung", fallname, ist,
+                    bild({}, true, {}, true, {}, leer + leer + leer + leer));
         return;
     }
     // On which day a birthday of 29 February falls in a common year is the program's choice.
     if (geburt->monat == 2 && geburt->tag == 29) return;
     const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
     const auto nach = [&](const Tag& tag) { return tagzahl(*ernennung) > tagzahl(tag); };
-
     const Tag stichtag = geburtstag(fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35);
     const Tag vorErnennung = tagDavor(*ernennung);
     const Zeitspanne über = nach(stichtag) ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
-    überschreitung(über, " vom " + text(stichtag) + " bis " + text(vorErnennung));
-
     // A frame is shown while its span runs forward: the appointment lies after the birthday starting it.
+    std::string soll;
     if (fall.amtswahl == 0) {
         const Tag geburtstag35 = geburtstag(35);
         const bool zweiterRahmen = über.jahre >= 4 && nach(geburtstag35);
-        sichtbar(1, nach(stichtag));
-        sichtbar(2, zweiterRahmen);
-        if (nach(stichtag)) anteil(1, über.jahre >= 4 ? Zeitspanne{0, 0, 4} : über);
-        if (zweiterRahmen) anteil(2, {über.tage, über.monate, über.jahre - 4});
-        spanne(Feld::viertelBeginn, text(stichtag));
-        spanne(Feld::viertelEnde, text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung));
-        spanne(Feld::hälfteBeginn, text(geburtstag35));
+        soll = bild(über, nach(stichtag), über.jahre >= 4 ? Zeitspanne{0, 0, 4} : über, zweiterRahmen,
+                    zweiterRahmen ? Zeitspanne{über.tage, über.monate, über.jahre - 4} : Zeitspanne{},
+                    text(stichtag) + " " + text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung) +
+                        " " + text(geburtstag35) + " " + text(vorErnennung) + " ");
     } else {
-        sichtbar(1, false);
-        sichtbar(2, nach(stichtag));
-        if (nach(stichtag)) anteil(2, über);
-        spanne(Feld::viertelBeginn, leeresDatum);
-        spanne(Feld::viertelEnde, leeresDatum);
-        spanne(Feld::hälfteBeginn, text(stichtag));
+        soll = bild(über, false, {}, nach(stichtag), über,
+                    leer + leer + text(stichtag) + " " + text(vorErnennung) + " ");
     }
-    spanne(Feld::hälfteEnde, text(vorErnennung));
+    vergleichen(verstöße, "Auswertung", fallname, ist, soll);
 }
 
 // The first member in which two cases differ, or "" when they agree.

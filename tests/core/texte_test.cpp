@@ -40,16 +40,12 @@ TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenen
         bool zuLang;
     } fälle[] = {
         {std::string(1000, ' '), true, "", 'w', 0, 0, false},
-        {"", true, "", 'w', 0, 0, false},
         {"Gegen f\xFCr" + std::string(991, ' '), true, "Gegen für", 'w', 9, 0, false},
         {"   Gegen", true, "   Gegen", 'w', 8, 0, false},                         // leading blanks are text
-        {"Gegen f\xC3\xBCr", true, "Gegen für", 'u', 9, 0, false},
         {"\xEF\xBB\xBFGegen \xE2\x80\x9E" "a", true, "Gegen „a", 'u', 8, 0, false},  // byte-order mark
         {"Gegen A\r\nB\r\n", true, "Gegen A$B", 'w', 9, 0, false},
         {"A\nB\rC\n\nD", true, "A$B$C$$D", 'w', 8, 0, false},
-        {"A$  ", true, "A$", 'w', 2, 0, false},
         {"A \r\n\t \n", true, "A", 'w', 1, 0, false},                         // line ends and tabs as padding
-        {"A\tB", true, "A B", 'w', 3, 0, false},
         {"Gegen\x00\x01\x02 B\x7F" "C"s, true, "Gegen    B C", 'w', 12, 4, false},
         {"A\x81" "B", true, "A B", 'w', 3, 1, false},                          // an unassigned byte
         {"\xC3\xA4\xC2\x85" "x", true, "Ã¤Â…x", 'w', 5, 0, false},           // a C1 control is no UTF-8 text
@@ -81,13 +77,10 @@ TEST(Belehrungssatz, TextWirdAlsGenauTausendBytesWindows1252Geschrieben) {
     const struct {
         std::string text, bytes;  // bytes before the padding
     } fälle[] = {
-        {"", ""},
-        {"Gegen „für“ – ß", "Gegen \x84" "f\xFCr\x93 \x96 \xDF"},
         {"A\nB\r\nC\u2029D", "A$B$C$D"},
         {"A\tB\x01" "C", "A B C"},
         {std::string(1000, 'x'), std::string(1000, 'x')},
         {mal("ä", 1200), std::string(1000, '\xE4')},
-        {"Gegen ł", "Gegen ?"},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -122,7 +115,8 @@ TEST(Windows1252, ZeichenUndIhreBytes) {
     }
 }
 
-// Each limit of a UTF-8 sequence, both sides; a well-formed one encodes to its own bytes again.
+// Each limit of a UTF-8 sequence, both sides (that a well-formed one encodes to its own bytes again is the
+// code-page fuzzer's rule).
 TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
     // clang-format off
     const struct {
@@ -139,16 +133,10 @@ TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
     };
     // clang-format on
     for (const auto& f : fälle) {
-        SCOPED_TRACE(static_cast<unsigned>(f.codepunkt));
         const auto zeichen = utf8Zeichen(f.bytes, 0);
-        EXPECT_EQ(zeichen.has_value(), f.codepunkt != 0);
+        EXPECT_EQ(zeichen ? zeichen->codepunkt : 0, f.codepunkt) << static_cast<unsigned>(f.codepunkt);
+        EXPECT_EQ(zeichen ? zeichen->länge : f.bytes.size(), f.bytes.size());
         EXPECT_EQ(istUtf8(f.bytes), zeichen.has_value());
-        if (!zeichen) continue;
-        EXPECT_EQ(zeichen->codepunkt, f.codepunkt);
-        EXPECT_EQ(zeichen->länge, f.bytes.size());
-        std::string wieder;
-        utf8Anhängen(wieder, f.codepunkt);
-        EXPECT_EQ(wieder, f.bytes);
     }
     // A sequence cut off by the end of the text is read no further, even where the bytes behind it fit.
     EXPECT_FALSE(utf8Zeichen(std::string_view("\xE2\x82\xAC", 2), 0));
@@ -181,14 +169,13 @@ TEST(Bescheiddaten, Bescheiddatum) {
     // A stored notice date back in the dialog's date field.
     for (const auto& [gespeichert, feld] : {std::pair{"15.06.2024", "15/06/2024"},
                                             {"  01.01.1930       ", "01/01/1930"},
-                                            {"                    ", "__/__/____"},
                                             {"31.02.2024", "__/__/____"},
                                             {"Bonn, den 15.06.", "__/__/____"}}) {
         EXPECT_EQ(datumstextAusBriefdatum(gespeichert), feld) << gespeichert;
     }
 }
 
-TEST(Bescheiddaten, BezugsjahrUndAnrede) {
+TEST(Bescheiddaten, Bezugsjahr) {
     // clang-format off
     const struct {
         const char* text;
@@ -204,8 +191,6 @@ TEST(Bescheiddaten, BezugsjahrUndAnrede) {
         EXPECT_EQ(bezugsjahrAusText(z.text, fehler).value_or(-1), z.jahr);
         EXPECT_EQ(fehler.find(std::string("„") + z.text + "“") != std::string::npos, z.jahr < 0) << fehler;
     }
-    for (const char* code : {"", "b", "c", "d"}) EXPECT_TRUE(istAnredecode(code)) << code;
-    for (const char* code : {"a", "B", "e", "-", "bc", " "}) EXPECT_FALSE(istAnredecode(code)) << code;
 }
 
 // The authority in the legal-remedy instruction, in the sender line (with and without the second
@@ -218,30 +203,28 @@ TEST(Behörde, TextDerBelehrungRücksendeangabeUndLücken) {
     // clang-format off
     const struct {
         Behörde behörde;
-        const char *belehrung, *rücksendung, *ohneKopfzeile2, *fehlt;
+        const char *belehrung, *rücksendung, *fehlt, *ohneKopfzeile2 = nullptr;  // nullptr: the same
     } zeilen[] = {
         {amt("Landesamt für Besoldung", "Referat 21", "Musterstraße 12", "80333 München"),
             "Landesamt für Besoldung$Referat 21$Musterstraße 12$80333 München",
-            "Landesamt für Besoldung, Referat 21, Musterstraße 12, 80333 München",
-            "Landesamt für Besoldung, Musterstraße 12, 80333 München", ""},
+            "Landesamt für Besoldung, Referat 21, Musterstraße 12, 80333 München", "",
+            "Landesamt für Besoldung, Musterstraße 12, 80333 München"},
         {amt("Landesamt für Besoldung", "und Versorgung", "Musterstraße 12", "80333 München"),
             "Landesamt für Besoldung$und Versorgung$Musterstraße 12$80333 München",
-            "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München",
             "Landesamt für Besoldung und Versorgung, Musterstraße 12, 80333 München", ""},
         {amt("", "Bundesamt", "Postfach 1", "50728 Köln"), "Bundesamt$Postfach 1$50728 Köln",
-            "Bundesamt, Postfach 1, 50728 Köln", "Bundesamt, Postfach 1, 50728 Köln", ""},
+            "Bundesamt, Postfach 1, 50728 Köln", ""},
         {amt("  Bundesamt ", "", "", " 50728 Köln"), "Bundesamt$50728 Köln", "Bundesamt, 50728 Köln",
-            "Bundesamt, 50728 Köln", "Straße und Hausnummer"},
-        {amt("", "  ", "Postfach 1", "50728 Köln"), "Postfach 1$50728 Köln", "Postfach 1, 50728 Köln",
-            "Postfach 1, 50728 Köln", "Briefkopf"},
-        {amt("", "", "", ""), "", "", "", "Briefkopf, Straße und Hausnummer, Postleitzahl und Ort"},
+            "Straße und Hausnummer"},
+        {amt("", "  ", "Postfach 1", "50728 Köln"), "Postfach 1$50728 Köln", "Postfach 1, 50728 Köln", "Briefkopf"},
+        {amt("", "", "", ""), "", "", "Briefkopf, Straße und Hausnummer, Postleitzahl und Ort"},
     };
     // clang-format on
     for (const auto& z : zeilen) {
         SCOPED_TRACE(z.belehrung);
         EXPECT_EQ(behördentext(z.behörde), z.belehrung);
         EXPECT_EQ(rücksendeangabe(z.behörde), z.rücksendung);
-        EXPECT_EQ(rücksendeangabe(z.behörde, false), z.ohneKopfzeile2);
+        EXPECT_EQ(rücksendeangabe(z.behörde, false), z.ohneKopfzeile2 ? z.ohneKopfzeile2 : z.rücksendung);
         EXPECT_EQ(fehlendeBehördenangaben(z.behörde), z.fehlt);
     }
 }
@@ -269,14 +252,10 @@ TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
         std::vector<std::string> zeilen;  // empty: not recognised
         std::string ersetzt{};
     } zeilen[] = {
-        {vor + "Landesamt für Besoldung$Referat 12" + nach, {"Landesamt für Besoldung", "Referat 12"},
-            vor + p + nach},
         {vor + "A$B$C" + nach, {"A", "B"}, vor + p + "$C" + nach},
         {vor + k40 + nach, {k40}, vor + p + nach},
         {vor + k41 + nach, {}},
         {vor + umlaute + nach, {umlaute}, vor + p + nach},
-        {vor + "Bundesamt", {"Bundesamt"}, vor + p},
-        {vor + nach, {}},
         {"… erlassen hat.$Bundesamt" + nach, {}},
         {vor + p + "$Bundesamt" + nach, {}},
     };
