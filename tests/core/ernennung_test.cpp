@@ -19,36 +19,29 @@ using Z = Zeitspanne;  // {tage, monate, jahre}
 const char* const leer = "__/__/____";
 
 TEST(Datumsdifferenz, SpannenIm30TageMonat) {
+    // clang-format off
     const struct {
         const char *anfang, *ende;
         Zeitspanne erwartet;  // {tage, monate, jahre}
     } spannen[] = {
-        {"01/01/2000", "31/12/2000", {0, 0, 1}},
-        {"15/02/2001", "28/02/2001", {16, 0, 0}},  // February's end in a common year counts as the 30th
-        {"28/02/2001", "15/03/2001", {18, 0, 0}},  // a start on February's last day adds the missing days
-        {"28/02/2001", "30/04/2001", {3, 2, 0}},
-        {"29/02/2004", "31/03/2004", {2, 1, 0}},
-        {"31/01/2001", "31/03/2001", {0, 2, 0}},  // a start on the 31st is the 1st of the next month
-        {"31/12/2000", "15/12/2001", {15, 11, 0}},
-        {"10/05/2000", "09/05/2001", {0, 0, 1}},
-        {"10/05/2000", "10/05/2000", {1, 0, 0}},
-        {"28/02/2001", "29/03/2001", {32, 0, 0}},  // from February's end to a 28th or 29th: no carry
-        {"28/02/2001", "28/03/2001", {31, 0, 0}},
-        {"29/02/2004", "29/03/2004", {31, 0, 0}},
-        {"29/02/2004", "28/03/2004", {0, 1, 0}},
-        {"31/01/2001", "15/01/2002", {15, 11, 0}},
-        {"28/02/2001", "28/02/2001", {3, 0, 0}},
-        {"29/02/2004", "30/04/2004", {2, 2, 0}},
-        {"30/04/2001", "31/05/2001", {1, 1, 0}},
-        {"31/03/2001", "31/03/2001", {0, 0, 0}},
-        {"28/02/1900", "28/02/1900", {1, 0, 0}},  // 1900 counts as a leap year here
-        {"01/02/1900", "28/02/1900", {28, 0, 0}},
-        {"01/03/2001", "02/03/2001", {2, 0, 0}},
-        {"01/03/2001", "29/03/2001", {29, 0, 0}},
-        {"01/03/2001", "30/03/2001", {0, 1, 0}},
-        {"01/07/2001", "31/07/2001", {0, 1, 0}},
-        {"__/__/____", "__/__/____", {1, 0, 0}},  // empty texts read as zeros
+        // worked values
+        {"01/01/2000", "31/12/2000", {0, 0, 1}}, {"15/02/2001", "28/02/2001", {16, 0, 0}},
+        {"28/02/2001", "15/03/2001", {18, 0, 0}}, {"28/02/2001", "30/04/2001", {3, 2, 0}},
+        {"29/02/2004", "31/03/2004", {2, 1, 0}}, {"31/01/2001", "31/03/2001", {0, 2, 0}},
+        {"31/12/2000", "15/12/2001", {15, 11, 0}}, {"10/05/2000", "09/05/2001", {0, 0, 1}},
+        {"10/05/2000", "10/05/2000", {1, 0, 0}}, {"28/02/2001", "29/03/2001", {32, 0, 0}},
+        // from February's end to a 28th or 29th no carry; a start on the 31st is the next month's 1st
+        {"28/02/2001", "28/03/2001", {31, 0, 0}}, {"29/02/2004", "29/03/2004", {31, 0, 0}},
+        {"29/02/2004", "28/03/2004", {0, 1, 0}}, {"31/01/2001", "15/01/2002", {15, 11, 0}},
+        {"28/02/2001", "28/02/2001", {3, 0, 0}}, {"29/02/2004", "30/04/2004", {2, 2, 0}},
+        {"30/04/2001", "31/05/2001", {1, 1, 0}}, {"31/03/2001", "31/03/2001", {0, 0, 0}},
+        // 1900 counts as a leap year here; the carry at 30 days; empty texts read as zeros
+        {"28/02/1900", "28/02/1900", {1, 0, 0}}, {"01/02/1900", "28/02/1900", {28, 0, 0}},
+        {"01/03/2001", "02/03/2001", {2, 0, 0}}, {"01/03/2001", "29/03/2001", {29, 0, 0}},
+        {"01/03/2001", "30/03/2001", {0, 1, 0}}, {"01/07/2001", "31/07/2001", {0, 1, 0}},
+        {"__/__/____", "__/__/____", {1, 0, 0}},
     };
+    // clang-format on
     for (const auto& z : spannen) {
         SCOPED_TRACE(std::string(z.anfang) + " bis " + z.ende);
         EXPECT_EQ(datumsdifferenz(z.anfang, z.ende), z.erwartet);
@@ -88,8 +81,8 @@ TEST(Datumstext, ZulässigeDaten) {
     }
 }
 
+// A birthday of 29 February is the 1st of March in a common year; in a leap year it stays.
 TEST(Datumstext, GeburtstageSindEchteDaten) {
-    // A birthday of 29 February is the 1st of March in a common year; in a leap year it stays.
     EXPECT_EQ(textAusDatum(geburtstag(*datumAusText("29/02/1972"), 21)), "01/03/1993");
     EXPECT_EQ(textAusDatum(geburtstag(*datumAusText("29/02/1972"), 40)), "29/02/2012");
     EXPECT_EQ(textAusDatum(geburtstag(*datumAusText("28/02/1971"), 21)), "28/02/1992");
@@ -140,9 +133,7 @@ TEST(Ernennung, AnteileUndRahmen) {
         fall.datum[Feld::ernennung] = z.ernennung;
         fall.rahmen1[1] = fall.rahmen2[1] = {0, 3, 0};  // a period in row 1 of both frames beforehand
         fall.tagnummer.fill(7);
-
         ernennungauswerten(fall, *datumAusText(z.geburt), *datumAusText(z.ernennung));
-
         EXPECT_EQ(std::string(fall.rahmen1Sichtbar ? "1" : "") + (fall.rahmen2Sichtbar ? "2" : ""),
                   z.sichtbar);
         EXPECT_EQ(fall.überschritten, z.über);

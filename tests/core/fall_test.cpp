@@ -106,16 +106,6 @@ TEST_F(Falltest, WechselDesEingangsamtsSetztDenFokus) {
     }
 }
 
-// Typed without Enter, a moved appointment counts at once.
-TEST_F(Gleichlauf, ErnennungOhneEnterZähltSofort) {
-    abspielen({{11, "20/09/2006", "Datum(12)", ""}, {12, "30/09/2006", "Eingabe(4)", ""}});
-    EXPECT_EQ(fall.rahmen2[1], (Z{11, 0, 0}));
-    fall.datum[2] = "15/06/2006";
-    steuerung.abgleichen();
-    EXPECT_EQ(fall.rahmen2[1], Z{});
-    EXPECT_EQ(fall.datum[23], "14/06/2006");
-}
-
 // An end whose start is empty or incomplete cannot be measured: both are emptied, nothing counts.
 TEST_F(Gleichlauf, EndeOhneBeginnZähltNicht) {
     abspielen({{3, "01/06/2002", "Datum(4)", ""}, {4, "31/12/2002", "Eingabe(0)", ""}});

@@ -158,9 +158,10 @@ TEST(Stufenberechnung, TagesstandZähltWieDieDatumsdifferenz) {
 
 // Two years apart up to step 5, three up to step 9, four beyond; later steps from the first of the month.
 TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
-    const char* const ab[] = {"29/02/1996", "01/02/1998", "01/02/2000", "01/02/2002",
-                              "01/02/2004", "01/02/2007", "01/02/2010", "01/02/2013",
-                              "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
+    // clang-format off
+    const char* const ab[] = {"29/02/1996", "01/02/1998", "01/02/2000", "01/02/2002", "01/02/2004", "01/02/2007",
+                              "01/02/2010", "01/02/2013", "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
+    // clang-format on
     const Stufenfolge plan = stufenplan(*datumAusText("29/02/1996"));
     for (int i = 0; i < anzahlStufen; ++i) {
         EXPECT_EQ(plan[i].nummer, i + 1);
@@ -171,13 +172,9 @@ TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
 
 TEST(Stufenplan, StufeAmTagDerErnennung) {
     const Stufenfolge plan = stufenplan(*datumAusText("01/01/1990"));  // step 6 from 01/01/2001
-    for (const auto& [tag, stufe] : {std::pair{"31/12/1989", 0},
-                                     {"01/01/1990", 1},
-                                     {"31/12/2000", 5},
-                                     {"01/01/2001", 6},
-                                     {"31/12/2040", 12}}) {
-        EXPECT_EQ(stufeAm(plan, *datumAusText(tag)), stufe) << tag;
-    }
+    const std::pair<const char*, int> tage[] = {
+        {"31/12/1989", 0}, {"01/01/1990", 1}, {"31/12/2000", 5}, {"01/01/2001", 6}, {"31/12/2040", 12}};
+    for (const auto& [tag, stufe] : tage) EXPECT_EQ(stufeAm(plan, *datumAusText(tag)), stufe) << tag;
 }
 
 }  // namespace
