@@ -60,8 +60,7 @@ inline bool vollständig(std::string_view text) { return text.find('_') == std::
 // The day a field's text names when the fields accept it (1930 to 2040), confirmed or not.
 inline std::optional<Tag> feldtag(std::string_view text) {
     const auto tag = kalendermodell::lesen(text);
-    if (!tag || tag->jahr < 1930 || tag->jahr > 2040) return std::nullopt;
-    return tag;
+    return tag && tag->jahr >= 1930 && tag->jahr <= 2040 ? tag : std::nullopt;
 }
 
 // A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
@@ -142,11 +141,12 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
             verstöße.push_back({"Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = " + d});
     }
     // No number is negative, each sum is that of its rows, and a hidden frame shows and counts nothing.
-    const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
-    if (negativ(fall.überschritten) || negativ(fall.gesamt)) {
-        verstöße.push_back({"keine negative Zahl", "Überschreitung " + alsText(fall.überschritten) +
-                                                       ", Gesamtverschiebung " + alsText(fall.gesamt)});
-    }
+    const auto vorzeichen = [&](const std::string& was, const Zeitspanne& s) {
+        if (s.tage < 0 || s.monate < 0 || s.jahre < 0)
+            verstöße.push_back({"keine negative Zahl", was + " = " + alsText(s)});
+    };
+    vorzeichen("Überschreitung", fall.überschritten);
+    vorzeichen("Gesamtverschiebung", fall.gesamt);
     vergleichen(verstöße, "Summen", "Gesamtverschiebung", alsText(fall.gesamt),
                 alsText(summe(fall.rahmen1[7], fall.rahmen2[7])));
     for (int r = 1; r <= 2; ++r) {
@@ -155,9 +155,7 @@ inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
         const std::string name = "SSFrame" + std::to_string(r) + " Zeile ";
         Zeitspanne zeilen1bis4;
         for (int z = 0; z < anzahlZeitraumzeilen; ++z) {
-            if (negativ(rahmen[z]))
-                verstöße.push_back(
-                    {"keine negative Zahl", name + std::to_string(z) + " = " + alsText(rahmen[z])});
+            vorzeichen(name + std::to_string(z), rahmen[z]);
             if (!sichtbar)
                 vergleichen(verstöße, "verborgener Rahmen zählt nichts", name + std::to_string(z),
                             alsText(rahmen[z]), alsText({}));
@@ -299,7 +297,6 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         };
         vergleichen(verstöße, regel, "Meldungen", liste(meldungen), liste(soll));
     };
-    const auto feldtext = [&](int i) { return "Datum(" + std::to_string(i) + ") = " + nachher.datum[i]; };
     const auto felderGleich = [&](const char* regel, auto welche) {
         for (int i = 0; i < Feld::anzahl; ++i) {
             if (welche(i) && vorher.datum[i] != nachher.datum[i])
@@ -340,7 +337,8 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         sonstUnverändert("unvollständige Eingabe still");
     } else if (vollständig(text) && !zulässig && feld <= 18) {
         if (meldungen.size() != 1) meldungenSind("ungültiges Datum abgewiesen", {"(eine Meldung)"});
-        if (nachher.datum[feld] != leeresDatum) melden("ungültiges Datum abgewiesen", feldtext(feld));
+        vergleichen(verstöße, "ungültiges Datum abgewiesen", "Datum(" + std::to_string(feld) + ")",
+                    nachher.datum[feld], std::string(leeresDatum));
     } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
         const bool ohneGeburtstag = !feldtag(vorher.datum[Feld::geburtstag]);
         const bool ohneErnennung = feld != Feld::ernennung && !feldtag(vorher.datum[Feld::ernennung]);
@@ -348,9 +346,9 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
             const char* regel = "erst Geburtstag und Ernennung";
             meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
                                                  : "Bitte zuerst den Tag der Ernennung eingeben."});
-            if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
-                melden(regel, feldtext(feld) + ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
-            }
+            vergleichen(verstöße, regel, "Datum(" + std::to_string(feld) + "), Tagnummer",
+                        nachher.datum[feld] + ", " + std::to_string(nachher.tagnummer[feld]),
+                        std::string(leeresDatum) + ", 0");
             vergleichen(verstöße, regel, "Fokus", fokus, ohneGeburtstag ? "Datum(0)" : "Datum(2)");
             sonstUnverändert(regel);
         } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {

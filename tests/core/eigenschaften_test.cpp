@@ -1,7 +1,6 @@
 // Random but realistic cases typed through the driver, with the rules of Fallregeln.h checked after every
-// action. A broken rule is reported once per rule, with the bda-fall script of the first case breaking it.
-//   BDA_EIGENSCHAFTEN_FOLGEN   number of cases (default 100000, fewer in the sanitizer build)
-//   BDA_EIGENSCHAFTEN_SAAT     seed of the generator
+// action; each broken rule is reported once, with the bda-fall script of the first case breaking it.
+// BDA_EIGENSCHAFTEN_FOLGEN sets the number of cases, BDA_EIGENSCHAFTEN_SAAT the seed.
 
 #include <gtest/gtest.h>
 
@@ -56,10 +55,10 @@ class Fallgenerator {
                 fall.eingabe[aktion.index] = aktion.text;
             }
             const auto& ziel = protokoll.letzterFokus;
-            const std::string fokus = !ziel
-                                          ? ""
-                                          : (ziel->art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") +
-                                                std::to_string(ziel->index) + ")";
+            std::string fokus;
+            if (ziel)
+                fokus = (ziel->art == Steuerelement::Art::Datum ? "Datum(" : "Eingabe(") +
+                        std::to_string(ziel->index) + ")";
             const auto verstöße = fallregeln::aktionPrüfen(&aktion, vorher, fall, protokoll.meldungen, fokus);
             if (!verstöße.empty()) return {aktionen, verstöße.front()};
         }
@@ -91,9 +90,8 @@ class Fallgenerator {
                 t.substr(0, 6) + std::to_string(zahl(0, 1) ? zahl(1925, 1929) : zahl(2041, 2045))};
             t = falsch[zahl(0, 5)];
         } else if (wurf <= 7) {
-            for (std::size_t i = static_cast<std::size_t>(zahl(0, 9)); i < t.size(); ++i) {
-                if (t[i] != '/') t[i] = '_';
-            }
+            for (std::size_t i = static_cast<std::size_t>(zahl(0, 9)); i < t.size(); ++i)
+                t[i] = t[i] == '/' ? '/' : '_';
         } else {
             t = leeresDatum;
         }

@@ -143,19 +143,6 @@ TEST(Stufenberechnung, UnvollständigeEingaben) {
     EXPECT_EQ(stufenberechnen(zweimalAnna).anerkanntMonate, 36);
 }
 
-// The additive day count agrees with the date difference of the BDA for every span of two years' starts.
-TEST(Stufenberechnung, TagesstandZähltWieDieDatumsdifferenz) {
-    using namespace std::chrono;
-    for (sys_days a = sys_days{2000y / January / 1}; a < sys_days{2002y / January / 1}; a += days{1}) {
-        for (int länge : {0, 1, 2, 27, 28, 29, 30, 31, 58, 59, 60, 61, 364, 365, 366, 400}) {
-            const year_month_day von{a}, bis{a + days{länge}};
-            ASSERT_EQ(tagesstand(bis) - tagesstand(tagDavor(von)),
-                      datumsdifferenz(textAusDatum(von), textAusDatum(bis)).inTagen())
-                << textAusDatum(von) << " .. " << textAusDatum(bis);
-        }
-    }
-}
-
 // Two years apart up to step 5, three up to step 9, four beyond; later steps from the first of the month.
 TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
     // clang-format off
@@ -163,11 +150,7 @@ TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
                               "01/02/2010", "01/02/2013", "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
     // clang-format on
     const Stufenfolge plan = stufenplan(*datumAusText("29/02/1996"));
-    for (int i = 0; i < anzahlStufen; ++i) {
-        EXPECT_EQ(plan[i].nummer, i + 1);
-        EXPECT_EQ(textAusDatum(plan[i].ab), ab[i]) << "step " << i + 1;
-    }
-    EXPECT_EQ(plan[11].jahre, 32);
+    for (int i = 0; i < anzahlStufen; ++i) EXPECT_EQ(textAusDatum(plan[i].ab), ab[i]) << "step " << i + 1;
 }
 
 TEST(Stufenplan, StufeAmTagDerErnennung) {
