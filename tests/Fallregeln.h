@@ -1,8 +1,6 @@
 #pragma once
-// The rules a case must keep, checked after every action by the property test, the case-script fuzzer
-// and the window's monkey test. Lengths and dates are recomputed with the tests' own calendar
-// (Kalendermodell.h), never with the program's date code. aktionPrüfen runs the four checks of the state
-// and checks what one action of a case script did.
+// The rules a case must keep, checked after every action by the property test, the case-script fuzzer and
+// the window's monkey test, with lengths and dates from the tests' own calendar (Kalendermodell.h).
 
 #include <cstdlib>
 #include <optional>

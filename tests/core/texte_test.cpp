@@ -20,11 +20,7 @@ namespace {
 
 using namespace std::string_literals;
 
-std::string mal(const std::string& text, std::size_t n) {
-    std::string ergebnis;
-    for (std::size_t i = 0; i < n; ++i) ergebnis += text;
-    return ergebnis;
-}
+std::string mal(const std::string& text, std::size_t n) { return n ? text + mal(text, n - 1) : ""; }
 
 // Record 1 as the editor shows it: UTF-8 or Windows-1252, without the padding, line ends as "$", control
 // bytes as blanks (counted as foreign), at most 1000 characters; a partial read is always too long.
