@@ -90,10 +90,6 @@ struct Zeitraumzeile {
         }
         return kalendermodell::dreißigTage(*a, *e);
     }
-    std::string name(const Fall& f) const {
-        return "Zeile " + std::to_string(k) + " " + f.datum[beginn] + " bis " + f.datum[ende] + " in " +
-               f.datum[spanneBeginn] + " bis " + f.datum[spanneEnde];
-    }
 };
 
 inline Zeitspanne summe(const Zeitspanne& a, const Zeitspanne& b) {
@@ -173,8 +169,10 @@ inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
     for (int k = 1; k <= 8; ++k) {
         const Zeitraumzeile z(k);
         if (z.rahmenSichtbar(fall)) {
-            vergleichen(verstöße, "Zeile folgt ihren Feldern", z.name(fall), alsText(z.länge(fall)),
-                        alsText(z.zählt(fall).value_or(Zeitspanne{})));
+            vergleichen(
+                verstöße, "Zeile folgt ihren Feldern",
+                "Zeile " + std::to_string(k) + " " + fall.datum[z.beginn] + " bis " + fall.datum[z.ende],
+                alsText(z.länge(fall)), alsText(z.zählt(fall).value_or(Zeitspanne{})));
         }
     }
     // The BDA (a first of a month, never before the regular BDA) is the regular BDA moved by the total's

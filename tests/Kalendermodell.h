@@ -24,8 +24,7 @@ inline std::chrono::year_month_day alsDatum(Tag tag) {
     return std::chrono::year{tag.jahr} / std::chrono::month(tag.monat) / std::chrono::day(tag.tag);
 }
 
-// The day a text "dd/mm/yyyy" names (the separators are not read); none when a digit is missing or the
-// day does not exist.
+// The day a text "dd/mm/yyyy" names (separators not read); none without all digits or such a day.
 inline std::optional<Tag> lesen(std::string_view text) {
     if (text.size() != 10) return std::nullopt;
     int zahl[3] = {};  // day, month, year
@@ -59,11 +58,9 @@ inline long kalendertage(Tag von, Tag bis) { return tagzahl(bis) - tagzahl(von);
 
 inline Tag tagDavor(Tag tag) { return ausTagzahl(tagzahl(tag) - 1); }
 
-// The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning: both dates
-// become counts of 30-day days, the start from its own day (a 31st is the 1st of the next month), the end
-// up to its day, where the 31st and February's last day (the 29th in years divisible by 4) count as the
-// 30th. 28/02/2001 .. 15/03/2001: 2 x 30 + 15 - (1 x 30 + 28) + 1 = 18 days. From February's last day to
-// day 28 or 29 of a later month the 31 or 32 days stay uncarried: 28/02/2001 .. 29/03/2001 is 32 days.
+// The span from `anfang` to `ende` (not earlier), both days counted, as counts of 30-day days: the start's
+// own (a 31st is the next month's 1st), the end's with the 31st and February's last day (the 29th in years
+// divisible by 4) as the 30th; from February's last day to a later 28th or 29th 31 or 32 days stay.
 inline Zeitspanne dreißigTage(Tag anfang, Tag ende) {
     const auto letzterFebruartag = [](int jahr) { return jahr % 4 == 0 ? 29 : 28; };
     const bool aufDenDreißigsten =

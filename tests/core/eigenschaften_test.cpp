@@ -32,8 +32,7 @@ class Fallgenerator {
    public:
     explicit Fallgenerator(std::uint64_t saat) : zufall_(saat) {}
 
-    // A case started as the program starts and played while it is made, up to its first broken rule:
-    // the generator looks at the case to choose fitting dates.
+    // A new case played while it is made (dates chosen to fit it), up to its first broken rule.
     std::pair<std::vector<Aktion>, std::optional<fallregeln::Verstoß>> folge() {
         std::vector<Aktion> aktionen;
         Fall fall;
@@ -74,8 +73,7 @@ class Fallgenerator {
         return km::ausTagzahl(std::uniform_int_distribution<long>(std::min(a, b), std::max(a, b))(zufall_));
     }
 
-    // A date text near `tag`, in `richtig` percent of the cases the date itself; else complete but no date
-    // the fields take, unfinished, or emptied.
+    // In `richtig` percent of the cases `tag`; else no date the fields take, unfinished, or emptied.
     Aktion datum(int feld, Tag tag, int richtig = 80) {
         std::string t = km::text(tag);
         if (chance(richtig)) return {Aktion::Art::datum, feld, t};
@@ -161,9 +159,8 @@ class Fallgenerator {
 
 TEST(Eigenschaften, ZufaelligeFaelleHaltenDieRegeln) {
     const long folgen = fallregeln::umgebungszahl("BDA_EIGENSCHAFTEN_FOLGEN", BDA_EIGENSCHAFTEN_FOLGEN);
-    const auto saat =
-        static_cast<std::uint64_t>(fallregeln::umgebungszahl("BDA_EIGENSCHAFTEN_SAAT", 20260801));
-    Fallgenerator generator(saat);
+    const long saat = fallregeln::umgebungszahl("BDA_EIGENSCHAFTEN_SAAT", 20260801);
+    Fallgenerator generator(static_cast<std::uint64_t>(saat));
     std::map<std::string, std::string> gebrochen;  // the first case that broke each rule
     for (long n = 0; n < folgen; ++n) {
         auto [aktionen, verstoß] = generator.folge();

@@ -1,6 +1,5 @@
-// Dates (the 30-day reckoning against the program and the tests' own calendar, day numbers, date texts,
-// birthdays), the appointment's evaluation (exceedance, frames, shares, spans) and the BDA computation
-// from the frames' rows: tables of worked values with both sides of every limit.
+// Dates, the appointment's evaluation (exceedance, frames, shares, spans) and the BDA computation from the
+// frames' rows: worked values and both sides of every limit, the 30-day reckoning also for the calendar.
 
 #include "Ernennung.h"
 
@@ -52,8 +51,7 @@ TEST(Datumsdifferenz, SpannenIm30TageMonat) {
     }
 }
 
-// The day number of a field: calendar days from the birth date, 0 when either is no date (each day
-// against the tests' calendar is the date fuzzer's rule).
+// The day number of a field: calendar days from the birth date, 0 when either is no date.
 TEST(Datumsdifferenz, TagnummerAbGeburtstag) {
     EXPECT_EQ(datumdiffneu("__/__/____", "01/01/2000"), 0);
     EXPECT_EQ(datumdiffneu("15/06/1970", "01/01/20__"), 0);

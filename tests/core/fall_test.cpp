@@ -13,9 +13,8 @@ namespace {
 using Z = Zeitspanne;  // {tage, monate, jahre}
 const char* const leer = "__/__/____";
 
-// Born 15/06/1970, appointed 15/06/2008 as A 1-12: regular BDA 01/06/1991, quarter rule from 15/06/2001
-// to 14/06/2005 (share 4 years), half rule from 15/06/2005 to 14/06/2008 (share 3 years). Without
-// periods the BDA moves by 1 year and 1 year 6 months to 01/12/1993.
+// Born 15/06/1970, appointed 15/06/2008 as A 1-12: regular BDA 01/06/1991, quarter rule 15/06/2001 to
+// 14/06/2005 (4 years), half rule to 14/06/2008 (3 years); without periods the BDA is 01/12/1993.
 class Gleichlauf : public Falltest {
    protected:
     Gleichlauf() { grunddaten("15/06/1970", "15/06/2008"); }

@@ -1,5 +1,5 @@
-// The experience step (§§ 27, 28 BBesG): the worked examples and each limit on both sides, hand-computed;
-// then random cases for what must hold for every case.
+// The experience step (§§ 27, 28 BBesG) and the old step schedule: worked examples and each limit on both
+// sides, hand-computed.
 
 #include "Stufenberechnung.h"
 
@@ -145,10 +145,9 @@ TEST(Stufenberechnung, UnvollständigeEingaben) {
 
 // Two years apart up to step 5, three up to step 9, four beyond; later steps from the first of the month.
 TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
-    // clang-format off
-    const char* const ab[] = {"29/02/1996", "01/02/1998", "01/02/2000", "01/02/2002", "01/02/2004", "01/02/2007",
-                              "01/02/2010", "01/02/2013", "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
-    // clang-format on
+    const char* const ab[] = {"29/02/1996", "01/02/1998", "01/02/2000", "01/02/2002",
+                              "01/02/2004", "01/02/2007", "01/02/2010", "01/02/2013",
+                              "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
     const Stufenfolge plan = stufenplan(*datumAusText("29/02/1996"));
     for (int i = 0; i < anzahlStufen; ++i) EXPECT_EQ(textAusDatum(plan[i].ab), ab[i]) << "step " << i + 1;
 }

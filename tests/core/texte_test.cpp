@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "Behoerde.h"
 #include "Behoerdenplatzhalter.h"
@@ -49,7 +50,7 @@ TEST(Belehrungssatz, BytesAlsUtf8OderWindows1252OhneFüllungMitDollarAlsZeilenen
         {x1000 + "x", true, x1000 + "x", 'w', 1001, 0, true},
         {x1000 + std::string(500, ' '), true, x1000, 'w', 1000, 0, false},
         {mal("\xC3\xA4", 1000), true, mal("ä", 1000), 'u', 1000, 0, false},
-        {zehnÄ.substr(0, 19), false, mal("ä", 9), 'u', 9, 0, true},             // a partial read ends inside ä
+        {zehnÄ.substr(0, 19), false, mal("ä", 9), 'u', 9, 0, true},             // a partial read ends in ä
         {zehnÄ.substr(0, 19), true, mal("Ã¤", 9) + "Ã", 'w', 19, 0, false},
         {"\xC3\xA4\xC3" "A", false, "Ã¤ÃA", 'w', 4, 0, true},
     };
@@ -109,13 +110,11 @@ TEST(Utf8, GültigeFolgenUndIhreGrenzen) {
         std::string bytes;
         char32_t codepunkt;  // 0: malformed
     } fälle[] = {
-        {"\x7F", 0x7F},
-        {"\xC2\x80", 0x80}, {"\xC1\xBF", 0}, {"\xDF\xBF", 0x7FF},
-        {"\xE0\x9F\xBF", 0}, {"\xE0\xA0\x80", 0x800}, {"\xED\x9F\xBF", 0xD7FF}, {"\xED\xA0\x80", 0},
-        {"\xED\xBF\xBF", 0}, {"\xEE\x80\x80", 0xE000},
-        {"\xF0\x8F\xBF\xBF", 0}, {"\xF0\x90\x80\x80", 0x10000}, {"\xF4\x8F\xBF\xBF", 0x10FFFF},
-        {"\xF4\x90\x80\x80", 0},
-        {"\x80", 0}, {"\xE2\x80", 0}, {"\xC3" "A", 0}, {"\xF8\x88\x80\x80\x80", 0},
+        {"\x7F", 0x7F}, {"\xC2\x80", 0x80}, {"\xC1\xBF", 0}, {"\xDF\xBF", 0x7FF}, {"\xE0\x9F\xBF", 0},
+        {"\xE0\xA0\x80", 0x800}, {"\xED\x9F\xBF", 0xD7FF}, {"\xED\xA0\x80", 0}, {"\xED\xBF\xBF", 0},
+        {"\xEE\x80\x80", 0xE000}, {"\xF0\x8F\xBF\xBF", 0}, {"\xF0\x90\x80\x80", 0x10000},
+        {"\xF4\x8F\xBF\xBF", 0x10FFFF}, {"\xF4\x90\x80\x80", 0}, {"\x80", 0}, {"\xE2\x80", 0},
+        {"\xC3" "A", 0}, {"\xF8\x88\x80\x80\x80", 0},
     };
     // clang-format on
     for (const auto& f : fälle) {
@@ -145,7 +144,8 @@ TEST(Bescheiddaten, DatumUndBezugsjahr) {
         bool datum;  // else the year
         const char *eingabe, *gedruckt;
     } zeilen[] = {
-        {true, "__/__/____", ""}, {true, "", ""}, {true, "31/12/1929", nullptr}, {true, "01/01/1930", "01.01.1930"},
+        {true, "__/__/____", ""}, {true, "", ""}, {true, "31/12/1929", nullptr},
+        {true, "01/01/1930", "01.01.1930"},
         {true, "31/12/2040", "31.12.2040"}, {true, "01/01/2041", nullptr}, {true, "29/02/2024", "29.02.2024"},
         {true, "29/02/2023", nullptr}, {true, "12/0_/____", nullptr},
         {false, "   ", ""}, {false, "1929", nullptr}, {false, "1930", "1930"}, {false, "2040", "2040"},
@@ -190,7 +190,8 @@ TEST(Behörde, TextDerBelehrungRücksendeangabeUndLücken) {
             "Bundesamt, Postfach 1, 50728 Köln", ""},
         {amt("  Bundesamt ", "", "", " 50728 Köln"), "Bundesamt$50728 Köln", "Bundesamt, 50728 Köln",
             "Straße und Hausnummer"},
-        {amt("", "  ", "Postfach 1", "50728 Köln"), "Postfach 1$50728 Köln", "Postfach 1, 50728 Köln", "Briefkopf"},
+        {amt("", "  ", "Postfach 1", "50728 Köln"), "Postfach 1$50728 Köln", "Postfach 1, 50728 Köln",
+            "Briefkopf"},
         {amt("", "", "", ""), "", "", "Briefkopf, Straße und Hausnummer, Postleitzahl und Ort"},
     };
     // clang-format on
@@ -243,15 +244,11 @@ TEST(Behördenplatzhalter, AlteBriefkopfzeilenWerdenErkannt) {
 
 TEST(Mengenangabe, MonateUndJahre) {
     // clang-format off
-    const struct {
-        int monate, jahre;
-        const char* text;
-    } zeilen[] = {
+    const std::tuple<int, int, const char*> zeilen[] = {  // months, years, text
         {0, 0, ""}, {0, 1, "1 Jahr"}, {0, 2, "2 Jahre"}, {1, 0, "1 Monat"}, {1, 11, "1 Monat und 11 Jahre"},
-        {3, 1, "3 Monate und 1 Jahr"},
-    };
+        {3, 1, "3 Monate und 1 Jahr"}};
     // clang-format on
-    for (const auto& z : zeilen) EXPECT_EQ(monateUndJahre(z.monate, z.jahre), z.text) << z.text;
+    for (const auto& [monate, jahre, text] : zeilen) EXPECT_EQ(monateUndJahre(monate, jahre), text) << text;
     EXPECT_EQ(anzahl(0, "Jahr", "Jahren"), "0 Jahren");
 }
 
@@ -260,20 +257,14 @@ TEST(Mengenangabe, MonateUndJahre) {
 TEST(Beschreibung, ZählerUndGrenze) {
     const std::string x59(59, 'x'), x60(60, 'x');
     // clang-format off
-    const struct {
-        std::string text;
-        int frei;
-        std::string begrenzt;
-    } zeilen[] = {
+    const std::tuple<std::string, int, std::string> zeilen[] = {  // text, left, limited text
         {"", 60, ""}, {x59, 1, x59}, {x60, 0, x60}, {x60 + "y", -1, x60}, {"  abc  ", 57, "  abc  "},
         {"   " + x60 + "yz", -2, "   " + x60}, {"Überprüfung", 49, "Überprüfung"},
-        {x59 + "äö", -1, x59 + "ä"}, {"     ", 60, "     "},
-    };
+        {x59 + "äö", -1, x59 + "ä"}, {"     ", 60, "     "}};
     // clang-format on
-    for (const auto& z : zeilen) {
-        SCOPED_TRACE(z.text);
-        EXPECT_EQ(freieZeichen(z.text), z.frei);
-        EXPECT_EQ(begrenzteBeschreibung(z.text), z.begrenzt);
+    for (const auto& [text, frei, begrenzt] : zeilen) {
+        EXPECT_EQ(freieZeichen(text), frei) << text;
+        EXPECT_EQ(begrenzteBeschreibung(text), begrenzt) << text;
     }
 }
 
