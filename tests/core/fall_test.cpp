@@ -60,7 +60,7 @@ TEST_F(Gleichlauf, AbgewieseneDaten) {
     EXPECT_EQ(fall.tagnummer[3], 0);
 }
 
-// A new birth date, even an incomplete one, starts a new case (its frames are the property test's).
+// A new birth date, even an incomplete one, starts a new case: both frames shown, nothing typed kept.
 TEST_F(Gleichlauf, NeuerGeburtstagLöschtDenFall) {
     abspielen({{11, "01/01/2006", "Datum(12)", ""}, {12, "31/12/2006", "Eingabe(4)", ""}});
     fall.eingabe[4] = "Elternzeit";
@@ -69,6 +69,7 @@ TEST_F(Gleichlauf, NeuerGeburtstagLöschtDenFall) {
     abspielen({{0, "15/06/____", "none", ""}});
     for (int i = 1; i < Feld::anzahl; ++i) EXPECT_EQ(fall.datum[i], leer) << i;
     EXPECT_EQ(fall.eingabe[4], "");
+    EXPECT_TRUE(fall.rahmen1Sichtbar && fall.rahmen2Sichtbar);
 }
 
 TEST_F(Falltest, FokusDerBeschreibungenUndTitel) {
@@ -112,6 +113,8 @@ TEST_F(Gleichlauf, EndeOhneBeginnZähltNicht) {
         EXPECT_EQ(fall.datum[6], leer);
         EXPECT_EQ(fall.rahmen1[2], Z{});
     }
+    abspielen({{3, "15/10/2003", "Datum(4)", ""}});
+    EXPECT_EQ(fall.rahmen1[1], Z{}) << "a start after its end passes but counts nothing";
 }
 
 // The regular BDA may be set by hand to the first of a month only.
@@ -148,6 +151,7 @@ TEST_F(Gleichlauf, SpanneÜberschneidungRichtungUndUmschließung) {
         {13, "01/01/2009", "Datum(13)", "nach der hier zu prüfenden Zeitspanne vom 15/06/2005"},
     });
     EXPECT_EQ(fall.tagnummer[13], 0);
+    EXPECT_EQ(fall.rahmen1[1], (Z{0, 0, 4})) << "a period on both ends of the span counts";
 
     grunddaten("15/06/1970", "15/06/2008");
     abspielen({
