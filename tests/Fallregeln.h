@@ -1,20 +1,11 @@
 #pragma once
-// The rules a case must keep, checked from outside after every action: by the property test of the core,
-// the fuzz harness of the case scripts and the monkey test of the window. Lengths and dates are recomputed
-// with the tests' own calendar (Kalendermodell.h), never with the program's date code.
-//   zustandPrüfen       the shapes and sums every case keeps;
-//   felderPrüfen        the rows follow their fields, and the BDA follows field 1 and the totals;
-//   auswertungPrüfen    the exceedance, the frames, the shares and the spans are those of birth date,
-//                       appointment and entry grade as the fields stand;
-//   eingabenPrüfen      the case is the one its inputs give when a case file of it is replayed, so it
-//                       never depends on the order in which they were typed.
-// aktionPrüfen runs them and checks what one action of a case script did.
+// The rules a case must keep, checked after every action by the property test, the case-script fuzzer and
+// the window's monkey test, with lengths and dates from the tests' own calendar (Kalendermodell.h).
 
 #include <cstdlib>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -35,8 +26,8 @@ inline long umgebungszahl(const char* name, long vorgabe) {
     return wert && *wert ? std::strtol(wert, nullptr, 10) : vorgabe;
 }
 
-// A broken rule: `regel` names it (the same name for the same rule, so that shrinking a failing case can
-// keep to it) and `was` tells what the case holds instead.
+// A broken rule: `regel` names it (the same for the same rule, so that a failing case can be shrunk to
+// it) and `was` tells what the case holds instead.
 struct Verstoß {
     std::string regel;
     std::string was;
@@ -67,23 +58,17 @@ inline bool vollständig(std::string_view text) { return text.find('_') == std::
 // The day a field's text names when the fields accept it (1930 to 2040), confirmed or not.
 inline std::optional<Tag> feldtag(std::string_view text) {
     const auto tag = kalendermodell::lesen(text);
-    if (!tag || tag->jahr < 1930 || tag->jahr > 2040) return std::nullopt;
-    return tag;
+    return tag && tag->jahr >= 1930 && tag->jahr <= 2040 ? tag : std::nullopt;
 }
 
 // A period row k (1 to 8): its date fields, its frame's span fields and its place in the frame's rows.
 struct Zeitraumzeile {
-    int beginn, ende, spanneBeginn, spanneEnde;
-    bool ersterRahmen;
-    int rahmenzeile;  // 1..4 in its frame
-
-    explicit Zeitraumzeile(int k)
-        : beginn(2 * k + 1),
-          ende(2 * k + 2),
-          spanneBeginn(k <= 4 ? 20 : 22),
-          spanneEnde(k <= 4 ? 21 : 23),
-          ersterRahmen(k <= 4),
-          rahmenzeile(k <= 4 ? k : k - 4) {}
+    explicit Zeitraumzeile(int k) : k(k) {}
+    int k;
+    bool ersterRahmen = k <= 4;
+    int beginn = 2 * k + 1, ende = 2 * k + 2, spanneBeginn = ersterRahmen ? 20 : 22,
+        spanneEnde = spanneBeginn + 1;
+    int rahmenzeile = ersterRahmen ? k : k - 4;  // 1..4 in its frame
 
     const Zeitspanne& länge(const Fall& f) const {
         return (ersterRahmen ? f.rahmen1 : f.rahmen2)[rahmenzeile];
@@ -105,16 +90,17 @@ struct Zeitraumzeile {
         }
         return kalendermodell::dreißigTage(*a, *e);
     }
-    std::string name(const Fall& f) const {
-        return "Zeile " + std::to_string(ersterRahmen ? rahmenzeile : rahmenzeile + 4) + " " +
-               f.datum[beginn] + " bis " + f.datum[ende] + " in " + f.datum[spanneBeginn] + " bis " +
-               f.datum[spanneEnde];
-    }
 };
 
 inline Zeitspanne summe(const Zeitspanne& a, const Zeitspanne& b) {
     const int tage = a.tage + b.tage, monate = a.monate + b.monate + tage / 30;
     return {tage % 30, monate % 12, a.jahre + b.jahre + monate / 12};
+}
+
+// Adds the broken rule `regel` when `ist` differs from `soll`.
+inline void vergleichen(Verstöße& verstöße, const char* regel, const std::string& was, const std::string& ist,
+                        const std::string& soll) {
+    if (ist != soll) verstöße.push_back({regel, was + " = " + ist + ", soll " + soll});
 }
 
 // Characters of a description as the counter counts them: code points, without blanks at either end.
@@ -140,163 +126,117 @@ inline std::vector<std::string> außerhalbMeldungen(const Fall& fall) {
 }
 
 inline void zustandPrüfen(const Fall& fall, Verstöße& verstöße) {
-    const auto melden = [&](const char* regel, std::string was) {
-        verstöße.push_back({regel, std::move(was)});
-    };
     for (int i = 0; i < Feld::anzahl; ++i) {
         const std::string& d = fall.datum[i];
         bool maske = d.size() == 10 && d[2] == '/' && d[5] == '/';
         for (int stelle : {0, 1, 3, 4, 6, 7, 8, 9})
             maske = maske && (d[stelle] == '_' || (d[stelle] >= '0' && d[stelle] <= '9'));
-        if (!maske) melden("Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = \"" + d + "\"");
+        if (!maske)
+            verstöße.push_back({"Datumsfelder in Maskenform", "Datum(" + std::to_string(i) + ") = " + d});
     }
-    const std::string& bda = fall.datum[Feld::bda];
-    if (bda != leeresDatum && !(bda.starts_with("01/") && kalendermodell::lesen(bda))) {
-        melden("Feld 19 leer oder 01/mm/jjjj", bda);
-    }
-
-    const auto negativ = [](const Zeitspanne& s) { return s.tage < 0 || s.monate < 0 || s.jahre < 0; };
-    for (const auto& [wo, s] :
-         {std::pair{"Überschreitung", &fall.überschritten}, {"Gesamtverschiebung", &fall.gesamt}}) {
-        if (negativ(*s)) melden("keine negative Zahl", wo + (" = " + alsText(*s)));
-    }
-    const Zeitspanne zeilen7 = summe(fall.rahmen1[7], fall.rahmen2[7]);
-    if (zeilen7 != fall.gesamt) {
-        melden("Summen",
-               "Gesamtverschiebung " + alsText(fall.gesamt) + ", die Zeilen 7 ergeben " + alsText(zeilen7));
-    }
+    // No number is negative, each sum is that of its rows, and a hidden frame shows and counts nothing.
+    const auto vorzeichen = [&](const std::string& was, const Zeitspanne& s) {
+        if (s.tage < 0 || s.monate < 0 || s.jahre < 0)
+            verstöße.push_back({"keine negative Zahl", was + " = " + alsText(s)});
+    };
+    vorzeichen("Überschreitung", fall.überschritten);
+    vorzeichen("Gesamtverschiebung", fall.gesamt);
+    vergleichen(verstöße, "Summen", "Gesamtverschiebung", alsText(fall.gesamt),
+                alsText(summe(fall.rahmen1[7], fall.rahmen2[7])));
     for (int r = 1; r <= 2; ++r) {
         const Rahmenzeilen& rahmen = r == 1 ? fall.rahmen1 : fall.rahmen2;
         const bool sichtbar = r == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar;
-        const auto zeile = [&](int z) {
-            return "SSFrame" + std::to_string(r) + " Zeile " + std::to_string(z);
-        };
+        const std::string name = "SSFrame" + std::to_string(r) + " Zeile ";
         Zeitspanne zeilen1bis4;
         for (int z = 0; z < anzahlZeitraumzeilen; ++z) {
-            if (negativ(rahmen[z])) melden("keine negative Zahl", zeile(z) + " = " + alsText(rahmen[z]));
+            vorzeichen(name + std::to_string(z), rahmen[z]);
+            if (!sichtbar)
+                vergleichen(verstöße, "verborgener Rahmen zählt nichts", name + std::to_string(z),
+                            alsText(rahmen[z]), alsText({}));
             if (z >= 1 && z <= 4) zeilen1bis4 = summe(zeilen1bis4, rahmen[z]);
-            // A hidden frame shows and counts nothing: every row is 0.
-            if (!sichtbar && rahmen[z] != Zeitspanne{})
-                melden("verborgener Rahmen zählt nichts", zeile(z) + " = " + alsText(rahmen[z]));
         }
-        if (zeilen1bis4 != rahmen[5])
-            melden("Summen", zeile(5) + " = " + alsText(rahmen[5]) + ", Zeilen 1 bis 4 ergeben " +
-                                 alsText(zeilen1bis4));
+        vergleichen(verstöße, "Summen", name + "5", alsText(rahmen[5]), alsText(zeilen1bis4));
     }
     for (int i = 0; i < anzahlEingaben; ++i) {
         const int frei = 60 - bedeutsameZeichen(fall.eingabe[i]);
-        if (frei < 0 || frei > 60) {
-            melden("Zähler 0 bis 60", "Zähler(" + std::to_string(i) + ") = " + std::to_string(frei));
-        }
+        if (frei < 0 || frei > 60)
+            verstöße.push_back(
+                {"Zähler 0 bis 60", "Zähler(" + std::to_string(i) + ") = " + std::to_string(frei)});
     }
 }
 
 inline void felderPrüfen(const Fall& fall, Verstöße& verstöße) {
     for (int k = 1; k <= 8; ++k) {
         const Zeitraumzeile z(k);
-        const Zeitspanne soll = z.zählt(fall).value_or(Zeitspanne{});
-        if (z.rahmenSichtbar(fall) && z.länge(fall) != soll) {
-            verstöße.push_back(
-                {"Zeile folgt ihren Feldern",
-                 z.name(fall) + ": zeigt " + alsText(z.länge(fall)) + ", soll " + alsText(soll)});
+        if (z.rahmenSichtbar(fall)) {
+            vergleichen(
+                verstöße, "Zeile folgt ihren Feldern",
+                "Zeile " + std::to_string(k) + " " + fall.datum[z.beginn] + " bis " + fall.datum[z.ende],
+                alsText(z.länge(fall)), alsText(z.zählt(fall).value_or(Zeitspanne{})));
         }
     }
-    // The BDA is the regular BDA moved by the total's months and years; no BDA without a regular one.
+    // The BDA (a first of a month, never before the regular BDA) is the regular BDA moved by the total's
+    // months and years; no BDA without a regular one.
     const auto regelBDA = kalendermodell::lesen(fall.datum[Feld::regelBDA]);
-    std::string soll(leeresDatum);
-    if (regelBDA) {
-        const int monate = regelBDA->monat - 1 + fall.gesamt.monate;
-        soll = kalendermodell::text({regelBDA->jahr + fall.gesamt.jahre + monate / 12, monate % 12 + 1, 1});
-    }
-    if (fall.datum[Feld::bda] != soll) {
-        verstöße.push_back({"BDA aus Regel-BDA und Verschiebung",
-                            "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " +
-                                alsText(fall.gesamt) + ": Feld 19 = " + fall.datum[Feld::bda] + ", soll " +
-                                soll});
-    }
-    const auto bda = kalendermodell::lesen(fall.datum[Feld::bda]);
-    if (regelBDA && bda && bda->jahr * 12 + bda->monat < regelBDA->jahr * 12 + regelBDA->monat) {
-        verstöße.push_back(
-            {"BDA nicht vor dem Regel-BDA", fall.datum[Feld::bda] + " vor " + fall.datum[Feld::regelBDA]});
-    }
-    if (fall.bdaDatum != (bda ? fall.datum[Feld::bda] + "." : "")) {
-        verstöße.push_back(
-            {"BDADatum zeigt Feld 19", "\"" + fall.bdaDatum + "\", Feld 19 = " + fall.datum[Feld::bda]});
-    }
+    const int monate = regelBDA ? regelBDA->monat - 1 + fall.gesamt.monate : 0;
+    const std::string soll =
+        regelBDA
+            ? kalendermodell::text({regelBDA->jahr + fall.gesamt.jahre + monate / 12, monate % 12 + 1, 1})
+            : std::string(leeresDatum);
+    vergleichen(
+        verstöße, "BDA aus Regel-BDA und Verschiebung",
+        "Regel-BDA " + fall.datum[Feld::regelBDA] + ", Verschiebung " + alsText(fall.gesamt) + ": Feld 19",
+        fall.datum[Feld::bda], soll);
+    vergleichen(verstöße, "BDADatum zeigt Feld 19", "BDADatum", fall.bdaDatum,
+                regelBDA ? fall.datum[Feld::bda] + "." : "");
 }
 
+// The exceedance, the frames shown with their shares (row 0) and the span fields are those of birth date,
+// appointment and entry grade.
 inline void auswertungPrüfen(const Fall& fall, Verstöße& verstöße) {
     using namespace kalendermodell;
-    const auto melden = [&](const char* regel, std::string was) {
-        verstöße.push_back({regel, "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
-                                       ", Eingangsamt " + std::to_string(fall.amtswahl) + ": " +
-                                       std::move(was)});
+    const auto bild = [](const Zeitspanne& über, bool rahmen1, const Zeitspanne& anteil1, bool rahmen2,
+                         const Zeitspanne& anteil2, const std::string& spannen) {
+        return "Überschreitung " + alsText(über) + ", SSFrame1 " + (rahmen1 ? "gezeigt " : "verborgen ") +
+               alsText(anteil1) + ", SSFrame2 " + (rahmen2 ? "gezeigt " : "verborgen ") + alsText(anteil2) +
+               ", Spannen " + spannen;
     };
-    const auto spanne = [&](int feld, std::string_view soll) {
-        if (fall.datum[feld] != soll) {
-            melden("Zeitspannen", "Datum(" + std::to_string(feld) + ") = " + fall.datum[feld] + ", soll " +
-                                      std::string(soll));
-        }
-    };
-    const auto sichtbar = [&](int rahmen, bool soll) {
-        if ((rahmen == 1 ? fall.rahmen1Sichtbar : fall.rahmen2Sichtbar) != soll)
-            melden("Rahmen", "SSFrame" + std::to_string(rahmen) + (soll ? " verborgen" : " gezeigt"));
-    };
-    const auto anteil = [&](int rahmen, const Zeitspanne& soll) {
-        const Zeitspanne& ist = (rahmen == 1 ? fall.rahmen1 : fall.rahmen2)[0];
-        if (ist != soll) {
-            melden("Anteile", "SSFrame" + std::to_string(rahmen) + " Zeile 0 = " + alsText(ist) + ", soll " +
-                                  alsText(soll));
-        }
-    };
-    const auto überschreitung = [&](const Zeitspanne& soll, const std::string& wie) {
-        if (fall.überschritten != soll)
-            melden("Überschreitung",
-                   "zeigt " + alsText(fall.überschritten) + ", soll " + alsText(soll) + wie);
-    };
+    std::string spannen;
+    for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld) spannen += fall.datum[feld] + " ";
+    const std::string ist = bild(fall.überschritten, fall.rahmen1Sichtbar, fall.rahmen1[0],
+                                 fall.rahmen2Sichtbar, fall.rahmen2[0], spannen);
+    const std::string fallname = "geboren " + fall.datum[0] + ", ernannt " + fall.datum[2] +
+                                 ", Eingangsamt " + std::to_string(fall.amtswahl);
+    const std::string leer = std::string(leeresDatum) + " ";
 
     const auto geburt = feldtag(fall.datum[Feld::geburtstag]);
     const auto ernennung = feldtag(fall.datum[Feld::ernennung]);
-    if (!geburt || !ernennung) {
-        // Nothing to evaluate: the screen of a new case.
-        überschreitung({}, " ohne Auswertung");
-        sichtbar(1, true);
-        sichtbar(2, true);
-        anteil(1, {});
-        anteil(2, {});
-        for (int feld = Feld::viertelBeginn; feld <= Feld::hälfteEnde; ++feld) spanne(feld, leeresDatum);
+    if (!geburt || !ernennung) {  // nothing to evaluate: the screen of a new case
+        vergleichen(verstöße, "Auswertung", fallname, ist,
+                    bild({}, true, {}, true, {}, leer + leer + leer + leer));
         return;
     }
     // On which day a birthday of 29 February falls in a common year is the program's choice.
     if (geburt->monat == 2 && geburt->tag == 29) return;
     const auto geburtstag = [&](int jahre) { return Tag{geburt->jahr + jahre, geburt->monat, geburt->tag}; };
     const auto nach = [&](const Tag& tag) { return tagzahl(*ernennung) > tagzahl(tag); };
-
     const Tag stichtag = geburtstag(fall.amtswahl == 0 ? 31 : fall.amtswahl == 3 ? 40 : 35);
     const Tag vorErnennung = tagDavor(*ernennung);
     const Zeitspanne über = nach(stichtag) ? dreißigTage(stichtag, vorErnennung) : Zeitspanne{};
-    überschreitung(über, " vom " + text(stichtag) + " bis " + text(vorErnennung));
-
     // A frame is shown while its span runs forward: the appointment lies after the birthday starting it.
+    std::string soll;
     if (fall.amtswahl == 0) {
         const Tag geburtstag35 = geburtstag(35);
         const bool zweiterRahmen = über.jahre >= 4 && nach(geburtstag35);
-        sichtbar(1, nach(stichtag));
-        sichtbar(2, zweiterRahmen);
-        if (nach(stichtag)) anteil(1, über.jahre >= 4 ? Zeitspanne{0, 0, 4} : über);
-        if (zweiterRahmen) anteil(2, {über.tage, über.monate, über.jahre - 4});
-        spanne(Feld::viertelBeginn, text(stichtag));
-        spanne(Feld::viertelEnde, text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung));
-        spanne(Feld::hälfteBeginn, text(geburtstag35));
+        soll = bild(über, nach(stichtag), über.jahre >= 4 ? Zeitspanne{0, 0, 4} : über, zweiterRahmen,
+                    zweiterRahmen ? Zeitspanne{über.tage, über.monate, über.jahre - 4} : Zeitspanne{},
+                    text(stichtag) + " " + text(nach(geburtstag35) ? tagDavor(geburtstag35) : vorErnennung) +
+                        " " + text(geburtstag35) + " " + text(vorErnennung) + " ");
     } else {
-        sichtbar(1, false);
-        sichtbar(2, nach(stichtag));
-        if (nach(stichtag)) anteil(2, über);
-        spanne(Feld::viertelBeginn, leeresDatum);
-        spanne(Feld::viertelEnde, leeresDatum);
-        spanne(Feld::hälfteBeginn, text(stichtag));
+        soll = bild(über, false, {}, nach(stichtag), über,
+                    leer + leer + text(stichtag) + " " + text(vorErnennung) + " ");
     }
-    spanne(Feld::hälfteEnde, text(vorErnennung));
+    vergleichen(verstöße, "Auswertung", fallname, ist, soll);
 }
 
 // The first member in which two cases differ, or "" when they agree.
@@ -305,25 +245,27 @@ inline std::string unterschied(const Fall& a, const Fall& b) {
         if (a.datum[i] != b.datum[i])
             return "Datum(" + std::to_string(i) + ") " + a.datum[i] + " -> " + b.datum[i];
     }
-    if (a.amtswahl != b.amtswahl)
-        return "Amtswahl " + std::to_string(a.amtswahl) + " -> " + std::to_string(b.amtswahl);
-    const auto glieder = [](const Fall& f) {
-        return std::tie(f.tagnummer, f.rahmen1, f.rahmen2, f.eingabe, f.überschritten, f.gesamt,
-                        f.rahmen1Sichtbar, f.rahmen2Sichtbar, f.bdaDatum, f.lebensjahr, f.paragraph, f.titel,
-                        f.text3, f.label10, f.name);
-    };
-    const char* const namen[] = {"Tagnummer",        "SSFrame1",         "SSFrame2",
-                                 "Eingabe",          "Überschreitung",   "Gesamtverschiebung",
-                                 "SSFrame1 gezeigt", "SSFrame2 gezeigt", "BDADatum",
-                                 "Lebensjahr",       "Paragraph",        "Titel",
-                                 "Text(3)",          "Label10",          "Name"};
-    std::string was;
-    [&]<std::size_t... i>(std::index_sequence<i...>) {
-        ((was.empty() && std::get<i>(glieder(a)) != std::get<i>(glieder(b)) ? void(was = namen[i]) : void()),
-         ...);
+    const std::pair<const char*, bool> glieder[] = {
+        {"Amtswahl", a.amtswahl != b.amtswahl},
+        {"Tagnummer", a.tagnummer != b.tagnummer},
+        {"SSFrame1", a.rahmen1 != b.rahmen1},
+        {"SSFrame2", a.rahmen2 != b.rahmen2},
+        {"Eingabe", a.eingabe != b.eingabe},
+        {"Überschreitung", a.überschritten != b.überschritten},
+        {"Gesamtverschiebung", a.gesamt != b.gesamt},
+        {"SSFrame1 gezeigt", a.rahmen1Sichtbar != b.rahmen1Sichtbar},
+        {"SSFrame2 gezeigt", a.rahmen2Sichtbar != b.rahmen2Sichtbar},
+        {"BDADatum", a.bdaDatum != b.bdaDatum},
+        {"Lebensjahr", a.lebensjahr != b.lebensjahr},
+        {"Paragraph", a.paragraph != b.paragraph},
+        {"Titel", a.titel != b.titel},
+        {"Text(3)", a.text3 != b.text3},
+        {"Label10", a.label10 != b.label10},
+        {"Name", a.name != b.name}};
+    for (const auto& [name, anders] : glieder) {
+        if (anders) return name;
     }
-    (std::make_index_sequence<std::size(namen)>());
-    return was;
+    return "";
 }
 
 // The case a case file of `fall` gives when it is opened: its inputs replayed through the driver.
@@ -344,14 +286,20 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         verstöße.push_back({regel, std::move(was)});
     };
     const auto meldungenSind = [&](const char* regel, const std::vector<std::string>& soll) {
-        if (meldungen == soll) return;
-        std::string was = "Meldungen:";
-        for (const auto& m : meldungen) was += " \"" + m + "\"";
-        was += "; soll:";
-        for (const auto& m : soll) was += " \"" + m + "\"";
-        melden(regel, was);
+        const auto liste = [](const std::vector<std::string>& texte) {
+            std::string liste;
+            for (const auto& t : texte) liste += " \"" + t + "\"";
+            return liste;
+        };
+        vergleichen(verstöße, regel, "Meldungen", liste(meldungen), liste(soll));
     };
-    const auto feldtext = [&](int i) { return "Datum(" + std::to_string(i) + ") = " + nachher.datum[i]; };
+    const auto felderGleich = [&](const char* regel, auto welche) {
+        for (int i = 0; i < Feld::anzahl; ++i) {
+            if (welche(i) && vorher.datum[i] != nachher.datum[i])
+                melden(regel,
+                       "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
+        }
+    };
 
     zustandPrüfen(nachher, verstöße);
     felderPrüfen(nachher, verstöße);
@@ -375,15 +323,8 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
 
     // What was typed stays; the fields the program fills follow it.
     const auto sonstUnverändert = [&](const char* regel) {
-        for (int i = 0; i < Feld::anzahl; ++i) {
-            if (i != feld && datei::istEingabefeld(i) && vorher.datum[i] != nachher.datum[i])
-                melden(regel,
-                       "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
-        }
-        for (int i = 0; i < anzahlEingaben; ++i) {
-            if (vorher.eingabe[i] != nachher.eingabe[i])
-                melden(regel, "Eingabe(" + std::to_string(i) + ") geändert");
-        }
+        felderGleich(regel, [&](int i) { return i != feld && datei::istEingabefeld(i); });
+        if (vorher.eingabe != nachher.eingabe) melden(regel, "Eingabe geändert");
     };
 
     const bool zulässig = feldtag(text).has_value();
@@ -392,7 +333,8 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
         sonstUnverändert("unvollständige Eingabe still");
     } else if (vollständig(text) && !zulässig && feld <= 18) {
         if (meldungen.size() != 1) meldungenSind("ungültiges Datum abgewiesen", {"(eine Meldung)"});
-        if (nachher.datum[feld] != leeresDatum) melden("ungültiges Datum abgewiesen", feldtext(feld));
+        vergleichen(verstöße, "ungültiges Datum abgewiesen", "Datum(" + std::to_string(feld) + ")",
+                    nachher.datum[feld], std::string(leeresDatum));
     } else if (zulässig && feld >= Feld::ernennung && feld <= 18) {
         const bool ohneGeburtstag = !feldtag(vorher.datum[Feld::geburtstag]);
         const bool ohneErnennung = feld != Feld::ernennung && !feldtag(vorher.datum[Feld::ernennung]);
@@ -400,20 +342,14 @@ inline Verstöße aktionPrüfen(const Aktion* aktion, const Fall& vorher, const 
             const char* regel = "erst Geburtstag und Ernennung";
             meldungenSind(regel, {ohneGeburtstag ? "Bitte zuerst den Geburtstag eingeben."
                                                  : "Bitte zuerst den Tag der Ernennung eingeben."});
-            if (nachher.datum[feld] != leeresDatum || nachher.tagnummer[feld] != 0) {
-                melden(regel, feldtext(feld) + ", Tagnummer " + std::to_string(nachher.tagnummer[feld]));
-            }
-            const std::string fokusSoll = ohneGeburtstag ? "Datum(0)" : "Datum(2)";
-            if (fokus != fokusSoll) melden(regel, "Fokus " + fokus + ", soll " + fokusSoll);
+            vergleichen(verstöße, regel, "Datum(" + std::to_string(feld) + "), Tagnummer",
+                        nachher.datum[feld] + ", " + std::to_string(nachher.tagnummer[feld]),
+                        std::string(leeresDatum) + ", 0");
+            vergleichen(verstöße, regel, "Fokus", fokus, ohneGeburtstag ? "Datum(0)" : "Datum(2)");
             sonstUnverändert(regel);
         } else if (feld == Feld::ernennung && kalendermodell::lesen(nachher.datum[Feld::ernennung])) {
             meldungenSind("Ernennung meldet, was nicht zählt", außerhalbMeldungen(nachher));
-            for (int i = 3; i <= 18; ++i) {
-                if (vorher.datum[i] != nachher.datum[i]) {
-                    melden("Auswertung entfernt nichts",
-                           "Datum(" + std::to_string(i) + ") " + vorher.datum[i] + " -> " + nachher.datum[i]);
-                }
-            }
+            felderGleich("Auswertung entfernt nichts", [](int i) { return i >= 3 && i <= 18; });
         }
     }
     return verstöße;

@@ -1,8 +1,8 @@
 #pragma once
-// The tests' own calendar, written from the reckoning rules rather than from the program's date code, so
-// that the program's dates can be checked against it: real calendar days (Gregorian calendar) and the
-// 30-day reckoning of a span with both end days counted.
+// The tests' own calendar, written from the rules rather than from the program's date code: calendar days
+// (those of the standard library) and the 30-day reckoning of a span with both end days counted.
 
+#include <chrono>
 #include <cstdio>
 #include <optional>
 #include <string>
@@ -20,15 +20,11 @@ struct Tag {
     int tag = 0;
 };
 
-inline bool schaltjahr(int jahr) { return (jahr % 4 == 0 && jahr % 100 != 0) || jahr % 400 == 0; }
-
-inline int monatslänge(int jahr, int monat) {
-    constexpr int längen[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    return monat == 2 && schaltjahr(jahr) ? 29 : längen[monat - 1];
+inline std::chrono::year_month_day alsDatum(Tag tag) {
+    return std::chrono::year{tag.jahr} / std::chrono::month(tag.monat) / std::chrono::day(tag.tag);
 }
 
-// The day a text "dd/mm/yyyy" names (the separators are not read); none when a digit is missing or the
-// day does not exist.
+// The day a text "dd/mm/yyyy" names (separators not read); none without all digits or such a day.
 inline std::optional<Tag> lesen(std::string_view text) {
     if (text.size() != 10) return std::nullopt;
     int zahl[3] = {};  // day, month, year
@@ -38,9 +34,7 @@ inline std::optional<Tag> lesen(std::string_view text) {
         teil = teil * 10 + (text[stelle] - '0');
     }
     const Tag tag{zahl[2], zahl[1], zahl[0]};
-    if (tag.monat < 1 || tag.monat > 12 || tag.tag < 1 || tag.tag > monatslänge(tag.jahr, tag.monat)) {
-        return std::nullopt;
-    }
+    if (!alsDatum(tag).ok()) return std::nullopt;
     return tag;
 }
 
@@ -50,23 +44,13 @@ inline std::string text(Tag tag) {
     return puffer;
 }
 
-// Days counted from 1 January of the year -399: every year from there on gives a positive count. The
-// leap days before a year are those of the 400-year rule, counted over the years since -399 (the shift by
-// 400 years keeps every year's leap status). Only differences of two counts mean anything.
-inline long tagzahl(Tag tag) {
-    constexpr int vorDemMonat[] = {0, 31, 59, 90, 120, 151, 181, 212, 243, 273, 304, 334};
-    const long jahre = tag.jahr + 399L;
-    return 365 * jahre + jahre / 4 - jahre / 100 + jahre / 400 + vorDemMonat[tag.monat - 1] +
-           (tag.monat > 2 && schaltjahr(tag.jahr) ? 1 : 0) + tag.tag;
-}
+// Days since 1 January 1970; only differences of two counts mean anything.
+inline long tagzahl(Tag tag) { return std::chrono::sys_days{alsDatum(tag)}.time_since_epoch().count(); }
 
 inline Tag ausTagzahl(long zahl) {
-    Tag tag{static_cast<int>(zahl / 365.2425) - 400, 1, 1};
-    while (tagzahl({tag.jahr + 1, 1, 1}) <= zahl) ++tag.jahr;
-    while (tagzahl({tag.jahr, 1, 1}) > zahl) --tag.jahr;
-    while (tag.monat < 12 && tagzahl({tag.jahr, tag.monat + 1, 1}) <= zahl) ++tag.monat;
-    tag.tag = static_cast<int>(zahl - tagzahl({tag.jahr, tag.monat, 1})) + 1;
-    return tag;
+    const std::chrono::year_month_day d{std::chrono::sys_days{std::chrono::days{zahl}}};
+    return {static_cast<int>(d.year()), static_cast<int>(unsigned(d.month())),
+            static_cast<int>(unsigned(d.day()))};
 }
 
 // Calendar days from `von` to `bis`, negative when `bis` lies earlier.
@@ -74,14 +58,9 @@ inline long kalendertage(Tag von, Tag bis) { return tagzahl(bis) - tagzahl(von);
 
 inline Tag tagDavor(Tag tag) { return ausTagzahl(tagzahl(tag) - 1); }
 
-// The span from `anfang` to `ende` (not earlier), both days counted, in the 30-day reckoning. Both dates
-// become counts of 30-day days: the start from its own day (so a 31st is the 1st of the next month), the
-// end up to its day, where the 31st and the last day of February count as the 30th. February's last day
-// is the 29th in the years divisible by 4 and the 28th in the others (1900 and 2100 are leap years here).
-//   28/02/2001 .. 15/03/2001: 2 x 30 + 15 - (1 x 30 + 28) + 1 = 18 days
-//   31/01/2001 .. 31/03/2001: 2 x 30 + 30 - (0 x 30 + 31) + 1 = 60 days = 2 months
-// A span from the last day of February to day 28 or 29 of a later month keeps its 31 or 32 days
-// uncarried: 28/02/2001 .. 29/03/2001 is 32 days, not 1 month 2 days.
+// The span from `anfang` to `ende` (not earlier), both days counted, as counts of 30-day days: the start's
+// own (a 31st is the next month's 1st), the end's with the 31st and February's last day (the 29th in years
+// divisible by 4) as the 30th; from February's last day to a later 28th or 29th 31 or 32 days stay.
 inline Zeitspanne dreißigTage(Tag anfang, Tag ende) {
     const auto letzterFebruartag = [](int jahr) { return jahr % 4 == 0 ? 29 : 28; };
     const bool aufDenDreißigsten =

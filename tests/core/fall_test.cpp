@@ -1,5 +1,6 @@
-// The driver: what an Enter in a field does, what is refused and where the focus goes, and that what the
-// case shows is what it counts after every step.
+// The driver: what an Enter in a field does, what is refused and where the focus goes. What holds after
+// every action (rows follow their fields, frames and BDA after a grade change, messages of a moved
+// appointment) is the property test's.
 
 #include <gtest/gtest.h>
 
@@ -12,20 +13,16 @@ namespace {
 using Z = Zeitspanne;  // {tage, monate, jahre}
 const char* const leer = "__/__/____";
 
-class Fallsteuerung_ : public Falltest {};
-
-// Born 15/06/1970, appointed 15/06/2008 as A 1-12: regular BDA 01/06/1991, quarter rule from 15/06/2001
-// to 14/06/2005 (share 4 years), half rule from 15/06/2005 to 14/06/2008 (share 3 years). Without
-// periods the BDA moves by 1 year and 1 year 6 months to 01/12/1993.
+// Born 15/06/1970, appointed 15/06/2008 as A 1-12: regular BDA 01/06/1991, quarter rule 15/06/2001 to
+// 14/06/2005 (4 years), half rule to 14/06/2008 (3 years); without periods the BDA is 01/12/1993.
 class Gleichlauf : public Falltest {
    protected:
     Gleichlauf() { grunddaten("15/06/1970", "15/06/2008"); }
 };
-class Plausibilität : public Gleichlauf {};
 
 // The 21st year is completed on the day before the 21st birthday; the regular BDA is the first of that
 // month.
-TEST_F(Fallsteuerung_, GeburtstagErgibtRegelBDA) {
+TEST_F(Falltest, GeburtstagErgibtRegelBDA) {
     const struct {
         const char *geburtstag, *vollendung21, *regelBDA;
     } zeilen[] = {{"15/06/1975", "14/06/1996", "01/06/1996"},
@@ -33,15 +30,14 @@ TEST_F(Fallsteuerung_, GeburtstagErgibtRegelBDA) {
                   {"29/02/1972", "28/02/1993", "01/02/1993"},
                   {"01/03/1975", "29/02/1996", "01/02/1996"}};
     for (const auto& z : zeilen) {
-        abspielen({{0, z.geburtstag, "Datum(2)", "", (std::string(z.regelBDA) + ".").c_str()}});
+        abspielen({{0, z.geburtstag, "Datum(2)", ""}});
         EXPECT_EQ(fall.datum[24], z.vollendung21);
         EXPECT_EQ(fall.datum[1], z.regelBDA);
-        EXPECT_EQ(fall.datum[19], z.regelBDA);
     }
 }
 
 // The worked case typed with Enter alone.
-TEST_F(Fallsteuerung_, GanzerFallMitEnter) {
+TEST_F(Falltest, GanzerFallMitEnter) {
     abspielen({{0, "15/06/1970", "Datum(2)", "", "01/06/1991."},
                {2, "15/06/2008", "Datum(3)", "", "01/12/1993."},
                {3, "01/01/2002", "Datum(4)", "", "01/12/1993."},
@@ -51,16 +47,12 @@ TEST_F(Fallsteuerung_, GanzerFallMitEnter) {
     EXPECT_EQ(fall.tagnummer[2], 13880) << "38 years and 10 leap days after the birth";
 }
 
-TEST_F(Fallsteuerung_, AbgewieseneDaten) {
-    grunddaten("15/06/1970", "15/06/2008");
-    const std::string ungültig = " ist ungültig. Zulässig sind Daten vom 01/01/1930 bis 31/12/2040.";
+// A date before the birth date is refused; a refused birth date leaves the case as it was.
+TEST_F(Gleichlauf, AbgewieseneDaten) {
     abspielen({
-        {2, "15/03/1925", "Datum(2)", ("Das Datum 15/03/1925" + ungültig).c_str()},
-        {3, "01/01/2041", "Datum(3)", ("Das Datum 01/01/2041" + ungültig).c_str()},
-        {2, "15/06/2008", "Datum(3)", ""},
-        {3, "01/01/1960", "Datum(3)", "Das Datum 01/01/1960 liegt vor dem Geburtstag 15/06/1970."},
-        {2, "14/06/1970", "Datum(2)", "Das Datum 14/06/1970 liegt vor dem Geburtstag 15/06/1970."},
-        {0, "31/02/2001", "Datum(0)", "Den 31/02/2001 gibt es nicht."},
+        {3, "01/01/1960", "Datum(3)", "01/01/1960 liegt vor dem Geburtstag 15/06/1970"},
+        {2, "14/06/1970", "Datum(2)", "14/06/1970 liegt vor dem Geburtstag 15/06/1970"},
+        {0, "31/02/2001", "Datum(0)", "31/02/2001 gibt es nicht"},
     });
     EXPECT_EQ(fall.datum[0], leer) << "the refused field is emptied";
     EXPECT_EQ(fall.datum[1], "01/06/1991") << "the refused birth date did not clear the case";
@@ -68,31 +60,19 @@ TEST_F(Fallsteuerung_, AbgewieseneDaten) {
     EXPECT_EQ(fall.tagnummer[3], 0);
 }
 
-// A new birth date, even an incomplete one, starts a new case: both frames shown and empty.
+// A new birth date, even an incomplete one, starts a new case: both frames shown, nothing typed kept.
 TEST_F(Gleichlauf, NeuerGeburtstagLöschtDenFall) {
     abspielen({{11, "01/01/2006", "Datum(12)", ""}, {12, "31/12/2006", "Eingabe(4)", ""}});
     fall.eingabe[4] = "Elternzeit";
     datum(2, "15/06/1995");  // before the 31st birthday: no frame shown
-    ASSERT_FALSE(fall.rahmen1Sichtbar || fall.rahmen2Sichtbar);
-    protokoll.meldungen.clear();
     protokoll.letzterFokus.reset();
-
-    datum(0, "15/06/____");
-
+    abspielen({{0, "15/06/____", "none", ""}});
     for (int i = 1; i < Feld::anzahl; ++i) EXPECT_EQ(fall.datum[i], leer) << i;
-    EXPECT_EQ(fall.rahmen1, Rahmenzeilen{});
-    EXPECT_EQ(fall.rahmen2, Rahmenzeilen{});
-    EXPECT_TRUE(fall.rahmen1Sichtbar && fall.rahmen2Sichtbar);
-    EXPECT_EQ(fall.überschritten, Z{});
-    EXPECT_EQ(fall.gesamt, Z{});
     EXPECT_EQ(fall.eingabe[4], "");
-    EXPECT_EQ(fall.bdaDatum, "");
-    EXPECT_EQ(fall.datum[0], "15/06/____");
-    EXPECT_EQ(fokus(), "none");
-    EXPECT_TRUE(protokoll.meldungen.empty());
+    EXPECT_TRUE(fall.rahmen1Sichtbar && fall.rahmen2Sichtbar);
 }
 
-TEST_F(Fallsteuerung_, FokusDerBeschreibungenUndTitel) {
+TEST_F(Falltest, FokusDerBeschreibungenUndTitel) {
     const char* const nächstes[] = {"Datum(5)",  "Datum(7)",  "Datum(9)",  "Datum(11)",
                                     "Datum(13)", "Datum(15)", "Datum(17)", "none"};
     for (int box = 0; box < 8; ++box) {
@@ -101,95 +81,26 @@ TEST_F(Fallsteuerung_, FokusDerBeschreibungenUndTitel) {
         EXPECT_EQ(fokus(), nächstes[box]) << box;
     }
     steuerung.nameSetzen("Erika Mustermann");
-    EXPECT_EQ(fall.titel, "Berechnung des Besoldungsdienstalters nach § 28 BBesG für Erika Mustermann");
+    EXPECT_TRUE(fall.titel.ends_with("§ 28 BBesG für Erika Mustermann")) << fall.titel;
     steuerung.eingangsamtGeklickt(3);
-    EXPECT_EQ(fall.titel, "Berechnung des Besoldungsdienstalters nach § 36 BBesG für Erika Mustermann");
+    EXPECT_TRUE(fall.titel.ends_with("§ 36 BBesG für Erika Mustermann")) << fall.titel;
 }
 
-// A change of entry grade presses Enter in the appointment field again; periods stay as typed and count
-// again when their frame comes back. The judges' grade only says it is not ready.
-TEST_F(Fallsteuerung_, WechselDesEingangsamtsWertetNeuAus) {
+// A change of entry grade presses Enter in the appointment field again: the focus goes to the first
+// period of the frame shown, or to the appointment when none is. Without an appointment nothing changes.
+TEST_F(Falltest, WechselDesEingangsamtsSetztDenFokus) {
     datum(0, "15/06/1970");
     const Fall ohneErnennung = fall;
     steuerung.eingangsamtGeklickt(1);
-    EXPECT_EQ(fall.datum, ohneErnennung.datum) << "without an appointment nothing is evaluated";
-
+    EXPECT_EQ(fall.datum, ohneErnennung.datum);
     steuerung.eingangsamtGeklickt(0);
-    grunddaten("15/06/1970", "15/06/2008");
-    abspielen({{3, "01/01/2002", "Datum(4)", ""},
-               {4, "31/12/2002", "Eingabe(0)", ""},
-               {11, "01/01/2006", "Datum(12)", ""},
-               {12, "31/03/2006", "Eingabe(4)", "", "01/07/1993."}});
-    const struct {
-        int option;
-        const char *sichtbar, *bda, *fokus;  // fokus: the first period of the frame shown, else Datum(2)
-    } wechsel[] = {{1, "2", "01/10/1992.", "Datum(11)"},
-                   {3, "", "01/06/1991.", "Datum(2)"},  // professors: from 15/06/2010, after the appointment
-                   {2, "2", "01/10/1992.", "Datum(11)"},
-                   {0, "12", "01/07/1993.", "Datum(3)"}};
-    for (const auto& w : wechsel) {
-        SCOPED_TRACE(w.option);
+    datum(2, "15/06/2008");
+    const std::pair<int, const char*> wechsel[] = {{1, "Datum(11)"}, {3, "Datum(2)"}, {0, "Datum(3)"}};
+    for (const auto& [option, fokusSoll] : wechsel) {
         protokoll.letzterFokus.reset();
-        steuerung.eingangsamtGeklickt(w.option);
-        EXPECT_EQ(std::string(fall.rahmen1Sichtbar ? "1" : "") + (fall.rahmen2Sichtbar ? "2" : ""),
-                  w.sichtbar);
-        EXPECT_EQ(fall.bdaDatum, w.bda);
-        EXPECT_EQ(fokus(), w.fokus);
-        EXPECT_EQ(fall.rahmen2[1], (Z{0, w.option == 3 ? 0 : 3, 0}));
+        steuerung.eingangsamtGeklickt(option);
+        EXPECT_EQ(fokus(), fokusSoll) << option;
     }
-    EXPECT_EQ(fall.rahmen1[1], (Z{0, 0, 1}));
-    EXPECT_TRUE(protokoll.meldungen.empty());
-
-    const Fall vorher = fall;
-    steuerung.eingangsamtGeklickt(4);
-    EXPECT_EQ(protokoll.meldungen, std::vector<std::string>{"in Vorbereitung"});
-    EXPECT_EQ(fall.amtswahl, 0);
-    EXPECT_EQ(fall.datum, vorher.datum);
-    EXPECT_EQ(fall.titel, vorher.titel);
-    EXPECT_EQ(fall.label10, vorher.label10);
-}
-
-TEST_F(Gleichlauf, ZeilenFolgenIhrenFeldern) {
-    const struct {
-        int feld;
-        const char* text;
-        Z zeile5;  // row 1 of the half frame afterwards
-        const char* bda;
-    } schritte[] = {
-        {12, "30/09/2006", {11, 0, 0}, "01/11/1993."},  // half of 1080 - 11 days: 1 year 5 months 24 days
-        {11, "25/09/2006", {6, 0, 0}, "01/11/1993."},
-        {11, "15/10/2006", {}, "01/12/1993."},  // the start after the end: the period runs backwards
-        {11, "20/09/2006", {11, 0, 0}, "01/11/1993."},
-        {12, leer, {}, "01/12/1993."},  // the end emptied with F3 and Enter
-        {12, "19/03/2007", {0, 6, 0}, "01/09/1993."},
-        {12, "19/03/20__", {}, "01/12/1993."},
-    };
-    datum(11, "20/09/2006");
-    for (const auto& s : schritte) {
-        SCOPED_TRACE(std::to_string(s.feld) + " " + s.text);
-        datum(s.feld, s.text);
-        EXPECT_EQ(fall.rahmen2[1], s.zeile5);
-        EXPECT_EQ(fall.bdaDatum, s.bda);
-    }
-}
-
-// A moved appointment names the periods its spans leave out but keeps them as typed.
-TEST_F(Gleichlauf, VerschobeneErnennungNenntWasNichtMehrZählt) {
-    abspielen(
-        {{11, "20/09/2006", "Datum(12)", ""},
-         {12, "30/09/2006", "Eingabe(4)", ""},
-         {2, "15/06/2006", "Datum(3)",
-          "Der Zeitraum vom 20/09/2006 bis 30/09/2006 liegt außerhalb der Zeitspanne vom 15/06/2005 bis "
-          "14/06/2006 und wird nicht angerechnet."}});
-    EXPECT_EQ(fall.rahmen2[1], Z{});
-    EXPECT_EQ(fall.datum[11], "20/09/2006");
-    abspielen({{2, "15/06/2008", "Datum(3)", ""}});
-    EXPECT_EQ(fall.rahmen2[1], (Z{11, 0, 0}));
-    // Typed without Enter, the appointment counts at once.
-    fall.datum[2] = "15/06/2006";
-    steuerung.abgleichen();
-    EXPECT_EQ(fall.rahmen2[1], Z{});
-    EXPECT_EQ(fall.datum[23], "14/06/2006");
 }
 
 // An end whose start is empty or incomplete cannot be measured: both are emptied, nothing counts.
@@ -202,11 +113,13 @@ TEST_F(Gleichlauf, EndeOhneBeginnZähltNicht) {
         EXPECT_EQ(fall.datum[6], leer);
         EXPECT_EQ(fall.rahmen1[2], Z{});
     }
+    abspielen({{3, "15/10/2003", "Datum(4)", ""}});
+    EXPECT_EQ(fall.rahmen1[1], Z{}) << "a start after its end passes but counts nothing";
 }
 
 // The regular BDA may be set by hand to the first of a month only.
-TEST_F(Gleichlauf, RegelBDANurAmErsten) {
-    const char* const ersten = "Das Regel-Besoldungsdienstalter beginnt stets am Ersten eines Monats.";
+TEST_F(Falltest, RegelBDANurAmErsten) {
+    const char* const ersten = "beginnt stets am Ersten eines Monats";
     const struct {
         bool geburtstag;
         const char *text, *meldung, *feld1, *bda;
@@ -227,64 +140,35 @@ TEST_F(Gleichlauf, RegelBDANurAmErsten) {
 
 // Both ends of a frame's span are in it; a date outside it, inside another period of the frame, before
 // its own start, or a period around another one is refused and emptied, the rest of the row stays.
-TEST_F(Plausibilität, SpanneÜberschneidungRichtungUndUmschließung) {
-    const std::string vor = "Das Datum 14/06/2001 liegt vor der hier zu prüfenden Zeitspanne vom ";
+TEST_F(Gleichlauf, SpanneÜberschneidungRichtungUndUmschließung) {
     abspielen({
-        {3, "14/06/2001", "Datum(3)", (vor + "15/06/2001 bis 14/06/2005.").c_str()},
+        {3, "14/06/2001", "Datum(3)", "vor der hier zu prüfenden Zeitspanne vom 15/06/2001 bis 14/06/2005"},
         {3, "15/06/2001", "Datum(4)", ""},
         {4, "14/06/2005", "Eingabe(0)", ""},
-        {11, "14/06/2005", "Datum(11)",
-         "Das Datum 14/06/2005 liegt vor der hier zu prüfenden Zeitspanne vom 15/06/2005 bis 14/06/2008."},
+        {11, "14/06/2005", "Datum(11)", "vor der hier zu prüfenden Zeitspanne vom 15/06/2005 bis 14/06/2008"},
         {11, "15/06/2005", "Datum(12)", ""},
         {12, "14/06/2008", "Eingabe(4)", ""},
-        {13, "01/01/2009", "Datum(13)",
-         "Das Datum 01/01/2009 liegt nach der hier zu prüfenden Zeitspanne vom 15/06/2005 bis 14/06/2008."},
+        {13, "01/01/2009", "Datum(13)", "nach der hier zu prüfenden Zeitspanne vom 15/06/2005"},
     });
     EXPECT_EQ(fall.tagnummer[13], 0);
-    EXPECT_EQ(fall.rahmen1[1], (Z{0, 0, 4}));
-    EXPECT_EQ(fall.rahmen2[1], (Z{0, 0, 3}));
+    EXPECT_EQ(fall.rahmen1[1], (Z{0, 0, 4})) << "a period on both ends of the span counts";
 
     grunddaten("15/06/1970", "15/06/2008");
     abspielen({
         {9, "01/07/2001", "Datum(10)", ""},
         {10, "31/12/2001", "Eingabe(3)", ""},
-        {5, "31/12/2001", "Datum(5)",
-         "Das Datum 31/12/2001 liegt in der bereits verwendeten Zeitspanne vom 01/07/2001 bis 31/12/2001"},
+        {5, "31/12/2001", "Datum(5)", "in der bereits verwendeten Zeitspanne vom 01/07/2001"},
         {5, "10/10/2002", "Datum(6)", ""},
-        {6, "09/10/2002", "Datum(5)",
-         "Das Datum 09/10/2002 liegt vor dem Datum 10/10/2002 und damit nicht in der richtigen "
-         "Zeitrichtung."},
+        {6, "09/10/2002", "Datum(5)", "vor dem Datum 10/10/2002 und damit nicht in der richtigen"},
         {5, "10/10/2002", "Datum(6)", ""},
         {6, "10/10/2002", "Eingabe(1)", ""},
         {7, "01/06/2002", "Datum(8)", ""},
-        {8, "31/12/2004", "Datum(7)",
-         "Der Zeitraum vom 01/06/2002 bis 31/12/2004 umschließt die bereits verwendete Zeitspanne vom "
-         "10/10/2002 bis 10/10/2002."},
+        {8, "31/12/2004", "Datum(7)", "umschließt die bereits verwendete Zeitspanne vom 10/10/2002"},
         {7, "01/01/2004", "Datum(8)", ""},
-        {8, "15/06/2005", "Datum(7)",
-         "Das Datum 15/06/2005 liegt nach der hier zu prüfenden Zeitspanne vom 15/06/2001 bis 14/06/2005."},
+        {8, "15/06/2005", "Datum(7)", "nach der hier zu prüfenden Zeitspanne vom 15/06/2001"},
     });
     EXPECT_EQ(fall.datum[7], leer) << "a refused end empties its row";
-    EXPECT_EQ(fall.rahmen1[2], (Z{1, 0, 0}));
-    EXPECT_EQ(fall.rahmen1[3], Z{});
-    EXPECT_EQ(fall.rahmen1[5], (Z{1, 6, 0})) << "the enclosed day is counted once";
-}
-
-TEST_F(Plausibilität, DatumAußerhalbSetztNurDieZeileZurück) {
-    abspielen({
-        {17, "01/01/2007", "Datum(18)", ""},
-        {18, "31/12/2007", "Eingabe(7)", ""},
-        {11, "15/06/2007", "Datum(11)",
-         "Das Datum 15/06/2007 liegt in der bereits verwendeten Zeitspanne vom 01/01/2007 bis 31/12/2007"},
-        {17, "01/01/2000", "Datum(17)",
-         "Das Datum 01/01/2000 liegt vor der hier zu prüfenden Zeitspanne vom 15/06/2005 bis 14/06/2008."},
-        // A start later than its row's end passes: only the end is checked for the direction.
-        {15, "01/01/2006", "Datum(16)", ""},
-        {16, "31/01/2006", "Eingabe(6)", ""},
-        {15, "01/03/2006", "Datum(16)", ""},
-    });
-    EXPECT_EQ(fall.rahmen2[4], Z{});
-    EXPECT_EQ(fall.datum[18], "31/12/2007");
+    EXPECT_EQ(fall.datum[8], leer);
 }
 
 }  // namespace

@@ -1,291 +1,124 @@
-// The experience step (§§ 27, 28 BBesG): the worked examples and each limit on both sides, hand-computed;
-// then random cases for what must hold for every case.
+// The experience step (§§ 27, 28 BBesG) and the old step schedule: worked examples and each limit on both
+// sides, hand-computed.
 
 #include "Stufenberechnung.h"
 
 #include <gtest/gtest.h>
 
-#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "Datumsdifferenz.h"
+#include "Stufenplan.h"
 
 namespace bda {
 namespace {
 
-// "art beginn ende [person] [anerkannt]", art as scripts write it.
-Stufenzeitraum zeitraum(const std::string& zeile) {
-    std::istringstream wörter(zeile);
-    std::string art, wort;
-    Stufenzeitraum z;
-    wörter >> art >> z.beginn >> z.ende;
-    z.art = zeitartAusSchlüssel(art).value();
-    while (wörter >> wort) (wort == "anerkannt" ? z.anerkannt = true : (z.person = wort, false));
-    return z;
-}
-
-Stufenfall fall(int amt, bool einfach, const char* ernennung, const std::vector<std::string>& zeilen) {
-    Stufenfall f{amt, einfach, ernennung, {}};
-    for (const auto& z : zeilen) f.zeiträume.push_back(zeitraum(z));
+// A case of grade `amt` from lines "art beginn ende [person] [anerkannt]", art as scripts write it.
+Stufenfall fall(const char* ernennung, const std::vector<std::string>& zeilen, int amt = 9) {
+    Stufenfall f{amt, amt == 5, ernennung, {}};
+    for (const auto& zeile : zeilen) {
+        std::istringstream wörter(zeile);
+        std::string art, wort;
+        Stufenzeitraum z;
+        wörter >> art >> z.beginn >> z.ende;
+        z.art = zeitartAusSchlüssel(art).value();
+        while (wörter >> wort) (wort == "anerkannt" ? z.anerkannt = true : (z.person = wort, false));
+        f.zeiträume.push_back(z);
+    }
     return f;
 }
 
-std::vector<std::string> texte(const std::vector<std::chrono::year_month_day>& tage) {
-    std::vector<std::string> t;
-    for (const auto tag : tage) t.push_back(textAusDatum(tag));
-    return t;
-}
-
-struct Beispiel {
-    const char* name;
-    Stufenfall fall;
-    int anerkanntMonate;
-    int verzögerungMonate;
-    int beiErnennung;
-    std::vector<std::string> stufen;
-    std::vector<std::vector<Kürzung>> gründe;  // per period; empty: not checked
-};
-
-std::vector<std::string> jährlich(const char* tagMonat, std::vector<int> jahre) {
-    std::vector<std::string> t;
-    for (int j : jahre) t.push_back(std::string(tagMonat) + "/" + std::to_string(j));
-    return t;
-}
-
-const auto ohne = jährlich("01/03", {2012, 2014, 2017, 2020, 2023, 2027, 2031, 2035});
-const std::vector<std::string> urlaub = {"01/03/2012", "01/03/2014", "01/03/2017", "01/08/2020",
-                                         "01/08/2023", "01/08/2027", "01/08/2031", "01/08/2035"};
 using K = Kürzung;
 
-const std::vector<Beispiel> beispiele = {
-    {"Beispiel1", fall(9, false, "15/03/2012", {}), 0, 0, 1, ohne, {}},
-    {"Beispiel2",
-     fall(10, false, "01/09/2015",
-          {"wehrdienst 01/10/1998 30/06/1999", "kinderbetreuung 01/01/2005 28/02/2006 Anna",
-           "hauptberuflich 01/01/2010 10/04/2012"}),
-     51,
-     0,
-     2,
-     jährlich("01/06", {2011, 2013, 2016, 2019, 2022, 2026, 2030, 2034}),
-     {{}, {}, {}}},
-    {"Beispiel3Urlaub",
-     fall(9, false, "15/03/2012", {"ohne_bezuege 10/04/2018 24/09/2018"}),
-     0,
-     5,
-     1,
-     urlaub,
-     {{}}},
-    {"Beispiel3Elternzeit",
-     fall(9, false, "15/03/2012", {"kinderbetreuung 10/04/2018 24/09/2018 Anna"}),
-     0,
-     0,
-     1,
-     ohne,
-     {{K::keineVerzögerung}}},
-    {"UrlaubGenau5Monate",
-     fall(9, false, "15/03/2012", {"ohne_bezuege 01/04/2018 31/08/2018"}),
-     0,
-     5,
-     1,
-     urlaub,
-     {}},
-    {"UrlaubEinTagUnter5Monaten",
-     fall(9, false, "15/03/2012", {"ohne_bezuege 01/04/2018 29/08/2018"}),
-     0,
-     4,
-     1,
-     {"01/03/2012", "01/03/2014", "01/03/2017", "01/07/2020", "01/07/2023", "01/07/2027", "01/07/2031",
-      "01/07/2035"},
-     {}},
+// clang-format off
+const struct Beispiel {
+    const char* name;
+    Stufenfall fall;
+    int anerkanntMonate, verzögerungMonate, beiErnennung;
+    const char* stufen;  // the months from which Stufe 1 to 8 apply, each from the 1st; nullptr: not checked
+    std::vector<std::vector<Kürzung>> gründe;  // per period; empty: not checked
+} beispiele[] = {
+    {"Beispiel1", fall("15/03/2012", {}), 0, 0, 1,
+     "03/2012 03/2014 03/2017 03/2020 03/2023 03/2027 03/2031 03/2035", {}},
+    {"Beispiel2", fall("01/09/2015", {"wehrdienst 01/10/1998 30/06/1999",
+        "kinderbetreuung 01/01/2005 28/02/2006 Anna", "hauptberuflich 01/01/2010 10/04/2012"}, 10), 51, 0, 2,
+     "06/2011 06/2013 06/2016 06/2019 06/2022 06/2026 06/2030 06/2034", {{}, {}, {}}},
+    {"Beispiel3Urlaub", fall("15/03/2012", {"ohne_bezuege 10/04/2018 24/09/2018"}), 0, 5, 1,
+     "03/2012 03/2014 03/2017 08/2020 08/2023 08/2027 08/2031 08/2035", {{}}},
+    {"Beispiel3Elternzeit", fall("15/03/2012", {"kinderbetreuung 10/04/2018 24/09/2018 Anna"}), 0, 0, 1,
+     nullptr, {{K::keineVerzögerung}}},
+    {"UrlaubGenau5Monate", fall("15/03/2012", {"ohne_bezuege 01/04/2018 31/08/2018"}), 0, 5, 1,
+     "03/2012 03/2014 03/2017 08/2020 08/2023 08/2027 08/2031 08/2035", {}},
+    {"UrlaubEinTagUnter5Monaten", fall("15/03/2012", {"ohne_bezuege 01/04/2018 29/08/2018"}), 0, 4, 1,
+     "03/2012 03/2014 03/2017 07/2020 07/2023 07/2027 07/2031 07/2035", {}},
     // Elternzeit beyond the child's three years is leave without pay, and delays from where the cap ends.
-    {"ElternzeitUeber3Jahre",
-     fall(9, false, "15/03/2012", {"kinderbetreuung 01/01/2015 31/12/2018 Anna"}),
-     0,
-     12,
-     1,
-     {"01/03/2012", "01/03/2014", "01/03/2017", "01/03/2021", "01/03/2024", "01/03/2028", "01/03/2032",
-      "01/03/2036"},
+    {"ElternzeitUeber3Jahre", fall("15/03/2012", {"kinderbetreuung 01/01/2015 31/12/2018 Anna"}), 0, 12, 1,
+     "03/2012 03/2014 03/2017 03/2021 03/2024 03/2028 03/2032 03/2036",
      {{K::keineVerzögerung, K::höchstdauer}}},
-    {"ElternzeitNachAngerechneterBetreuung",
-     fall(9, false, "15/03/2012",
-          {"kinderbetreuung 01/01/2005 31/12/2006 Anna", "kinderbetreuung 01/01/2015 31/12/2016 Anna"}),
-     24,
-     0,
-     2,
-     jährlich("01/03", {2010, 2012, 2015, 2018, 2021, 2025, 2029, 2033}),
-     {{}, {K::keineVerzögerung}}},
-    {"UrlaubAmTagDerStufe",
-     fall(9, false, "15/03/2012", {"ohne_bezuege 01/03/2020 31/07/2020"}),
-     0,
-     5,
-     1,
-     {"01/03/2012", "01/03/2014", "01/03/2017", "01/03/2020", "01/08/2023", "01/08/2027", "01/08/2031",
-      "01/08/2035"},
-     {}},
-    {"UrlaubVorDerErnennung",
-     fall(9, false, "15/03/2012", {"ohne_bezuege 01/01/2011 31/12/2011"}),
-     0,
-     0,
-     1,
-     ohne,
-     {{K::vorErnennung}}},
-    {"UrlaubUndElternzeitZugleich",
-     fall(9, false, "15/03/2012",
-          {"ohne_bezuege 01/04/2018 31/08/2018", "kinderbetreuung 01/06/2018 31/08/2018 Anna"}),
-     0,
-     2,
-     1,
-     {"01/03/2012", "01/03/2014", "01/03/2017", "01/05/2020", "01/05/2023", "01/05/2027", "01/05/2031",
-      "01/05/2035"},
+    {"ElternzeitNachAngerechneterBetreuung", fall("15/03/2012", {"kinderbetreuung 01/01/2005 31/12/2006 Anna",
+        "kinderbetreuung 01/01/2015 31/12/2016 Anna"}), 24, 0, 2, nullptr, {{}, {K::keineVerzögerung}}},
+    {"UrlaubAmTagDerStufe", fall("15/03/2012", {"ohne_bezuege 01/03/2020 31/07/2020"}), 0, 5, 1,
+     "03/2012 03/2014 03/2017 03/2020 08/2023 08/2027 08/2031 08/2035", {}},
+    {"UrlaubVorDerErnennung", fall("15/03/2012", {"ohne_bezuege 01/01/2011 31/12/2011"}), 0, 0, 1,
+     nullptr, {{K::vorErnennung}}},
+    {"UrlaubUndElternzeitZugleich", fall("15/03/2012", {"ohne_bezuege 01/04/2018 31/08/2018",
+        "kinderbetreuung 01/06/2018 31/08/2018 Anna"}), 0, 2, 1, nullptr,
      {{K::überschneidung}, {K::keineVerzögerung}}},
-    {"UrlaubUndDienstlicherUrlaubZugleich",
-     fall(9, false, "15/03/2012",
-          {"ohne_bezuege 01/04/2018 31/08/2018", "beurlaubung_dienstlich 01/06/2018 31/08/2018"}),
-     0,
-     2,
-     1,
-     {"01/03/2012", "01/03/2014", "01/03/2017", "01/05/2020", "01/05/2023", "01/05/2027", "01/05/2031",
-      "01/05/2035"},
+    {"UrlaubUndDienstlicherUrlaubZugleich", fall("15/03/2012", {"ohne_bezuege 01/04/2018 31/08/2018",
+        "beurlaubung_dienstlich 01/06/2018 31/08/2018"}), 0, 2, 1, nullptr,
      {{K::überschneidung}, {K::keineVerzögerung}}},
-    {"Genau12Monate",
-     fall(9, false, "15/03/2012", {"hauptberuflich 01/01/2005 31/12/2005"}),
-     12,
-     0,
-     1,
-     jährlich("01/03", {2011, 2013, 2016, 2019, 2022, 2026, 2030, 2034}),
-     {{}}},
-    {"Monate12UndEinTag",
-     fall(9, false, "15/03/2012", {"hauptberuflich 01/01/2005 01/01/2006"}),
-     13,
-     0,
-     1,
-     jährlich("01/02", {2011, 2013, 2016, 2019, 2022, 2026, 2030, 2034}),
-     {{}}},
-    {"Wehrdienst30Monate",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 30/06/2002"}),
-     24,
-     0,
-     2,
-     jährlich("01/01", {2008, 2010, 2013, 2016, 2019, 2023, 2027, 2031}),
-     {{K::höchstdauer}}},
-    {"WehrdienstGenauZweiJahre",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 31/12/2001"}),
-     24,
-     0,
-     2,
-     jährlich("01/01", {2008, 2010, 2013, 2016, 2019, 2023, 2027, 2031}),
-     {{}}},
-    {"WehrdienstZweiJahreUndEinTag",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 01/01/2002"}),
-     24,
-     0,
-     2,
-     jährlich("01/01", {2008, 2010, 2013, 2016, 2019, 2023, 2027, 2031}),
-     {{K::höchstdauer}}},
-    {"WehrdienstZweiDienste",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 31/12/2000", "wehrdienst 01/01/2003 31/12/2004"}),
-     24,
-     0,
-     2,
-     jährlich("01/01", {2008, 2010, 2013, 2016, 2019, 2023, 2027, 2031}),
-     {{}, {K::höchstdauer}}},
-    {"WehrdienstGenauVierMonate",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 30/04/2000"}),
-     4,
-     0,
-     1,
-     jährlich("01/09", {2009, 2011, 2014, 2017, 2020, 2024, 2028, 2032}),
-     {{}}},
-    {"WehrdienstEinTagUnterVierMonaten",
-     fall(9, false, "01/01/2010", {"wehrdienst 01/01/2000 29/04/2000"}),
-     0,
-     0,
-     1,
-     jährlich("01/01", {2010, 2012, 2015, 2018, 2021, 2025, 2029, 2033}),
-     {{K::mindestdauer}}},
-    {"KinderbetreuungEinKindUeber3Jahre",
-     fall(9, false, "01/01/2010",
-          {"kinderbetreuung 01/01/2000 31/12/2001 Max", "kinderbetreuung 01/01/2004 31/12/2005 Max"}),
-     36,
-     0,
-     2,
-     jährlich("01/01", {2007, 2009, 2012, 2015, 2018, 2022, 2026, 2030}),
-     {{}, {K::höchstdauer}}},
-    {"KinderbetreuungZweiKinder",
-     fall(9, false, "01/01/2010",
-          {"kinderbetreuung 01/01/2000 31/12/2001 Max", "kinderbetreuung 01/01/2004 31/12/2005 Lea"}),
-     48,
-     0,
-     2,
-     jährlich("01/01", {2006, 2008, 2011, 2014, 2017, 2021, 2025, 2029}),
-     {{}, {}}},
-    {"PflegeGenauDreiJahre",
-     fall(9, false, "01/01/2010", {"pflege 01/01/2000 31/12/2002 Vater"}),
-     36,
-     0,
-     2,
-     jährlich("01/01", {2007, 2009, 2012, 2015, 2018, 2022, 2026, 2030}),
-     {{}}},
-    {"Ueberschneidung",
-     fall(9, false, "01/01/2010",
-          {"hauptberuflich 01/01/2000 31/12/2001", "foerderlich 01/07/2001 30/06/2002 anerkannt"}),
-     30,
-     0,
-     2,
-     jährlich("01/07", {2007, 2009, 2012, 2015, 2018, 2022, 2026, 2030}),
-     {{}, {K::überschneidung}}},
-    {"FoerderlichNichtAnerkannt",
-     fall(9, false, "01/01/2010", {"foerderlich 01/01/2000 31/12/2001"}),
-     0,
-     0,
-     1,
-     jährlich("01/01", {2010, 2012, 2015, 2018, 2021, 2025, 2029, 2033}),
-     {{K::nichtAnerkannt}}},
+    {"Genau12Monate", fall("15/03/2012", {"hauptberuflich 01/01/2005 31/12/2005"}), 12, 0, 1, nullptr, {{}}},
+    {"Monate12Tag1", fall("15/03/2012", {"hauptberuflich 01/01/2005 01/01/2006"}), 13, 0, 1, nullptr, {{}}},
+    {"Wehr24Monate", fall("01/01/2010", {"wehrdienst 01/01/2000 31/12/2001"}), 24, 0, 2, nullptr, {{}}},
+    {"Wehr24MonateTag1", fall("01/01/2010", {"wehrdienst 01/01/2000 01/01/2002"}), 24, 0, 2,
+     nullptr, {{K::höchstdauer}}},
+    {"WehrZweiDienste", fall("01/01/2010", {"wehrdienst 01/01/2000 31/12/2000",
+        "wehrdienst 01/01/2003 31/12/2004"}), 24, 0, 2, nullptr, {{}, {K::höchstdauer}}},
+    {"Wehr4Monate", fall("01/01/2010", {"wehrdienst 01/01/2000 30/04/2000"}), 4, 0, 1, nullptr, {{}}},
+    {"Wehr4MonateOhneTag1", fall("01/01/2010", {"wehrdienst 01/01/2000 29/04/2000"}), 0, 0, 1,
+     nullptr, {{K::mindestdauer}}},
+    {"KinderbetreuungEinKindUeber3Jahre", fall("01/01/2010", {"kinderbetreuung 01/01/2000 31/12/2001 Max",
+        "kinderbetreuung 01/01/2004 31/12/2005 Max"}), 36, 0, 2, nullptr, {{}, {K::höchstdauer}}},
+    {"KinderbetreuungZweiKinder", fall("01/01/2010", {"kinderbetreuung 01/01/2000 31/12/2001 Max",
+        "kinderbetreuung 01/01/2004 31/12/2005 Lea"}), 48, 0, 2, nullptr, {{}, {}}},
+    {"Pflege3Jahre", fall("01/01/2010", {"pflege 01/01/2000 31/12/2002 Vater"}), 36, 0, 2, nullptr, {{}}},
+    {"Ueberschneidung", fall("01/01/2010", {"hauptberuflich 01/01/2000 31/12/2001",
+        "foerderlich 01/07/2001 30/06/2002 anerkannt"}), 30, 0, 2, nullptr, {{}, {K::überschneidung}}},
+    {"FoerderlichNichtAnerkannt", fall("01/01/2010", {"foerderlich 01/01/2000 31/12/2001"}), 0, 0, 1,
+     nullptr, {{K::nichtAnerkannt}}},
     // The care overlapping the work counts nowhere else, so the child's cap goes to its later care.
-    {"BetreuungNebenArbeit",
-     fall(9, false, "01/01/2010",
-          {"kinderbetreuung 01/01/2000 31/12/2002 Max", "hauptberuflich 01/01/2000 31/12/2002",
-           "kinderbetreuung 01/01/2004 31/12/2006 Max"}),
-     72,
-     0,
-     3,
-     jährlich("01/01", {2004, 2006, 2009, 2012, 2015, 2019, 2023, 2027}),
-     {{K::überschneidung}, {}, {}}},
-    {"EndetNachDerErnennung",
-     fall(9, false, "01/04/2015", {"hauptberuflich 01/01/2014 30/06/2015"}),
-     15,
-     0,
-     1,
-     jährlich("01/01", {2014, 2016, 2019, 2022, 2025, 2029, 2033, 2037}),
-     {{K::nachErnennung}}},
-    {"EinfacherDienst",
-     fall(5, true, "15/03/2012", {}),
-     0,
-     0,
-     1,
-     jährlich("01/03", {2012, 2014, 2017, 2020, 2023, 2026, 2029, 2032}),
-     {}},
+    {"BetreuungNebenArbeit", fall("01/01/2010", {"kinderbetreuung 01/01/2000 31/12/2002 Max",
+        "hauptberuflich 01/01/2000 31/12/2002", "kinderbetreuung 01/01/2004 31/12/2006 Max"}), 72, 0, 3,
+     nullptr, {{K::überschneidung}, {}, {}}},
+    {"EndetNachDerErnennung", fall("01/04/2015", {"hauptberuflich 01/01/2014 30/06/2015"}), 15, 0, 1,
+     nullptr, {{K::nachErnennung}}},
+    {"EinfacherDienst", fall("15/03/2012", {}, 5), 0, 0, 1,
+     "03/2012 03/2014 03/2017 03/2020 03/2023 03/2026 03/2029 03/2032", {}},
 };
+// clang-format on
 
-void PrintTo(const Beispiel& b, std::ostream* os) { *os << b.name; }
-
-class Stufenbeispiel : public ::testing::TestWithParam<Beispiel> {};
-
-TEST_P(Stufenbeispiel, ErgibtDieHandgerechnetenStufen) {
-    const auto& b = GetParam();
-    const auto e = stufenberechnen(b.fall);
-    ASSERT_TRUE(e.berechnet);
-    EXPECT_EQ(e.anerkanntMonate, b.anerkanntMonate);
-    EXPECT_EQ(e.verzögerungMonate, b.verzögerungMonate);
-    EXPECT_EQ(e.beiErnennung, b.beiErnennung);
-    EXPECT_EQ(texte(e.stufen), b.stufen);
-    for (std::size_t i = 0; i < b.gründe.size(); ++i) EXPECT_EQ(e.zeiträume.at(i).gründe, b.gründe[i]) << i;
+TEST(Stufenberechnung, ErgibtDieHandgerechnetenStufen) {
+    for (const auto& b : beispiele) {
+        SCOPED_TRACE(b.name);
+        const auto e = stufenberechnen(b.fall);
+        ASSERT_TRUE(e.berechnet);
+        EXPECT_EQ(e.anerkanntMonate, b.anerkanntMonate);
+        EXPECT_EQ(e.verzögerungMonate, b.verzögerungMonate);
+        EXPECT_EQ(e.beiErnennung, b.beiErnennung);
+        std::string ist, soll;
+        for (const auto tag : e.stufen) ist += textAusDatum(tag) + " ";
+        std::istringstream monate(b.stufen ? b.stufen : "");
+        for (std::string monat; monate >> monat;) soll += "01/" + monat + " ";
+        EXPECT_EQ(ist, b.stufen ? soll : ist);
+        // Stufe 1 never lies after the appointment's month, and the steps rise.
+        EXPECT_LE(e.stufe1, *datumAusText("01" + b.fall.ernennung.substr(2)));
+        for (std::size_t s = 1; s < e.stufen.size(); ++s) EXPECT_LT(e.stufen[s - 1], e.stufen[s]);
+        for (std::size_t i = 0; i < b.gründe.size(); ++i)
+            EXPECT_EQ(e.zeiträume.at(i).gründe, b.gründe[i]) << i;
+    }
 }
-
-INSTANTIATE_TEST_SUITE_P(Stufen, Stufenbeispiel, ::testing::ValuesIn(beispiele),
-                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Stufenberechnung, Beispiel2ZähltFünfzigMonateUndZehnTage) {
     const auto e = stufenberechnen(beispiele[1].fall);
@@ -295,71 +128,35 @@ TEST(Stufenberechnung, Beispiel2ZähltFünfzigMonateUndZehnTage) {
 }
 
 TEST(Stufenberechnung, UnvollständigeEingaben) {
-    EXPECT_FALSE(stufenberechnen(fall(9, false, "31/02/2012", {})).berechnet);
-    const auto e = stufenberechnen(fall(
-        9, false, "15/03/2012", {"hauptberuflich 01/01/2005 __/__/____", "soldat 01/01/2006 31/12/2005"}));
+    EXPECT_FALSE(stufenberechnen(fall("31/02/2012", {})).berechnet);
+    const auto e = stufenberechnen(
+        fall("15/03/2012", {"hauptberuflich 01/01/2005 __/__/____", "soldat 01/01/2006 31/12/2005"}));
     EXPECT_EQ(e.zeiträume[0].gründe, std::vector{K::unvollständig});
     EXPECT_EQ(e.zeiträume[1].gründe, std::vector{K::endeVorBeginn});
     EXPECT_EQ(e.anerkanntMonate, 0);
 
     // Blanks around a person's name do not make another person.
-    Stufenfall zweimalAnna =
-        fall(9, false, "01/01/2010",
-             {"kinderbetreuung 01/01/2000 30/06/2002", "kinderbetreuung 01/01/2004 30/06/2006"});
+    Stufenfall zweimalAnna = fall(
+        "01/01/2010", {"kinderbetreuung 01/01/2000 30/06/2002", "kinderbetreuung 01/01/2004 30/06/2006"});
     zweimalAnna.zeiträume[0].person = "Anna";
     zweimalAnna.zeiträume[1].person = " Anna ";
     EXPECT_EQ(stufenberechnen(zweimalAnna).anerkanntMonate, 36);
 }
 
-// The additive day count agrees with the date difference of the BDA for every span of two years' starts.
-TEST(Stufenberechnung, TagesstandZähltWieDieDatumsdifferenz) {
-    using namespace std::chrono;
-    for (sys_days a = sys_days{2000y / January / 1}; a < sys_days{2002y / January / 1}; a += days{1}) {
-        for (int länge : {0, 1, 2, 27, 28, 29, 30, 31, 58, 59, 60, 61, 364, 365, 366, 400}) {
-            const year_month_day von{a}, bis{a + days{länge}};
-            ASSERT_EQ(tagesstand(bis) - tagesstand(tagDavor(von)),
-                      datumsdifferenz(textAusDatum(von), textAusDatum(bis)).inTagen())
-                << textAusDatum(von) << " .. " << textAusDatum(bis);
-        }
-    }
+// Two years apart up to step 5, three up to step 9, four beyond; later steps from the first of the month.
+TEST(Stufenplan, ZweiDreiUndVierJahreAbstand) {
+    const char* const ab[] = {"29/02/1996", "01/02/1998", "01/02/2000", "01/02/2002",
+                              "01/02/2004", "01/02/2007", "01/02/2010", "01/02/2013",
+                              "01/02/2016", "01/02/2020", "01/02/2024", "01/02/2028"};
+    const Stufenfolge plan = stufenplan(*datumAusText("29/02/1996"));
+    for (int i = 0; i < anzahlStufen; ++i) EXPECT_EQ(textAusDatum(plan[i].ab), ab[i]) << "step " << i + 1;
 }
 
-// Random cases: Stufe 1 never lies after the appointment's month, the steps rise, and a recognised
-// period added before the appointment never moves a step later.
-TEST(Stufenberechnung, ZufallsfälleHaltenDieRegeln) {
-    using namespace std::chrono;
-    std::mt19937 zufall(2009);
-    auto tag = [&](int nummer) {
-        return textAusDatum(year_month_day{sys_days{1990y / January / 1} + days{nummer}});
-    };
-    auto zahl = [&](int von, int bis) { return std::uniform_int_distribution(von, bis)(zufall); };
-    // A period starting before `spätestens`; a recognised one also ends before it.
-    auto neuerZeitraum = [&](int spätestens, bool anerkannt) {
-        Stufenzeitraum z;
-        const int beginn = zahl(0, spätestens - 1);
-        z.beginn = tag(beginn);
-        z.ende = tag(anerkannt ? zahl(beginn, spätestens - 1) : zahl(beginn, beginn + 2000));
-        z.art = zeitarten[zahl(0, anerkannt ? 6 : 8)].art;
-        z.person = std::string(1, static_cast<char>('A' + zufall() % 3));
-        z.anerkannt = anerkannt || zufall() % 2 == 0;
-        return z;
-    };
-    for (int n = 0; n < 20000; ++n) {
-        const int ernennungstag = zahl(6000, 9000);
-        Stufenfall f{9, zufall() % 4 == 0, tag(ernennungstag), {}};
-        const int anzahl = static_cast<int>(zufall() % 8);
-        for (int i = 0; i < anzahl; ++i) f.zeiträume.push_back(neuerZeitraum(9000, false));
-        const auto e = stufenberechnen(f);
-        const auto ernennung = *datumAusText(f.ernennung);
-        ASSERT_LE(e.stufe1, (year_month_day{ernennung.year(), ernennung.month(), day{1}}));
-        for (std::size_t s = 1; s < e.stufen.size(); ++s) ASSERT_LT(e.stufen[s - 1], e.stufen[s]);
-
-        auto mehr = f;
-        mehr.zeiträume.push_back(neuerZeitraum(ernennungstag, true));
-        const auto danach = stufenberechnen(mehr);
-        for (std::size_t s = 0; s < e.stufen.size(); ++s)
-            ASSERT_LE(danach.stufen[s], e.stufen[s]) << "Stufe " << s + 1 << ", Fall " << n;
-    }
+TEST(Stufenplan, StufeAmTagDerErnennung) {
+    const Stufenfolge plan = stufenplan(*datumAusText("01/01/1990"));  // step 6 from 01/01/2001
+    const std::pair<const char*, int> tage[] = {
+        {"31/12/1989", 0}, {"01/01/1990", 1}, {"31/12/2000", 5}, {"01/01/2001", 6}, {"31/12/2040", 12}};
+    for (const auto& [tag, stufe] : tage) EXPECT_EQ(stufeAm(plan, *datumAusText(tag)), stufe) << tag;
 }
 
 }  // namespace

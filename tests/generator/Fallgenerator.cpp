@@ -30,23 +30,6 @@ const char* const beschreibungen[] = {"Wehrdienst",
 
 }  // namespace
 
-Fallgenerator::Fallgenerator(std::uint32_t saat) : zufall_(saat) {}
-
-int Fallgenerator::zahl(int von, int bis) {
-    return von + static_cast<int>(zufall_() % static_cast<std::uint32_t>(bis - von + 1));
-}
-
-bool Fallgenerator::ja(int prozent) { return zahl(1, 100) <= prozent; }
-
-template <class Liste>
-const char* Fallgenerator::eines(const Liste& liste) {
-    return liste[zahl(0, static_cast<int>(std::size(liste)) - 1)];
-}
-
-std::string Fallgenerator::datum(int tag, int monat, int jahr) const {
-    return textAusDatum(year{jahr} / monat / tag);
-}
-
 Fall Fallgenerator::nächster() {
     Fall fall;
     Protokoll protokoll;
@@ -57,6 +40,14 @@ Fall Fallgenerator::nächster() {
         steuerung.datumEnter(feld);
     };
     const auto tag = [&](int feld) { return sys_days{*datumAusText(fall.datum[feld])}; };
+    const auto zahl = [&](int von, int bis) {  // both ends included
+        return von + static_cast<int>(zufall_() % static_cast<std::uint32_t>(bis - von + 1));
+    };
+    const auto ja = [&](int prozent) { return zahl(1, 100) <= prozent; };
+    const auto eines = [&](const auto& liste) {
+        return liste[zahl(0, static_cast<int>(std::size(liste)) - 1)];
+    };
+    const auto datum = [](int tag, int monat, int jahr) { return textAusDatum(year{jahr} / monat / tag); };
 
     const int amt = ja(55) ? 0 : zahl(1, 3);
     if (amt != 0) steuerung.eingangsamtGeklickt(amt);
