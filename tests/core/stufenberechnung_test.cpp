@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <random>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -141,6 +143,36 @@ TEST(Stufenberechnung, UnvollständigeEingaben) {
     zweimalAnna.zeiträume[0].person = "Anna";
     zweimalAnna.zeiträume[1].person = " Anna ";
     EXPECT_EQ(stufenberechnen(zweimalAnna).anerkanntMonate, 36);
+}
+
+// The caps are shared by a maximal allocation, so that a recognised period added before the appointment
+// never moves a step later (a first-come rule would let it push out a later care period).
+TEST(Stufenberechnung, WeitereAnerkannteZeitVerschiebtKeineStufeNachHinten) {
+    using namespace std::chrono;
+    std::mt19937 zufall(2009);
+    auto zahl = [&](int von, int bis) { return std::uniform_int_distribution(von, bis)(zufall); };
+    auto tag = [](int n) { return textAusDatum(year_month_day{sys_days{1990y / January / 1} + days{n}}); };
+    // A period starting before `spätestens`; a recognised one also ends before it.
+    auto zeitraum = [&](int spätestens, bool anerkannt) {
+        const int beginn = zahl(0, spätestens - 1);
+        const int ende = anerkannt ? zahl(beginn, spätestens - 1) : zahl(beginn, beginn + 2000);
+        return Stufenzeitraum{tag(beginn),
+                              tag(ende),
+                              zeitarten[zahl(0, anerkannt ? 6 : 8)].art,
+                              std::string(1, static_cast<char>('A' + zahl(0, 2))),
+                              anerkannt || zahl(0, 1) == 1,
+                              ""};
+    };
+    for (int n = 0; n < 5000; ++n) {
+        const int ernennung = zahl(6000, 9000);
+        Stufenfall f{9, zahl(0, 3) == 0, tag(ernennung), {}};
+        for (int i = zahl(0, 7); i > 0; --i) f.zeiträume.push_back(zeitraum(9000, false));
+        const auto vorher = stufenberechnen(f);
+        f.zeiträume.push_back(zeitraum(ernennung, true));
+        const auto nachher = stufenberechnen(f);
+        for (std::size_t s = 0; s < vorher.stufen.size(); ++s)
+            ASSERT_LE(nachher.stufen[s], vorher.stufen[s]) << "Stufe " << s + 1 << ", Fall " << n;
+    }
 }
 
 // Two years apart up to step 5, three up to step 9, four beyond; later steps from the first of the month.
