@@ -161,9 +161,10 @@ class Affentest : public Fenstertest {
                 const QColor farbe = bauteil<QLabel>(art + endung)->palette().color(QPalette::WindowText);
                 const bool rot = farbe.red() >= 128 && farbe.green() < 64 && farbe.blue() < 64;
                 if (rot != (z.hältZweiDaten(fall) && !z.zählt(fall)))
-                    verstöße.push_back(
-                        {"nicht angerechnete Zeiträume rot",
-                         art + endung.toStdString() + " rot: " + ja(rot) + " bei " + z.name(fall)});
+                    verstöße.push_back({"nicht angerechnete Zeiträume rot",
+                                        art + endung.toStdString() + " rot: " + ja(rot) + " bei Zeitraum " +
+                                            std::to_string(z.k) + ": " + fall.datum[z.beginn] + " bis " +
+                                            fall.datum[z.ende]});
             }
         }
     }
