@@ -7,8 +7,10 @@
 #include <QTemporaryDir>
 #include <functional>
 
+#include "Behoerdenplatzhalter.h"
 #include "Belehrungsdatei.h"
 #include "Fenstertest.h"
+#include "Rechtsmitteleditor.h"
 
 namespace bda::fenster {
 
@@ -140,7 +142,15 @@ TEST_F(BescheidTest, DialogWeistFalscheWerteAb) {
 TEST_F(BescheidTest, AlsPdfSpeichern) {
     beispielfallTippen();
     bescheiddatenTippen();
+    // The clerk's text with an earlier letterhead: printing offers the placeholder once, "Ja" writes it.
+    const druck::Belehrungsdatei& belehrung = fenster->rechtsmittel()->datei();
+    QString fehler;
+    ASSERT_TRUE(belehrung.schreiben("Gegen … erlassen hat:$Landesamt$Referat 9$Frist", fehler));
+    meldungen.antwort = QMessageBox::Yes;
     const QString vorschlag = alsPdf(ablage.filePath("bescheid.pdf"));
+    EXPECT_EQ(meldungen.fragen.size(), 1);
+    EXPECT_EQ(belehrung.lesen().satz.text,
+              "Gegen … erlassen hat:$" + std::string(behördenplatzhalter) + "$Frist");
     EXPECT_EQ(QFileInfo(vorschlag).fileName(), "BDA-Bescheid Erika Mustermann 2024-06-15.pdf");
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     EXPECT_EQ(QFileInfo(vorschlag).path(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
