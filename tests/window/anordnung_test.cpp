@@ -1,9 +1,10 @@
-// What the window draws where: the tab order, the places and fonts at any size, no caption cut,
-// the size kept and the names a screen reader reads.
+// What the window draws where: the tab order, the places and fonts at any size, no caption cut, the
+// contrast of its texts, the size kept and the names a screen reader reads.
 
 #include <QAccessible>
 #include <QRadioButton>
 
+#include "Farben.h"
 #include "Fenstertest.h"
 #include "Leitertext.h"
 
@@ -116,6 +117,40 @@ TEST_F(AnordnungTest, JedeBeschriftungPasstInJederGroesse) {
             EXPECT_EQ(passtNicht(teil), QString()) << teil->objectName().toStdString();
         }
     }
+}
+
+// Worked by hand: black on white 1.05 / 0.05; #767676 on white 1.05 / (0.1812 + 0.05); red on white
+// 1.05 / (0.2126 + 0.05), whichever colour comes first.
+TEST(Kontrast, BekannteWerte) {
+    EXPECT_NEAR(kontrast(Qt::black, Qt::white), 21.0, 0.01);
+    EXPECT_NEAR(kontrast(QColor(0x76, 0x76, 0x76), Qt::white), 4.54, 0.01);
+    EXPECT_NEAR(kontrast(Qt::white, Qt::red), 4.0, 0.01);
+}
+
+// The colour a text is painted on: its control's own when it fills its background, else its container's.
+QColor hintergrund(const QWidget* teil) {
+    while (teil && !teil->autoFillBackground()) teil = teil->parentWidget();
+    return teil ? teil->palette().color(teil->backgroundRole()) : QColor(Qt::white);
+}
+
+// Every caption and value shown, the red length of a period its span no longer holds among them, stands
+// out from its background by at least 4.5:1.
+TEST_F(AnordnungTest, KontrastDerTexteMindestensVierEinhalb) {
+    beispielfallTippen();
+    feldTippen(11, "01012007");
+    feldTippen(12, "31122007");
+    feldTippen(2, "15062007");  // the period of 2007 now ends after its span
+    int geprüft = 0, rot = 0;
+    for (QWidget* teil : fenster->findChildren<QWidget*>()) {
+        if (!teil->isVisible() || !(qobject_cast<QLabel*>(teil) || qobject_cast<QAbstractButton*>(teil)))
+            continue;
+        const QColor vorn = teil->palette().color(teil->foregroundRole());
+        EXPECT_GE(kontrast(vorn, hintergrund(teil)), 4.5) << teil->objectName().toStdString();
+        ++geprüft;
+        rot += vorn == Farben::warnrot;
+    }
+    EXPECT_GT(geprüft, 100);
+    EXPECT_GT(rot, 0);
 }
 
 // Every control a screen reader stops at has a name of its own and a description.

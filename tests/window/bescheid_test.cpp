@@ -1,14 +1,18 @@
 // The dialog "Bescheiddaten" and the PDF for the e-file, driven by keys in the real window.
 
+#include <QComboBox>
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QPrintPreviewWidget>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <functional>
 
+#include "Behoerdenplatzhalter.h"
 #include "Belehrungsdatei.h"
 #include "Fenstertest.h"
+#include "Rechtsmitteleditor.h"
 
 namespace bda::fenster {
 
@@ -140,7 +144,15 @@ TEST_F(BescheidTest, DialogWeistFalscheWerteAb) {
 TEST_F(BescheidTest, AlsPdfSpeichern) {
     beispielfallTippen();
     bescheiddatenTippen();
+    // The clerk's text with an earlier letterhead: printing offers the placeholder once, "Ja" writes it.
+    const druck::Belehrungsdatei& belehrung = fenster->rechtsmittel()->datei();
+    QString fehler;
+    ASSERT_TRUE(belehrung.schreiben("Gegen … erlassen hat:$Landesamt$Referat 9$Frist", fehler));
+    meldungen.antwort = QMessageBox::Yes;
     const QString vorschlag = alsPdf(ablage.filePath("bescheid.pdf"));
+    EXPECT_EQ(meldungen.fragen.size(), 1);
+    EXPECT_EQ(belehrung.lesen().satz.text,
+              "Gegen … erlassen hat:$" + std::string(behördenplatzhalter) + "$Frist");
     EXPECT_EQ(QFileInfo(vorschlag).fileName(), "BDA-Bescheid Erika Mustermann 2024-06-15.pdf");
     const QString dokumente = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     EXPECT_EQ(QFileInfo(vorschlag).path(), QFileInfo(dokumente).isDir() ? dokumente : QDir::homePath());
@@ -152,6 +164,27 @@ TEST_F(BescheidTest, AlsPdfSpeichern) {
             .arg(ablage.filePath("Akte/bescheid.pdf"), ablage.filePath("Akte"))));
     EXPECT_EQ(QDir(ablage.path()).entryList(QDir::Files | QDir::Hidden),
               (QStringList{"Akte", "bescheid.pdf"}));
+}
+
+// The preview shows the pages chosen: both, the notice alone upright, the sheet alone across.
+TEST_F(BescheidTest, VorschauMitSeitenwahl) {
+    beispielfallTippen();
+    bescheiddatenTippen();
+    imDialog(Qt::CTRL | Qt::SHIFT | Qt::Key_P, [](QWidget* dialog) {
+        auto* vorschau = dialog->findChild<QPrintPreviewWidget*>();
+        auto* seiten = dialog->findChild<QComboBox*>("Seitenwahl");
+        ASSERT_TRUE(vorschau && seiten);
+        EXPECT_EQ(vorschau->pageCount(), 2);
+        const std::tuple<int, int, QPageLayout::Orientation> wahlen[] = {
+            {1, 1, QPageLayout::Portrait}, {2, 1, QPageLayout::Landscape}, {0, 2, QPageLayout::Portrait}};
+        for (const auto& [wahl, seitenzahl, lage] : wahlen) {
+            seiten->setCurrentIndex(wahl);
+            QCoreApplication::processEvents();
+            EXPECT_EQ(vorschau->pageCount(), seitenzahl) << wahl;
+            EXPECT_EQ(vorschau->orientation(), lage) << wahl;
+        }
+    });
+    EXPECT_TRUE(meldungen.texte.isEmpty());
 }
 
 // Without the letterhead or the address of the authority the clerk is asked first, told what is missing;

@@ -30,8 +30,8 @@ TEST(Datumsfeld, MaskeZiffernUndFunktionstasten) {
     EXPECT_EQ(feld.displayText(), leer);
 }
 
-// F4 opens the calendar in German, Monday first; Enter takes the day as if typed
-// and confirmed: the window's driver gets the Enter.
+// F4 opens the calendar in German, Monday first, paged by PageUp and PageDown; Enter takes the day as if
+// typed and confirmed: the window's driver gets the Enter.
 TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
     Datumsfeld feld;
     feld.show();
@@ -42,6 +42,19 @@ TEST(Datumsfeld, KalenderAufDeutschMitMontagVorn) {
     ASSERT_TRUE(kalender && kalender->isVisible());
     EXPECT_EQ(kalender->titel(), "Dezember 2026");
     EXPECT_EQ(kalender->wochentage().join(','), "Mo,Di,Mi,Do,Fr,Sa,So");
+    // Page keys in turn: a month, with Ctrl a year, the day kept; the page shown follows.
+    const std::tuple<Qt::Key, Qt::KeyboardModifiers, QDate> blättern[] = {
+        {Qt::Key_PageUp, Qt::NoModifier, QDate(2026, 11, 15)},
+        {Qt::Key_PageDown, Qt::NoModifier, QDate(2026, 12, 15)},
+        {Qt::Key_PageUp, Qt::ControlModifier, QDate(2025, 12, 15)},
+        {Qt::Key_PageDown, Qt::ControlModifier, QDate(2026, 12, 15)},
+    };
+    for (const auto& [k, mit, danach] : blättern) {
+        SCOPED_TRACE(danach.toString(Qt::ISODate).toStdString());
+        taste(k, mit);
+        EXPECT_EQ(kalender->selectedDate(), danach);
+        EXPECT_EQ(QDate(kalender->yearShown(), kalender->monthShown(), 15), danach);
+    }
     taste(Qt::Key_Right);
     taste(Qt::Key_Return);
     EXPECT_FALSE(kalender->isVisible());

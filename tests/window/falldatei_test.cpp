@@ -66,6 +66,34 @@ TEST_F(FalldateiTest, BeschaedigteDateiWirdAbgewiesen) {
     EXPECT_FALSE(fenster->isWindowModified());
 }
 
+// A file whose stored results differ from the recomputation, in the BDA or in the experience step: the
+// recomputed case is shown, the message names the difference, and the case counts as changed.
+TEST_F(FalldateiTest, AbweichendeErgebnisseWerdenGemeldet) {
+    fallTippen(pfad("fall.bda"));
+    // Grade A 9 appointed 15/03/2012 without credited times: the steps every 2, 3, 3, 3, 4, 4, 4 years.
+    const std::string stufe = R"(,"erfahrungsstufe": {"amt": 9, "einfacher_dienst": false,
+      "ernennung": "15/03/2012", "zeitraeume": [], "ergebnis": {"stufe1": "01/03/2012", "bei_ernennung": 1,
+      "stufen": ["01/03/2012", "01/03/2014", "01/03/2017", "01/03/2020", "01/03/2023", "01/03/2027",
+      "01/03/2031", "01/03/2035"], "anerkannt_monate": 0, "verzoegerung_monate": 1}}})";
+    // The stored text replaced (its last occurrence), what replaces it, and the line the message holds.
+    const std::tuple<std::string, std::string, QString> fälle[] = {
+        {"\"bda\": \"01/09/1993\"", "\"bda\": \"01/03/1993\"",
+         "\nBDA: gespeichert 01/03/1993, neu 01/09/1993\n"},
+        {"\n}", stufe, "\nErfahrungsstufe, Verzögerung: gespeichert 1 Monat, neu 0 Monate\n"},
+    };
+    for (const auto& [alt, neu, zeile] : fälle) {
+        SCOPED_TRACE(zeile.toStdString());
+        std::string text = inhalt(pfad("fall.bda"));
+        ASSERT_NE(text.rfind(alt), std::string::npos);
+        schreiben(pfad("alt.bda"), text.replace(text.rfind(alt), alt.size(), neu));
+        meldungen.leeren();
+        ASSERT_TRUE(befehle().öffnen(pfad("alt.bda")));
+        EXPECT_TRUE(meldungen.einzig(zeile));
+        EXPECT_EQ(beschriftung("BDADatum"), "01/09/1993.");
+        EXPECT_TRUE(fenster->isWindowModified());
+    }
+}
+
 // A save that fails on a full disk, by each command that saves, or for a date typed without Enter that
 // names no day: the message names the file and why, the old file keeps every byte, no other file is left,
 // and the case stays marked unsaved. Übertrag still fills the clipboard.

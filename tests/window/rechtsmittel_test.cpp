@@ -14,6 +14,7 @@
 #include <optional>
 #include <thread>
 
+#include "Behoerdenplatzhalter.h"
 #include "Belehrungsdatei.h"
 #include "Fenstertest.h"
 #include "Rechtsmitteleditor.h"
@@ -67,7 +68,7 @@ std::jthread fifoentsperrer(const QString& pfad) {
 }
 
 // The main window's stand-in with the editor; the user's file lies in a temporary folder, messages are
-// recorded and a question would be answered "Nein".
+// recorded, and each question is recorded and answered with `antwort`.
 class Rechtsmitteltest : public ::testing::Test {
    public:
     Rechtsmitteltest() {
@@ -80,7 +81,11 @@ class Rechtsmitteltest : public ::testing::Test {
         editor_.reset();
         editor_.emplace(
             &fenster, Belehrungsdatei(benutzer, mitgelieferteDatei()),
-            [this](const QString& t) { meldungen << t; }, [](const QString&) { return false; });
+            [this](const QString& t) { meldungen << t; },
+            [this](const QString& t) {
+                fragen << t;
+                return antwort;
+            });
         editor_->umschalten(bereich);
         return *editor_;
     }
@@ -88,7 +93,8 @@ class Rechtsmitteltest : public ::testing::Test {
     QTemporaryDir ordner;
     const QString benutzer = ordner.filePath("Daten/Belehrung.txt");
     QWidget fenster;
-    QStringList meldungen;
+    QStringList meldungen, fragen;
+    bool antwort = false;
     std::optional<Rechtsmitteleditor> editor_;
 };
 
@@ -218,6 +224,38 @@ TEST_F(Rechtsmitteltest, TippenEndetBeiTausendZeichenUndDerZaehlerNenntDenRest) 
             EXPECT_EQ(markiert[0].cursor.selectionEnd(), 1000 - f.frei);
         }
     }
+}
+
+// A text an earlier version saved with the letterhead lines of its day is offered the placeholder once:
+// "Nein" leaves the file byte for byte and is not asked again for that text, "Ja" writes the placeholder.
+TEST_F(Rechtsmitteltest, AlteBriefkopfzeilenWerdenEinmalZumErsetzenAngeboten) {
+    const auto alt = [](std::string_view zeilen) {
+        return satz("Gegen … erlassen hat:$" + std::string(zeilen) + "$Frist");
+    };
+    // The file before each opening (empty: as the one before left it); the answer; the line the question
+    // names (empty: none asked); the file afterwards.
+    const struct {
+        std::string datei;
+        bool antwort;
+        QString frage;
+        std::string danach;
+    } öffnungen[] = {
+        {alt("Landesamt$Referat 12"), false, "„Referat 12“", alt("Landesamt$Referat 12")},
+        {"", true, "", alt("Landesamt$Referat 12")},
+        {alt("Landesamt$Referat 11"), true, "„Referat 11“", alt(behördenplatzhalter)},
+        {"", true, "", alt(behördenplatzhalter)},
+    };
+    for (const auto& ö : öffnungen) {
+        SCOPED_TRACE(ö.danach);
+        if (!ö.datei.empty()) schreibeBytes(benutzer, ö.datei);
+        fragen.clear();
+        antwort = ö.antwort;
+        ASSERT_TRUE(editor().istOffen());
+        ASSERT_EQ(fragen.size(), ö.frage.isEmpty() ? 0 : 1);
+        EXPECT_TRUE(ö.frage.isEmpty() || fragen[0].contains(ö.frage)) << fragen.join("").toStdString();
+        EXPECT_EQ(zustand(benutzer), ö.danach);
+    }
+    EXPECT_TRUE(meldungen.isEmpty());
 }
 
 }  // namespace
