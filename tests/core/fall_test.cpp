@@ -169,6 +169,15 @@ TEST_F(Gleichlauf, SpanneÜberschneidungRichtungUndUmschließung) {
     });
     EXPECT_EQ(fall.datum[7], leer) << "a refused end empties its row";
     EXPECT_EQ(fall.datum[8], leer);
+
+    // Worked example: row 1 holds 01/01/1990 to 31/12/1991; row 2 may begin the day after, not on its end.
+    grunddaten("01/01/1959", "01/01/1995");
+    abspielen({
+        {3, "01/01/1990", "Datum(4)", ""},
+        {4, "31/12/1991", "Eingabe(0)", ""},
+        {5, "31/12/1991", "Datum(5)", "in der bereits verwendeten Zeitspanne vom 01/01/1990 bis 31/12/1991"},
+        {5, "01/01/1992", "Datum(6)", ""},
+    });
 }
 
 }  // namespace
