@@ -1,5 +1,5 @@
 // What the window draws where: the tab order, the places and fonts at any size, no caption cut, the
-// contrast of its texts, the size kept and the names a screen reader reads.
+// contrast of its texts, the size kept, the names a screen reader reads and the result it announces.
 
 #include <QAccessible>
 #include <QRadioButton>
@@ -7,6 +7,7 @@
 #include "Farben.h"
 #include "Fenstertest.h"
 #include "Leitertext.h"
+#include "Zugaenglichkeit.h"
 
 namespace bda::fenster {
 
@@ -174,6 +175,21 @@ TEST_F(AnordnungTest, JedesBedienelementHatNamenUndBeschreibung) {
     sammeln(QAccessible::queryAccessibleInterface(fenster.get()), namen);
     // 25 date fields less the hidden result, 8 descriptions, 5 options, 7 buttons.
     EXPECT_EQ(namen.size(), 24 + 8 + 5 + 7);
+}
+
+// A screen reader hears the result each time it changes, and only then.
+TEST_F(AnordnungTest, ErgebnisWirdBeiJederÄnderungAngesagt) {
+    QStringList ergebnisse, andere;
+    ansagenBeobachten([&](QWidget* teil, const QString& wert) {
+        (teil == bauteil("BDADatum") ? ergebnisse : andere) << wert;
+    });
+    eingeben({"15061975", "15062007"});
+    datum(2)->setFocus();
+    enter();  // the same appointment again changes nothing
+    ansagenBeobachten({});
+    EXPECT_TRUE(andere.isEmpty());
+    // Regular BDA 01/06/1996, then a quarter of one year later.
+    EXPECT_EQ(ergebnisse, (QStringList{"01/06/1996.", "01/09/1996."}));
 }
 
 }  // namespace

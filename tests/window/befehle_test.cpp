@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QDir>
 #include <QFile>
+#include <QMenu>
 #include <QPlainTextEdit>
+#include <QRegularExpression>
 #include <QTableWidget>
 
 #include "Belehrungsdatei.h"
@@ -50,6 +52,47 @@ TEST_F(BefehleTest, JederBefehlHatEinenEigenenBuchstaben) {
         vergeben << taste;
     }
     EXPECT_EQ(vergeben.size(), 7 + 2) << "seven buttons, the menus Fall and Hilfe";
+}
+
+// The keys the help's contents page lists are exactly the window's: every button and menu letter, every
+// Ctrl shortcut of the menus, each with the command's name.
+TEST_F(BefehleTest, TastenDerHilfeSindDieDesFensters) {
+    auto name = [](QString text) {
+        return text.remove(QLatin1Char('&')).remove(QStringLiteral(" …")).trimmed();
+    };
+    QStringList imProgramm, inDerHilfe;
+    for (const char* knopf :
+         {"Bescheid", "Berechnung", "Grundgehälter", "Übertrag", "RB_Text", "Hilfe", "Schließen"}) {
+        const QString text = bauteil<QAbstractButton>(QString::fromUtf8(knopf))->text();
+        imProgramm << QKeySequence::mnemonic(text).toString() + QLatin1Char(' ') + name(text);
+    }
+    for (const QAction* menü : fenster->menüleiste()->actions()) {
+        imProgramm << QKeySequence::mnemonic(menü->text()).toString() + " Menü " + name(menü->text());
+        for (const QAction* eintrag : menü->menu()->actions()) {
+            if (eintrag->shortcut().toString().startsWith(QStringLiteral("Ctrl")))
+                imProgramm << eintrag->shortcut().toString() + QLatin1Char(' ') + name(eintrag->text());
+        }
+    }
+    QFile inhalt(QStringLiteral(":/hilfe/inhalt.html"));
+    ASSERT_TRUE(inhalt.open(QIODevice::ReadOnly));
+    const QRegularExpression punkte(QStringLiteral("<li>((?:Befehlsknöpfe|Menüs).*?)</li>"),
+                                    QRegularExpression::DotMatchesEverythingOption);
+    const QRegularExpression taste(QStringLiteral(R"((Alt|Strg)\+(\S+) ([^,.]+))"));
+    for (auto punkt = punkte.globalMatch(QString::fromUtf8(inhalt.readAll())); punkt.hasNext();) {
+        const QString text =
+            punkt.next().captured(1).remove(QRegularExpression(QStringLiteral("<[^>]*>"))).simplified();
+        for (auto t = taste.globalMatch(text); t.hasNext();) {
+            const auto treffer = t.next();
+            const QString folge = treffer.captured(1) + QLatin1Char('+') + treffer.captured(2);
+            inDerHilfe << QString(folge)
+                                  .replace(QStringLiteral("Strg"), QStringLiteral("Ctrl"))
+                                  .replace(QStringLiteral("Umschalt"), QStringLiteral("Shift")) +
+                              QLatin1Char(' ') + treffer.captured(3).trimmed();
+        }
+    }
+    imProgramm.sort();
+    inDerHilfe.sort();
+    EXPECT_EQ(inDerHilfe.join(QStringLiteral(" | ")), imProgramm.join(QStringLiteral(" | ")));
 }
 
 // Alt+L presses Hilfe; Ctrl+Q quits.
