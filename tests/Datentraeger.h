@@ -44,7 +44,10 @@ class Datentraeger {
 
     // Not one more byte fits (ENOSPC).
     void füllen() {
-        if (!eingehängt_) return (void)schreibfehler_.emplace(ENOSPC);
+        if (!eingehängt_) {
+            schreibfehler_.emplace(ENOSPC);
+            return;
+        }
         const int datei = ::open((ordner_ + "/füllung").c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600);
         while (::write(datei, "x", 1) > 0) {
         }
